@@ -1,0 +1,1 @@
+# Mailbox records, their writer and reader, the signature and sending options.

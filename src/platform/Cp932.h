@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+/// Code page 932 (Windows Shift-JIS), the encoding of every file the program
+/// shares with Becky and keeps for itself.
+///
+/// Every character without a code page 932 form becomes one "?" (a surrogate
+/// pair included), so it weighs exactly one byte. Nothing is ever dropped,
+/// not even the default-ignorable characters that ICU's own substitution
+/// skips (zero-width space, variation selectors, U+FEFF).
+namespace cp932 {
+
+/// Encodes text; unmappable characters become "?".
+QByteArray encode(QStringView text);
+
+/// Decodes bytes; invalid sequences become U+FFFD.
+QString decode(QByteArrayView bytes);
+
+/// The length of encode(text) without building it.
+int byteLength(QStringView text);
+
+/// The byte length (1 or 2) of one BMP code unit on its own; a surrogate
+/// counts 1 (a pair becomes a single "?").
+int unitByteLength(char16_t unit);
+
+/// True when the character's code page 932 form is a single byte
+/// (ASCII, half-width katakana, or anything encoded as "?").
+inline bool isSingleByte(QChar c) { return unitByteLength(c.unicode()) == 1; }
+
+} // namespace cp932

@@ -1,0 +1,3 @@
+#include "platform/Dialogs.h"
+
+QString Dialogs::defaultTitle() { return QStringLiteral("HORONAMI"); }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+/// The message and input boxes of the program. Every box goes through this
+/// seam so that tests can script the answers.
+class Dialogs {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Critical, Exclamation, Information };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    /// The title of a box for which no title is given.
+    static QString defaultTitle();
+
+    virtual ~Dialogs() = default;
+
+    /// A modal message box; returns the button pressed (closing the box
+    /// counts as Cancel, or No for Yes/No).
+    virtual Answer message(const QString &text, const QString &title = defaultTitle(),
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+
+    /// A modal input box; Cancel returns an empty text.
+    virtual QString input(const QString &prompt, const QString &title,
+                          const QString &defaultText) = 0;
+
+    /// Shorthands.
+    bool askYesNo(const QString &text, const QString &title = defaultTitle(),
+                  Icon icon = Icon::None)
+    {
+        return message(text, title, Buttons::YesNo, icon) == Answer::Yes;
+    }
+    void inform(const QString &text, const QString &title = defaultTitle(),
+                Icon icon = Icon::None)
+    {
+        message(text, title, Buttons::Ok, icon);
+    }
+};

@@ -1,0 +1,17 @@
+#include "platform/QtDesktop.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+
+void QtClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
+
+void QtShell::openDocument(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+/// Real message and input boxes, owned by a parent window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+
+    Answer message(const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    QString input(const QString &prompt, const QString &title,
+                  const QString &defaultText) override;
+
+private:
+    QWidget *parent_;
+};

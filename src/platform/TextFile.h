@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// Text files of the program: Shift-JIS (code page 932) with CR LF line ends.
+namespace textfile {
+
+/// Reads a whole file and decodes it; a missing or unreadable file gives
+/// nothing (check existence first where that matters).
+QString read(const QString &path);
+
+/// Splits text into lines at CR LF, a lone CR or a lone LF; a final line
+/// end does not start another (empty) line.
+QStringList splitLines(const QString &text);
+
+/// Reads a file as lines (read + splitLines).
+QStringList readLines(const QString &path);
+
+/// Joins lines, each followed by CR LF.
+QString joinLines(const QStringList &lines);
+
+/// Replaces the file with the encoded text through a temporary file that
+/// is renamed into place, so a failure leaves the previous file intact.
+/// Returns false when nothing was written.
+bool writeAtomically(const QString &path, const QString &text);
+
+/// Appends the encoded text with one write; a failed or short write is cut
+/// back so the file keeps exactly its previous bytes. Creates the file when
+/// missing. Returns false on any failure.
+bool appendAll(const QString &path, const QByteArray &bytes);
+
+} // namespace textfile

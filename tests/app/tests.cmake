@@ -1,0 +1,3 @@
+horonami_test(horonami_window_tests GUI SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
+)

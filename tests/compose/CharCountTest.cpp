@@ -1,0 +1,50 @@
+#include "compose/CharCount.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CharCount, WeighsByShiftJisBytes)
+{
+    const CharCount a = countBody(u"あいうabc");
+    EXPECT_DOUBLE_EQ(a.weighted, 4.5);
+    EXPECT_EQ(a.chars, 6);
+    const CharCount b = countBody(u"abc\r\nあ"); // a line break weighs 1 and counts 2
+    EXPECT_DOUBLE_EQ(b.weighted, 3.5);
+    EXPECT_EQ(b.chars, 6);
+    const CharCount c = countBody(u"\U0001F600"); // one "?" in two units
+    EXPECT_DOUBLE_EQ(c.weighted, 0.5);
+    EXPECT_EQ(c.chars, 2);
+}
+
+TEST(CharCount, UnitWeightAgreesWithTheWholeCount)
+{
+    const QString text = QString::fromUtf16(u"漢aｱ\U0001F600\r\n") + QChar(0xD800) + u'x';
+    double sum = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        sum += unitWeight(text, i);
+    EXPECT_DOUBLE_EQ(sum, countBody(text).weighted);
+}
+
+TEST(CharCount, FormatsOneDecimalRoundingHalfAwayFromZero)
+{
+    EXPECT_EQ(formatOneDecimal(0), u"0.0"_qs);
+    EXPECT_EQ(formatOneDecimal(4.5 * 0.01615), u"0.1"_qs); // 0.072675
+    EXPECT_EQ(formatOneDecimal(0.05), u"0.1"_qs);
+    EXPECT_EQ(formatOneDecimal(0.15), u"0.2"_qs);
+    EXPECT_EQ(formatOneDecimal(0.04999), u"0.0"_qs);
+    EXPECT_EQ(formatOneDecimal(250), u"250.0"_qs);
+    EXPECT_EQ(formatOneDecimal(-0.25), u"-0.3"_qs);
+    // 2000 half units: 1000 × 0.01615 = 16.15 exactly in decimal.
+    EXPECT_EQ(formatOneDecimal(1000 * 0.01615), u"16.2"_qs);
+}
+
+TEST(CharCount, FormatsShortest)
+{
+    EXPECT_EQ(formatShortest(12), u"12"_qs);
+    EXPECT_EQ(formatShortest(12.5), u"12.5"_qs);
+    EXPECT_EQ(formatShortest(3.5), u"3.5"_qs);
+    EXPECT_EQ(formatShortest(32000), u"32000"_qs);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "platform/Cp932.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EncodeCase {
+    const char16_t *text;
+    const char *hex;
+};
+
+TEST(Cp932, EncodesWithWindowsMappings)
+{
+    const EncodeCase cases[] = {
+        {u"あいう", "82a0 82a2 82a4"},        // hiragana
+        {u"ABC\r\n", "414243 0d0a"},          // ASCII and a line break
+        {u"ｶﾞ", "b6 de"},                     // half-width katakana, one byte each
+        {u"\\~", "5c 7e"},                    // backslash and tilde stay single bytes
+        {u"～＼", "8160 815f"},               // the Windows forms of wave dash and backslash
+        {u"①ⅰ", "8740 fa40"},                // NEC and IBM extensions
+        {u"\uE63E\uE70B", "f89f f9b0"},       // the first and last i-mode pictographs
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cp932::encode(QString::fromUtf16(c.text)).toHex(), hexBytes(c.hex).toHex())
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(Cp932, EveryUnmappableCharacterBecomesOneQuestionMark)
+{
+    // Default-ignorables (zero-width space, a variation selector, BOM) must
+    // not vanish; a surrogate pair and a lone surrogate are one "?" each.
+    const QString text = QString::fromUtf16(u"a\u200Bb\uFE0Fc\uFEFFd\U0001F600e") + QChar(0xD800)
+                         + QString::fromUtf16(u"f\u00A5");
+    EXPECT_EQ(cp932::encode(text), QByteArray("a?b?c?d?e?f?"));
+    EXPECT_EQ(cp932::byteLength(text), 12);
+}
+
+TEST(Cp932, ByteLengthMatchesEncodedLength)
+{
+    const QString text = QString::fromUtf16(u"漢字かなｶﾅabc\r\n\t①\uE63E\U0001F600x");
+    EXPECT_EQ(cp932::byteLength(text), cp932::encode(text).size());
+    EXPECT_EQ(cp932::byteLength(u""), 0);
+}
+
+TEST(Cp932, UnitLengths)
+{
+    EXPECT_EQ(cp932::unitByteLength(u'a'), 1);
+    EXPECT_EQ(cp932::unitByteLength(u'\t'), 1);
+    EXPECT_EQ(cp932::unitByteLength(u'ｱ'), 1);
+    EXPECT_EQ(cp932::unitByteLength(u'ア'), 2);
+    EXPECT_EQ(cp932::unitByteLength(u'\u200B'), 1);
+    EXPECT_TRUE(cp932::isSingleByte(QChar(u'\u00A5')));
+    EXPECT_FALSE(cp932::isSingleByte(QChar(u'漢')));
+}
+
+TEST(Cp932, DecodesAndRoundTrips)
+{
+    EXPECT_EQ(cp932::decode(hexBytes("82a0 82a2 b6de 5c 8160")), QString::fromUtf16(u"あいｶﾞ\\～"));
+    const QString text = QString::fromUtf16(u"件名：テスト\r\n本文ｱｲｳ①\uE63E");
+    EXPECT_EQ(cp932::decode(cp932::encode(text)), text);
+}
+
+TEST(Cp932, InvalidBytesDecodeWithoutLoss)
+{
+    // A lone lead byte at the end and an unassigned pair decode to
+    // replacement characters; the valid text around them survives.
+    const QString decoded = cp932::decode(hexBytes("41 8540 42 82"));
+    EXPECT_TRUE(decoded.startsWith(u'A'));
+    EXPECT_TRUE(decoded.contains(u'B'));
+    EXPECT_GE(decoded.size(), 3);
+}
+
+} // namespace

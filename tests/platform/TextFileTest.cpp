@@ -1,0 +1,57 @@
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextFile, SplitsLinesAtEveryKindOfBreak)
+{
+    EXPECT_EQ(textfile::splitLines(u"a\r\nb\rc\nd"_qs), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
+    EXPECT_EQ(textfile::splitLines(u"a\r\n\r\n"_qs), (QStringList{u"a"_qs, QString()}));
+    EXPECT_TRUE(textfile::splitLines(QString()).isEmpty());
+}
+
+TEST(TextFile, WritesShiftJisWithCrLf)
+{
+    TestFolder dir;
+    ASSERT_TRUE(textfile::writeAtomically(dir.file(u"x.txt"_qs),
+                                          textfile::joinLines({u"あ"_qs, u"b"_qs})));
+    EXPECT_EQ(dir.readBytes(u"x.txt"_qs).toHex(), hexBytes("82a0 0d0a 62 0d0a").toHex());
+    EXPECT_EQ(textfile::readLines(dir.file(u"x.txt"_qs)), (QStringList{u"あ"_qs, u"b"_qs}));
+}
+
+TEST(TextFile, FailedWholeWriteKeepsTheOldFile)
+{
+    TestFolder dir;
+    dir.writeText(u"keep.ini"_qs, u"old"_qs);
+    // The target's folder is missing: nothing can be written.
+    EXPECT_FALSE(textfile::writeAtomically(dir.file(u"missing/keep.ini"_qs), u"new"_qs));
+    // A folder stands where the file should go: the rename fails.
+    QDir(dir.path()).mkdir(u"dir.ini"_qs);
+    EXPECT_FALSE(textfile::writeAtomically(dir.file(u"dir.ini"_qs), u"new"_qs));
+    EXPECT_EQ(dir.readText(u"keep.ini"_qs), u"old"_qs);
+}
+
+TEST(TextFile, AppendCreatesAndExtends)
+{
+    TestFolder dir;
+    const QString path = dir.file(u"box.mbx"_qs);
+    ASSERT_TRUE(textfile::appendAll(path, "one\r\n"));
+    ASSERT_TRUE(textfile::appendAll(path, "two\r\n"));
+    EXPECT_EQ(dir.readBytes(u"box.mbx"_qs), QByteArray("one\r\ntwo\r\n"));
+}
+
+TEST(TextFile, AppendToSomethingThatIsNotAWritableFileFails)
+{
+    TestFolder dir;
+    QDir(dir.path()).mkdir(u"folder.mbx"_qs);
+    EXPECT_FALSE(textfile::appendAll(dir.file(u"folder.mbx"_qs), "x"));
+    EXPECT_FALSE(textfile::appendAll(dir.file(u"nofolder/box.mbx"_qs), "x"));
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+ScriptedDialogs::~ScriptedDialogs() { verifyAllShown(); }
+
+ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QString &text,
+                                                Answer answer)
+{
+    script_.append({false, title, text, answer, {}, {}, {}});
+    return *this;
+}
+
+ScriptedDialogs &ScriptedDialogs::expectInput(const QString &title, const QString &prompt,
+                                              const QString &answer,
+                                              const QString &expectedDefault)
+{
+    script_.append({true, title, prompt, Answer::Ok, answer, expectedDefault, {}});
+    return *this;
+}
+
+ScriptedDialogs &ScriptedDialogs::whileShown(std::function<void()> action)
+{
+    if (script_.isEmpty())
+        ADD_FAILURE() << "whileShown() needs an expected box before it";
+    else
+        script_.last().action = std::move(action);
+    return *this;
+}
+
+void ScriptedDialogs::verifyAllShown()
+{
+    for (const Box &box : script_)
+        ADD_FAILURE() << "expected box never shown: [" << box.title.toStdString() << "] "
+                      << box.text.toStdString();
+    script_.clear();
+}
+
+Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title,
+                                         Buttons buttons, Icon icon)
+{
+    lastButtons_ = buttons;
+    lastIcon_ = icon;
+    if (script_.isEmpty() || script_.first().isInput) {
+        ADD_FAILURE() << "unexpected message box: [" << title.toStdString() << "] "
+                      << text.toStdString();
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    const Box box = script_.takeFirst();
+    EXPECT_EQ(box.title.toStdString(), title.toStdString());
+    EXPECT_EQ(box.text.toStdString(), text.toStdString());
+    if (box.action)
+        box.action();
+    return box.answer;
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &title,
+                               const QString &defaultText)
+{
+    if (script_.isEmpty() || !script_.first().isInput) {
+        ADD_FAILURE() << "unexpected input box: [" << title.toStdString() << "] "
+                      << prompt.toStdString();
+        return {};
+    }
+    const Box box = script_.takeFirst();
+    EXPECT_EQ(box.title.toStdString(), title.toStdString());
+    EXPECT_EQ(box.text.toStdString(), prompt.toStdString());
+    if (!box.expectedDefault.isNull()) {
+        EXPECT_EQ(box.expectedDefault.toStdString(), defaultText.toStdString());
+    }
+    if (box.action)
+        box.action();
+    return box.inputAnswer;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+/// Dialogs for tests: each box the code opens must be the next one scripted,
+/// with the same title and text; it gets the scripted answer. A box that was
+/// not expected, or one left unshown at the end, fails the test.
+class ScriptedDialogs : public Dialogs {
+public:
+    ~ScriptedDialogs() override;
+
+    /// Expects a message box and answers it.
+    ScriptedDialogs &expectMessage(const QString &title, const QString &text,
+                                   Answer answer = Answer::Ok);
+    /// Expects an input box and answers it (an empty answer is a cancel).
+    ScriptedDialogs &expectInput(const QString &title, const QString &prompt,
+                                 const QString &answer,
+                                 const QString &expectedDefault = QString());
+    /// Runs `action` when the next expected box is shown, before answering
+    /// (to look at the window while the box is open).
+    ScriptedDialogs &whileShown(std::function<void()> action);
+
+    /// Fails the test for every scripted box not shown yet, then forgets them.
+    void verifyAllShown();
+    bool allShown() const { return script_.isEmpty(); }
+
+    Answer message(const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    QString input(const QString &prompt, const QString &title,
+                  const QString &defaultText) override;
+
+    /// The buttons and icon of the last message box.
+    Buttons lastButtons() const { return lastButtons_; }
+    Icon lastIcon() const { return lastIcon_; }
+
+private:
+    struct Box {
+        bool isInput;
+        QString title;
+        QString text;
+        Answer answer;
+        QString inputAnswer;
+        QString expectedDefault;
+        std::function<void()> action;
+    };
+    QList<Box> script_;
+    Buttons lastButtons_ = Buttons::Ok;
+    Icon lastIcon_ = Icon::None;
+};
