@@ -1,0 +1,1 @@
+# Logic of the application shell that needs no window.

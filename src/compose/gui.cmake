@@ -1,0 +1,1 @@
+# Window-side parts of the body field and the composition tools.

@@ -1,0 +1,1 @@
+# Wine registry and path mapping.

@@ -1,0 +1,1 @@
+# Tests of Becky discovery and the Becky record.

@@ -1,0 +1,1 @@
+# Tests of the Wine registry and path mapping.
