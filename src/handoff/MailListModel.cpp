@@ -1,0 +1,53 @@
+#include "handoff/MailListModel.h"
+
+MailListModel::MailListModel(QObject *parent)
+    : QAbstractListModel(parent), header_(mailboxreader::headerRow())
+{
+}
+
+void MailListModel::setRecords(QList<MailRow> rows)
+{
+    beginResetModel();
+    records_ = std::move(rows);
+    endResetModel();
+}
+
+int MailListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(records_.size()) + 1;
+}
+
+QVariant MailListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const int row = index.row();
+    const QString &text = isHeaderRow(row) ? header_ : record(row).text;
+    switch (role) {
+    case Qt::DisplayRole: {
+        QString shown = text;
+        return shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    }
+    case RowTextRole:
+        return text;
+    case VerticalRole:
+        return isHeaderRow(row) ? QVariant() : QVariant(record(row).vertical);
+    default:
+        return {};
+    }
+}
+
+bool MailListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != VerticalRole
+        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
+        || isHeaderRow(index.row()))
+        return false;
+    bool &vertical = records_[index.row() - 1].vertical;
+    const bool wanted = value.toBool();
+    if (vertical != wanted) {
+        vertical = wanted;
+        emit dataChanged(index, index, {VerticalRole});
+    }
+    return true;
+}

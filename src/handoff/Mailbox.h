@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+struct MailRecord;
+
+/// The mailbox files a record goes to, and the append itself.
+namespace mailbox {
+
+/// The account's outbox, in Becky's Windows form: accountFolder + "\OutBox.mbx".
+/// The caller maps it to a host path.
+QString outboxPath(const QString &accountFolder);
+
+/// The account's draft mailbox: accountFolder + "\OutBox\Draft.mbx".
+QString draftPath(const QString &accountFolder);
+
+/// The program's log mailbox: programFolder + "/OutPutLog.mbx".
+QString logPath(const QString &programFolder);
+
+/// Appends the record (header + tail + CR LF, code page 932) to the mailbox
+/// at the host path `path`, creating the file when missing. Returns false
+/// when the record could not be written whole (a folder or a read-only file
+/// at the path, a missing folder, a full disk); the file then keeps exactly
+/// its previous bytes, so the attempt can simply be repeated.
+bool append(const QString &path, const MailRecord &record);
+
+} // namespace mailbox

@@ -1,0 +1,164 @@
+#include "handoff/MailboxReader.h"
+
+#include "platform/Cp932.h"
+#include "platform/Dialogs.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString columnSeparator = QStringLiteral("\t|");
+
+// Takes the rest of `line` after `prefix` into `field` when the line starts
+// with it (case matters).
+bool takeField(QStringView line, QStringView prefix, QString &field)
+{
+    if (!line.startsWith(prefix))
+        return false;
+    field = line.mid(prefix.size()).toString();
+    return true;
+}
+
+} // namespace
+
+void MailboxParser::addLine(QStringView line)
+{
+    if (line == u".") {
+        if (source_ == MailSource::Log || own_) {
+            QString text = subject_;
+            text.reserve(subject_.size() + to_.size() + date_.size() + from_.size()
+                         + body_.size() + 4 * columnSeparator.size());
+            text += columnSeparator + to_ + columnSeparator + date_ + columnSeparator + from_
+                + columnSeparator + body_;
+            rows_.append({std::move(text), vertical_});
+            own_ = false;
+            vertical_ = false;
+        }
+        from_.clear();
+        to_.clear();
+        subject_.clear();
+        body_.clear();
+        date_.clear();
+        inBody_ = false;
+        return;
+    }
+
+    if (line.contains(u"Horonami"))
+        own_ = true;
+    else if (line.isEmpty())
+        inBody_ = true;
+
+    if (takeField(line, u"From:", from_) || takeField(line, u"To:", to_)
+        || takeField(line, u"Subject:", subject_) || takeField(line, u"X-Date:", date_))
+        return;
+    if (line.startsWith(u"X-ViewMode:")) {
+        if (line.mid(11) == u"TATE")
+            vertical_ = true;
+        return;
+    }
+    if (!line.isEmpty() && inBody_) {
+        body_ += line;
+        body_ += u"\r\n";
+    }
+}
+
+QList<MailRow> MailboxParser::takeRows()
+{
+    QList<MailRow> rows = std::move(rows_);
+    rows_.clear();
+    std::reverse(rows.begin(), rows.end());
+    return rows;
+}
+
+namespace mailboxreader {
+
+QString headerRow()
+{
+    return QStringLiteral("タイトル\t|宛先（TO:）\t|送信時間(date:)\t|差出人（FROM:)\t|内容");
+}
+
+QList<MailRow> readDevice(QIODevice &device, MailSource source)
+{
+    MailboxParser parser(source);
+    // Pieces end at LF; a line ends only where CR LF does, so a piece that
+    // ends in a lone LF is joined with what follows. CR and LF never occur
+    // inside a Shift-JIS character, so each line decodes on its own.
+    QByteArray line;
+    for (;;) {
+        QByteArray piece = device.readLine();
+        if (piece.isEmpty())
+            break;
+        if (line.isEmpty())
+            line = std::move(piece);
+        else
+            line += piece;
+        if (line.endsWith("\r\n")) {
+            line.chop(2);
+            parser.addLine(cp932::decode(line));
+            line.clear();
+        }
+    }
+    if (!line.isEmpty())
+        parser.addLine(cp932::decode(line));
+    return parser.takeRows();
+}
+
+QList<MailRow> readBytes(QByteArrayView bytes, MailSource source)
+{
+    // The buffer only reads, so it can work on the caller's bytes in place.
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return readDevice(buffer, source);
+}
+
+QList<MailRow> readFile(const QString &path, MailSource source)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readDevice(file, source);
+}
+
+QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
+                    QString &countLabel)
+{
+    if (!QFileInfo::exists(path)) {
+        dialogs.inform(QStringLiteral(
+            "BECKY側の草稿データがないか、設定が間違っている可能性があります。"));
+        return {};
+    }
+    QList<MailRow> rows = readFile(path, source);
+    if (rows.isEmpty()) {
+        dialogs.inform(QStringLiteral("書きかけのデータは、ないようです。"));
+        return {};
+    }
+    countLabel = updatedCountLabel(countLabel, source, rows.size());
+    return rows;
+}
+
+LoadedMail splitRow(QStringView row)
+{
+    const QList<QStringView> columns = row.split(columnSeparator);
+    const auto column = [&columns](qsizetype i) {
+        return i < columns.size() ? columns.at(i).toString() : QString();
+    };
+    return {column(0), column(1), column(3), column(4)};
+}
+
+QString initialCountLabel() { return QStringLiteral("草稿：0_ログ：0"); }
+
+QString updatedCountLabel(const QString &caption, MailSource source, qsizetype count)
+{
+    const QString label = caption.contains(u'_') ? caption : initialCountLabel();
+    const qsizetype cut = label.indexOf(u'_');
+    if (source == MailSource::Drafts)
+        return QStringLiteral("草稿：") + QString::number(count) + u'_' + label.mid(cut + 1);
+    return label.left(cut) + QStringLiteral("_ログ：") + QString::number(count);
+}
+
+} // namespace mailboxreader
