@@ -1,1 +1,5 @@
 # Wine registry and path mapping.
+target_sources(horonami_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/WineRegistry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WinePaths.cpp
+)
