@@ -12,6 +12,12 @@ void MailListModel::setRecords(QList<MailRow> rows)
     endResetModel();
 }
 
+bool MailListModel::isRow(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && index.column() == 0
+        && index.row() < rowCount();
+}
+
 int MailListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(records_.size()) + 1;
@@ -19,7 +25,7 @@ int MailListModel::rowCount(const QModelIndex &parent) const
 
 QVariant MailListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isRow(index))
         return {};
     const int row = index.row();
     const QString &text = isHeaderRow(row) ? header_ : record(row).text;
@@ -39,9 +45,7 @@ QVariant MailListModel::data(const QModelIndex &index, int role) const
 
 bool MailListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != VerticalRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
-        || isHeaderRow(index.row()))
+    if (role != VerticalRole || !isRow(index) || isHeaderRow(index.row()))
         return false;
     bool &vertical = records_[index.row() - 1].vertical;
     const bool wanted = value.toBool();

@@ -45,6 +45,9 @@ public:
                  int role = VerticalRole) override;
 
 private:
+    /// True for an index of this model's rows.
+    bool isRow(const QModelIndex &index) const;
+
     QString header_;
     QList<MailRow> records_;
 };

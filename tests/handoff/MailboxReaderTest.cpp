@@ -1,0 +1,230 @@
+#include "handoff/MailRecord.h"
+#include "handoff/MailboxReader.h"
+#include "platform/Cp932.h"
+#include "SampleMailbox.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString sep = u"\t|"_qs;
+
+QByteArray logRecord(const MailFields &mail, const QString &date, bool vertical)
+{
+    return mailrecord::bytes(mailrecord::forLog(mailrecord::build(mail), date, vertical));
+}
+
+MailFields mail(const QString &subject, const QString &body)
+{
+    MailFields m;
+    m.from = u"me@docomo.ne.jp"_qs;
+    m.to = u"you@docomo.ne.jp"_qs;
+    m.subject = subject;
+    m.body = body;
+    return m;
+}
+
+QString row(const QString &subject, const QString &date, const QString &body)
+{
+    return subject + sep + u"you@docomo.ne.jp"_qs + sep + date + sep + u"me@docomo.ne.jp"_qs
+        + sep + body;
+}
+
+TEST(MailboxReader, ReadsLoggedMailsBackNewestFirst)
+{
+    const QByteArray log = logRecord(mail(u"一"_qs, u"本文\r\n二行目"_qs), u"2001/05/12 9:00:00"_qs, false)
+        + logRecord(mail(u"縦"_qs, u"たて"_qs), u"2001/05/12 9:05:00"_qs, true);
+    const QList<MailRow> rows = mailboxreader::readBytes(log, MailSource::Log);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].text, row(u"縦"_qs, u"2001/05/12 9:05:00"_qs, u"たて\r\n"_qs));
+    EXPECT_TRUE(rows[0].vertical);
+    EXPECT_EQ(rows[1].text, row(u"一"_qs, u"2001/05/12 9:00:00"_qs, u"本文\r\n二行目\r\n"_qs));
+    EXPECT_FALSE(rows[1].vertical);
+    EXPECT_EQ(mailboxreader::readBytes(sampleLog(30), MailSource::Log).size(), 30);
+}
+
+TEST(MailboxReader, KeepsTheListsLossesOfBodyText)
+{
+    struct Row {
+        const char *name;
+        QString body;
+        QStringList listed; // row texts, newest first
+    };
+    const QString d = u"D"_qs;
+    const Row rows[] = {
+        {"empty lines dropped", u"a\r\n\r\n\r\nb\r\n"_qs, {row(u"s"_qs, d, u"a\r\nb\r\n"_qs)}},
+        {"header-like line taken as header", u"a\r\nSubject:new\r\nX-Date:later"_qs,
+         {row(u"new"_qs, u"later"_qs, u"a\r\n"_qs)}},
+        // The full stop ends the record; the rest becomes a record of its own
+        // whose lines stand outside any body.
+        {"full-stop line ends the record", u"a\r\n.\r\nb"_qs,
+         {u"\t|\t|\t|\t|"_qs, row(u"s"_qs, d, u"a\r\n"_qs)}},
+        {"lone LF stays inside the line", u"a\nb"_qs, {row(u"s"_qs, d, u"a\nb\r\n"_qs)}},
+    };
+    for (const Row &r : rows) {
+        const QList<MailRow> read =
+            mailboxreader::readBytes(logRecord(mail(u"s"_qs, r.body), d, false), MailSource::Log);
+        QStringList texts;
+        for (const MailRow &m : read)
+            texts.append(m.text);
+        EXPECT_EQ(texts, r.listed) << r.name;
+    }
+}
+
+TEST(MailboxReader, DraftsListOnlyOwnRecords)
+{
+    // Becky's own draft: no "Horonami" line, and a date that must not reach
+    // the next record.
+    const QByteArray becky = "From:me@docomo.ne.jp\r\nTo:x@y\r\nSubject:becky\r\n"
+                             "X-Date:Sat, 12 May 2001\r\n\r\nbody\r\n.\r\n";
+    const MailRecord own = mailrecord::build(mail(u"own"_qs, u"下書き"_qs));
+    const QByteArray drafts = becky + mailrecord::bytes(own) + becky;
+    const QList<MailRow> rows = mailboxreader::readBytes(drafts, MailSource::Drafts);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].text, row(u"own"_qs, QString(), u"下書き\r\n"_qs));
+    EXPECT_FALSE(rows[0].vertical);
+    EXPECT_EQ(mailboxreader::readBytes(drafts, MailSource::Log).size(), 3);
+}
+
+TEST(MailboxReader, SurvivesDamagedMailboxes)
+{
+    const QByteArray good = logRecord(mail(u"ok"_qs, u"b"_qs), u"D"_qs, false);
+    // A record cut off before its full stop is not listed.
+    const QByteArray cut = good + good.left(good.size() - 3);
+    EXPECT_EQ(mailboxreader::readBytes(cut, MailSource::Log).size(), 1);
+    // A full stop without a line end at the end of the file still counts.
+    EXPECT_EQ(mailboxreader::readBytes(good.chopped(2), MailSource::Log).size(), 1);
+
+    // A lone lead byte before CR LF and an invalid byte: each reads as the
+    // codec's one replacement character and the line end is still seen.
+    const QString bad = cp932::decode(hexBytes("ff"));
+    ASSERT_EQ(bad.size(), 1);
+    const QByteArray invalid = "Subject:" + hexBytes("82") + "\r\nTo:" + hexBytes("ff 82a0")
+        + "\r\n\r\nbody\r\n.\r\n";
+    const QList<MailRow> rows = mailboxreader::readBytes(invalid, MailSource::Log);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].text, bad + sep + bad + u"あ\t|\t|\t|body\r\n"_qs);
+
+    // A line of several megabytes.
+    const QString longLine(3 * 1024 * 1024, u'x');
+    const QList<MailRow> big =
+        mailboxreader::readBytes(logRecord(mail(u"big"_qs, longLine), u"D"_qs, false), MailSource::Log);
+    ASSERT_EQ(big.size(), 1);
+    EXPECT_TRUE(big[0].text.endsWith(sep + longLine + u"\r\n"_qs));
+}
+
+// A device whose reads fail after the first `good` bytes.
+class BreakingDevice : public QIODevice {
+public:
+    BreakingDevice(QByteArray data, qint64 good) : data_(std::move(data)), good_(good)
+    {
+        open(QIODevice::ReadOnly);
+    }
+protected:
+    qint64 readData(char *out, qint64 max) override
+    {
+        if (pos_ >= good_)
+            return -1;
+        const qint64 n = std::min(max, good_ - pos_);
+        std::copy_n(data_.constData() + pos_, n, out);
+        pos_ += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+private:
+    QByteArray data_;
+    qint64 good_;
+    qint64 pos_ = 0;
+};
+
+TEST(MailboxReader, ReadsAsFarAsTheFileLets)
+{
+    const QByteArray one = logRecord(mail(u"a"_qs, u"b"_qs), u"D"_qs, false);
+    BreakingDevice device(one + one + one, 2 * one.size() + 20);
+    EXPECT_EQ(mailboxreader::readDevice(device, MailSource::Log).size(), 2);
+
+    TestFolder dir;
+    // A file removed while it is open reads to its end.
+    dir.writeBytes(u"OutPutLog.mbx"_qs, one + one);
+    QFile file(dir.file(u"OutPutLog.mbx"_qs));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(QFile::remove(dir.file(u"OutPutLog.mbx"_qs)));
+    EXPECT_EQ(mailboxreader::readDevice(file, MailSource::Log).size(), 2);
+    // A vanished file or a folder reads as nothing.
+    EXPECT_TRUE(mailboxreader::readFile(dir.file(u"OutPutLog.mbx"_qs), MailSource::Log).isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Folder.mbx"_qs));
+    EXPECT_TRUE(mailboxreader::readFile(dir.file(u"Folder.mbx"_qs), MailSource::Log).isEmpty());
+}
+
+TEST(MailboxReader, ListReportsMissingAndEmptyMailboxes)
+{
+    TestFolder dir;
+    const QString initial = mailboxreader::initialCountLabel();
+    QString label = initial;
+    {
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(u"HORONAMI"_qs,
+                              u"BECKY側の草稿データがないか、設定が間違っている可能性があります。"_qs);
+        EXPECT_TRUE(mailboxreader::list(dir.file(u"Draft.mbx"_qs), MailSource::Drafts, dialogs, label)
+                        .isEmpty());
+    }
+    dir.writeBytes(u"Draft.mbx"_qs, "From:a\r\n\r\nbecky\r\n.\r\n");
+    {
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(u"HORONAMI"_qs, u"書きかけのデータは、ないようです。"_qs);
+        EXPECT_TRUE(mailboxreader::list(dir.file(u"Draft.mbx"_qs), MailSource::Drafts, dialogs, label)
+                        .isEmpty());
+    }
+    EXPECT_EQ(label, initial);
+    dir.writeBytes(u"OutPutLog.mbx"_qs, sampleLog(3));
+    ScriptedDialogs quiet;
+    EXPECT_EQ(mailboxreader::list(dir.file(u"OutPutLog.mbx"_qs), MailSource::Log, quiet, label).size(), 3);
+    EXPECT_EQ(label, u"草稿：0_ログ：3"_qs);
+}
+
+TEST(MailboxReader, SplitsRowsForLoading)
+{
+    const LoadedMail full = mailboxreader::splitRow(row(u"件"_qs, u"D"_qs, u"a\r\nb\r\n"_qs));
+    EXPECT_EQ(full.subject, u"件"_qs);
+    EXPECT_EQ(full.to, u"you@docomo.ne.jp"_qs);
+    EXPECT_EQ(full.from, u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(full.body, u"a\r\nb\r\n"_qs);
+    // The body ends at a further separator; missing columns are empty.
+    EXPECT_EQ(mailboxreader::splitRow(u"s\t|t\t|d\t|f\t|b1\t|b2").body, u"b1"_qs);
+    const LoadedMail part = mailboxreader::splitRow(u"s\t|t");
+    EXPECT_EQ(part.to, u"t"_qs);
+    EXPECT_TRUE(part.from.isEmpty() && part.body.isEmpty());
+    EXPECT_EQ(mailboxreader::headerRow(),
+              u"タイトル\t|宛先（TO:）\t|送信時間(date:)\t|差出人（FROM:)\t|内容"_qs);
+}
+
+TEST(MailboxReader, UpdatesOnlyItsOwnHalfOfTheCountLabel)
+{
+    struct Row {
+        QString caption;
+        MailSource source;
+        int count;
+        QString expected;
+    };
+    const Row rows[] = {
+        {u"草稿：0_ログ：0"_qs, MailSource::Drafts, 4, u"草稿：4_ログ：0"_qs},
+        {u"草稿：4_ログ：9"_qs, MailSource::Log, 12, u"草稿：4_ログ：12"_qs},
+        {u"a_b_c"_qs, MailSource::Drafts, 1, u"草稿：1_b_c"_qs},
+        {u"a_b_c"_qs, MailSource::Log, 1, u"a_ログ：1"_qs},
+        {u"damaged"_qs, MailSource::Log, 2, u"草稿：0_ログ：2"_qs},
+        {QString(), MailSource::Drafts, 2, u"草稿：2_ログ：0"_qs},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(mailboxreader::updatedCountLabel(r.caption, r.source, r.count), r.expected)
+            << r.caption.toStdString();
+}
+
+} // namespace
