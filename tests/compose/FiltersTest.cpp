@@ -1,0 +1,105 @@
+#include "compose/Filters.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const FilterEntry &entry(int index) { return filterEntries().at(static_cast<std::size_t>(index)); }
+
+// What the menu command does: replace the first occurrence, search again
+// from the start, until none is left.
+QList<FilterEdit> searchFromTheStart(QString body, const FilterEntry &e)
+{
+    QList<FilterEdit> edits;
+    for (qsizetype at = body.indexOf(e.find); at >= 0; at = body.indexOf(e.find)) {
+        edits.append({static_cast<int>(at), static_cast<int>(e.find.size()), e.replacement});
+        body.replace(at, e.find.size(), e.replacement);
+    }
+    return edits;
+}
+
+TEST(Filters, EntriesReplaceTheirCharacters)
+{
+    struct Row { int entry; const char16_t *body; const char16_t *result; };
+    const Row rows[] = {
+        {0, u"a\r\nb", u"ab"},
+        {0, u"a\r\r\n\nb", u"ab"},          // the pair that forms is removed too
+        {0, u"a\rb\nc", u"a\rb\nc"},         // lone CR and LF stay
+        {1, u"→a→", u">a>"},
+        {2, u"←←", u"<<"},
+        {3, u"↑", u"\\"},
+        {4, u"2×3", u"2x3"},
+        {5, u"a b\u3000c  d", u"ab\u3000cd"}, // ideographic spaces stay
+        {6, u"ＡＢＣ\u3000カ（ガ）あ", u"ABC ｶ(ｶﾞ)あ"},
+        {7, u"(a)（b）", u"a)（b）"},
+        {8, u"(a)（b）", u"(a（b）"},
+        {5, u"", u""},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(applyFilter(r.body, entry(r.entry)), QString::fromUtf16(r.result))
+            << r.entry << ": " << QString::fromUtf16(r.body).toStdString();
+}
+
+TEST(Filters, EditsArePositionsInTheBodyAsEarlierEditsLeftIt)
+{
+    const QList<FilterEdit> breaks = filterEdits(u"a\r\nb\r\nc", entry(0));
+    EXPECT_EQ(breaks, (QList<FilterEdit>{{1, 2, QString()}, {2, 2, QString()}}));
+    const QList<FilterEdit> nested = filterEdits(u"\r\r\n\n", entry(0));
+    EXPECT_EQ(nested, (QList<FilterEdit>{{1, 2, QString()}, {0, 2, QString()}}));
+    const QList<FilterEdit> arrows = filterEdits(u"x→→", entry(1));
+    EXPECT_EQ(arrows, (QList<FilterEdit>{{1, 1, u">"_qs}, {2, 1, u">"_qs}}));
+}
+
+TEST(Filters, OnePassGivesTheEditsOfSearchingFromTheStart)
+{
+    std::mt19937 rng(7);
+    const QString alphabet = u"\r\n\r\n a→←↑×()（あ"_qs;
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(alphabet.size()) - 1);
+    std::uniform_int_distribution<int> length(0, 40);
+    for (int round = 0; round < 300; ++round) {
+        QString body;
+        for (int n = length(rng); n > 0; --n)
+            body += alphabet[pick(rng)];
+        for (int i = 0; i < 9; ++i) {
+            const FilterEntry &e = entry(i);
+            if (e.kind != FilterEntry::Kind::Replace)
+                continue;
+            const QList<FilterEdit> edits = filterEdits(body, e);
+            ASSERT_EQ(edits, searchFromTheStart(body, e)) << i << ": " << body.toStdString();
+            ASSERT_FALSE(applyFilterEdits(body, edits).contains(e.find));
+        }
+    }
+}
+
+TEST(Filters, NarrowEntryIsOneAssignmentNotEdits)
+{
+    EXPECT_EQ(entry(6).kind, FilterEntry::Kind::Narrow);
+    EXPECT_TRUE(filterEdits(u"ＡＢＣ", entry(6)).isEmpty());
+}
+
+TEST(Filters, AnEntryThatWouldNeverEndMakesNoEdits)
+{
+    const FilterEntry selfFeeding{u"x"_qs, FilterEntry::Kind::Replace, u"a"_qs, u"aa"_qs};
+    EXPECT_TRUE(filterEdits(u"banana", selfFeeding).isEmpty());
+    const FilterEntry nothing{u"x"_qs, FilterEntry::Kind::Replace, QString(), u"a"_qs};
+    EXPECT_TRUE(filterEdits(u"banana", nothing).isEmpty());
+}
+
+TEST(Filters, CmeroRunsAllNineInOrder)
+{
+    QString body = u"（あ）\u3000→"_qs;
+    for (const int i : kCmeroOrder)
+        body = applyFilter(body, entry(i));
+    EXPECT_EQ(body, u"あ >"_qs);
+
+    // Line breaks go first, so the result is one line; half-width spaces
+    // go before the narrow form makes new ones.
+    body = u"a b\r\n（c）\u3000×"_qs;
+    for (const int i : kCmeroOrder)
+        body = applyFilter(body, entry(i));
+    EXPECT_EQ(body, u"abc x"_qs);
+}
+
+} // namespace
