@@ -1,1 +1,4 @@
 # Logic of the application shell that needs no window.
+target_sources(horonami_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BeckyEnvironment.cpp
+)

@@ -1,0 +1,214 @@
+#include "app/BeckyEnvironment.h"
+
+#include "app/CarrierDomain.h"
+#include "platform/Cp932.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Registry.h"
+#include "platform/TextFile.h"
+#include "platform/WinePaths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+QString settingsKey() { return QStringLiteral("Software\\RIMArts\\Rebecca\\Settings"); }
+
+QString userKey(int k) { return u"Software\\RIMArts\\Rebecca\\Users\\"_qs + QString::number(k); }
+
+// The text up to its first line break: one line of "Becky.mil" holds it.
+QString firstLine(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return text.left(i);
+    }
+    return text;
+}
+
+// Becky keeps the number as raw bytes; the registry reader hands them over
+// decoded, so the first character is encoded again to get the first byte.
+int firstByte(const QString &value)
+{
+    if (value.isEmpty())
+        return 0;
+    const qsizetype units = value[0].isHighSurrogate() && value.size() > 1 ? 2 : 1;
+    return uchar(cp932::encode(QStringView(value).first(units)).at(0));
+}
+
+// The decimal number at the start of a text (after blanks, with an optional
+// sign); 0 when there is none or it does not fit.
+int leadingNumber(QStringView text)
+{
+    text = text.trimmed();
+    qsizetype end = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
+        ++end;
+    bool ok = false;
+    const int n = text.first(end).toInt(&ok);
+    return ok ? n : 0;
+}
+
+void reportUnwritten(Dialogs &dialogs, const QString &programFolder)
+{
+    dialogs.inform(u"Becky.milを書き込めませんでした。\r\n"_qs + beckyRecordPath(programFolder));
+}
+
+// True when the folder holds a file named "Rebecca.EXE" in any case.
+bool holdsBeckyProgram(const QString &hostFolder)
+{
+    const QStringList files =
+        QDir(hostFolder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString &file : files) {
+        if (file.compare(u"Rebecca.EXE"_qs, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString BeckyEnvironment::noBecky() { return QStringLiteral("NO Becky"); }
+
+QString BeckyEnvironment::noAddress() { return QStringLiteral("なし"); }
+
+QString beckyRecordPath(const QString &programFolder)
+{
+    return programFile(programFolder, QStringLiteral("Becky.mil"));
+}
+
+std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder)
+{
+    const QString path = beckyRecordPath(programFolder);
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    const QStringList lines = textfile::readLines(path);
+    BeckyEnvironment env;
+    env.dataFolder = lines.value(0);
+    if (lines.size() > 1)
+        env.ownAddress = lines[1];
+    for (qsizetype i = 2; i < lines.size() && env.accounts.size() < BeckyEnvironment::maxAccounts;
+         i += 2) {
+        // The number follows the last ",", so a name holding "," survives.
+        const qsizetype comma = lines[i].lastIndexOf(u',');
+        if (comma < 0)
+            break;
+        env.accounts.append({lines[i].left(comma), leadingNumber(QStringView(lines[i]).sliced(comma + 1)),
+                             lines.value(i + 1)});
+    }
+    return env;
+}
+
+bool writeBeckyRecord(const QString &programFolder, const BeckyEnvironment &env)
+{
+    QStringList lines{firstLine(env.dataFolder), firstLine(env.ownAddress)};
+    for (const BeckyAccount &account : env.accounts) {
+        lines.append(firstLine(account.name) + u',' + QString::number(account.mailDirNo));
+        lines.append(firstLine(account.address));
+    }
+    return textfile::writeAtomically(beckyRecordPath(programFolder), textfile::joinLines(lines));
+}
+
+QString accountMailFolder(const QString &dataFolder, int mailDirNo)
+{
+    return dataFolder + u"User"_qs + QString::number(mailDirNo);
+}
+
+bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &paths)
+{
+    const int n = env.accounts.isEmpty() ? 2000 : env.accounts.first().mailDirNo;
+    return existsOnHost(paths, accountMailFolder(env.dataFolder, n));
+}
+
+bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dialogs,
+                   const QString &programFolder)
+{
+    const QString home = firstLine(registry.readString(settingsKey(), u"HomeDir"_qs));
+    if (home.isEmpty()) {
+        env.dataFolder = BeckyEnvironment::noBecky();
+        return false;
+    }
+    env.dataFolder = home;
+
+    QString address = env.ownAddress;
+    if (address == BeckyEnvironment::noAddress()) {
+        address = firstLine(registry.readString(userKey(0), u"Address"_qs));
+        const QString title = u"***"_qs + atCarrierMailDomain() + u"がいいよ。"_qs;
+        if (!dialogs.askYesNo(u"使用するi-mode用のメールアドレスは、["_qs + address + u"]でよろしいですか？"_qs,
+                              title)) {
+            const QString typed = firstLine(dialogs.input(u"あなたのメールアドレスを教えてください。"_qs,
+                                                          u"Your MailAdr!"_qs, atCarrierMailDomain()));
+            if (!typed.isEmpty())
+                address = typed;
+        }
+    }
+
+    QList<BeckyAccount> accounts;
+    for (int k = 0; k < BeckyEnvironment::maxAccounts; ++k) {
+        const QString name = firstLine(registry.readString(userKey(k), u"Account"_qs));
+        if (name.isEmpty())
+            break;
+        accounts.append({name, firstByte(registry.readString(userKey(k), u"MailDirNo"_qs)),
+                         firstLine(registry.readString(userKey(k), u"Address"_qs))});
+    }
+    if (accounts.isEmpty()) {
+        env.dataFolder = BeckyEnvironment::noBecky();
+        return false;
+    }
+
+    env.ownAddress = address;
+    env.accounts = accounts;
+    if (!writeBeckyRecord(programFolder, env))
+        reportUnwritten(dialogs, programFolder);
+    return true;
+}
+
+ManualSetupResult manualBeckySetup(BeckyEnvironment &env, Dialogs &dialogs,
+                                   const HostPaths &paths, const QString &programFolder)
+{
+    QString folder = dialogs.input(u"データフォルダの位置を記入してください。"_qs, u"Becky MailBox Path"_qs,
+                                   u"C:\\Program Files\\RIMArts\\Rebecca\\"_qs);
+    // A host path is joined with "/", a Windows path with "\".
+    const QChar separator = folder.startsWith(u'/') ? u'/' : u'\\';
+    if (folder.endsWith(separator))
+        folder.chop(1);
+
+    const QString hostFolder = paths.toHost(folder + separator);
+    if (holdsBeckyProgram(hostFolder)) {
+        // Becky's program folder: one of its sub-folders holds the data.
+        std::optional<QString> dataFolder;
+        QDirIterator entries(hostFolder, QDir::Dirs | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            const QString candidate = folder + separator + entries.nextFileInfo().fileName();
+            if (dialogs.askYesNo(candidate + u"は、Beckyのデータフォルダですね？"_qs, u"データフォルダ特定"_qs)) {
+                dataFolder = candidate;
+                break;
+            }
+        }
+        if (!dataFolder) {
+            dialogs.inform(u"データボックスが見つかりませんでした。"_qs, u"不明"_qs);
+            return ManualSetupResult::Unchanged;
+        }
+        folder = *dataFolder;
+    }
+
+    BeckyEnvironment configured;
+    configured.dataFolder = folder + separator;
+    configured.ownAddress = firstLine(dialogs.input(u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
+                                                    u"アドレスを教えてください"_qs, atCarrierMailDomain()));
+    const QString provider =
+        firstLine(dialogs.input(u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs,
+                                u"通常使用しているプロバイダのアドレス"_qs, u"user@provider.ne.jp"_qs));
+    configured.accounts = {{u"手動設定"_qs, 0, provider}};
+    if (!writeBeckyRecord(programFolder, configured)) {
+        reportUnwritten(dialogs, programFolder);
+        return ManualSetupResult::Unchanged;
+    }
+    env = configured;
+    dialogs.inform(u"手動設定に成功しました。Horonamiを再起動してください。windowsの再起動は不要です。"_qs,
+                   u"終了します"_qs);
+    return ManualSetupResult::EndProgram;
+}
