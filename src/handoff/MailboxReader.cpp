@@ -83,27 +83,30 @@ QString headerRow()
 
 QList<MailRow> readDevice(QIODevice &device, MailSource source)
 {
+    constexpr qint64 chunkSize = 1 << 20;
     MailboxParser parser(source);
-    // Pieces end at LF; a line ends only where CR LF does, so a piece that
-    // ends in a lone LF is joined with what follows. CR and LF never occur
-    // inside a Shift-JIS character, so each line decodes on its own.
-    QByteArray line;
+    // The device is read in large chunks and cut at CR LF; a lone CR or LF
+    // stays inside its line. CR and LF never occur inside a Shift-JIS
+    // character, so each line decodes on its own.
+    QByteArray pending;
+    qsizetype scanFrom = 0;
     for (;;) {
-        QByteArray piece = device.readLine();
-        if (piece.isEmpty())
-            break;
-        if (line.isEmpty())
-            line = std::move(piece);
-        else
-            line += piece;
-        if (line.endsWith("\r\n")) {
-            line.chop(2);
-            parser.addLine(cp932::decode(line));
-            line.clear();
+        qsizetype lineStart = 0;
+        for (qsizetype end; (end = pending.indexOf("\r\n", scanFrom)) >= 0;) {
+            parser.addLine(cp932::decode(QByteArrayView(pending).sliced(lineStart, end - lineStart)));
+            lineStart = end + 2;
+            scanFrom = lineStart;
         }
+        pending.remove(0, lineStart);
+        // A CR at the very end may pair with an LF of the next chunk.
+        scanFrom = std::max<qsizetype>(0, pending.size() - 1);
+        const QByteArray chunk = device.read(chunkSize);
+        if (chunk.isEmpty())
+            break;
+        pending += chunk;
     }
-    if (!line.isEmpty())
-        parser.addLine(cp932::decode(line));
+    if (!pending.isEmpty())
+        parser.addLine(cp932::decode(pending));
     return parser.takeRows();
 }
 
