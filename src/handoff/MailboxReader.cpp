@@ -29,11 +29,14 @@ void MailboxParser::addLine(QStringView line)
 {
     if (line == u".") {
         if (source_ == MailSource::Log || own_) {
-            QString text = subject_;
+            QString text;
             text.reserve(subject_.size() + to_.size() + date_.size() + from_.size()
                          + body_.size() + 4 * columnSeparator.size());
-            text += columnSeparator + to_ + columnSeparator + date_ + columnSeparator + from_
-                + columnSeparator + body_;
+            for (const QString *column : {&subject_, &to_, &date_, &from_}) {
+                text += *column;
+                text += columnSeparator;
+            }
+            text += body_;
             rows_.append({std::move(text), vertical_});
             own_ = false;
             vertical_ = false;
@@ -55,8 +58,9 @@ void MailboxParser::addLine(QStringView line)
     if (takeField(line, u"From:", from_) || takeField(line, u"To:", to_)
         || takeField(line, u"Subject:", subject_) || takeField(line, u"X-Date:", date_))
         return;
-    if (line.startsWith(u"X-ViewMode:")) {
-        if (line.mid(11) == u"TATE")
+    constexpr QStringView viewMode = u"X-ViewMode:";
+    if (line.startsWith(viewMode)) {
+        if (line.sliced(viewMode.size()) == u"TATE")
             vertical_ = true;
         return;
     }
