@@ -56,12 +56,6 @@ QStringList recordLines(const TestFolder &program)
     return textfile::splitLines(program.readText(u"Becky.mil"_qs));
 }
 
-TEST(CarrierDomain, IsTheDomainAlone)
-{
-    EXPECT_EQ(carrierMailDomain(), u"docomo.ne.jp"_qs);
-    EXPECT_EQ(atCarrierMailDomain(), u"@docomo.ne.jp"_qs);
-}
-
 TEST(DiscoverBecky, TakesAccountsUpToTheFirstGapAndWritesTheRecord)
 {
     FakeRegistry registry;
