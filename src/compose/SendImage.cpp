@@ -9,10 +9,10 @@ constexpr int kCharTwips = 180;
 
 QString renderSendImage(QStringView body, int columns, bool signatureOn, QStringView storedSignature)
 {
-    const int rowUnits = 2 * columns;
+    const qint64 rowUnits = 2 * qint64(columns);
     QString out;
     out.reserve(body.size() + body.size() / 4 + storedSignature.size() + 2);
-    int k = 0;
+    qint64 k = 0;
     for (qsizetype i = 0; i < body.size(); ++i) {
         const QChar c = body[i];
         // A surrogate pair stays whole; the mail carries it as one "?".

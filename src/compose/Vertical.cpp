@@ -218,8 +218,9 @@ QString fromVertical(QStringView text, int fallbackColumns, int fallbackRows)
     for (qsizetype page = 0; page < cells.size(); page += pageSize) {
         const QStringView grid = QStringView(cells).sliced(page, std::min(pageSize, cells.size() - page));
         auto fillerAt = [&](qsizetype at) { return at < grid.size() && grid[at] == kVerticalFiller; };
-        // Column k (1 = rightmost) holds the positions C − k, C − k + C, …
-        for (qsizetype first = columns - 1; first >= 0; --first) {
+        // Column k (1 = rightmost) holds the positions C − k, C − k + C, …;
+        // columns that start beyond a short page hold nothing.
+        for (qsizetype first = std::min(columns, grid.size()) - 1; first >= 0; --first) {
             bool empty = true;
             qsizetype at = first;
             while (at < grid.size()) {
