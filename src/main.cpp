@@ -1,1 +1,56 @@
-int main() { return 0; }
+// Horonami: starts the main window after its start-up sequence.
+#include "app/MainWindow.h"
+#include "app/Services.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtDialogs.h"
+#include "platform/WinePaths.h"
+#include "platform/WineRegistry.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// Every text of the program is Japanese, so the standard buttons of message
+// boxes are too, whatever the system's language.
+void loadJapaneseQtTranslations(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(u"qtbase_ja"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+}
+
+// The whole command line after the program name is one path.
+QString commandLineFile(const QStringList &arguments)
+{
+    return arguments.mid(1).join(u' ');
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Horonami"_qs);
+    QApplication::setQuitOnLastWindowClosed(false);
+    loadJapaneseQtTranslations(app);
+
+    const QString prefix = WineRegistry::prefixFromEnvironment();
+    WineRegistry registry(prefix);
+    WinePaths hostPaths(prefix);
+    QtDialogs dialogs;
+    QtClipboard clipboard;
+    QtShell shell;
+    Services services{dialogs, clipboard, shell, registry, hostPaths, programFolder(),
+                      commandLineFile(QApplication::arguments())};
+
+    MainWindow window(services);
+    dialogs.setParent(&window);
+    QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
+    if (!window.startup())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,1 +1,4 @@
-# Window-side parts of the body field and the composition tools.
+target_sources(horonami_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BodyEdit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CountingHandlers.cpp
+)

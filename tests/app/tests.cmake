@@ -1,1 +1,8 @@
-# Window tests.
+horonami_test(horonami_window_tests GUI SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CountingTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
+)
+horonami_test(horonami_settings_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormatTest.cpp
+)

@@ -1,0 +1,14 @@
+#pragma once
+
+class MainWindow;
+
+/// Finds Becky at start-up from the program's Becky record or by discovery,
+/// with the questions for a changed or missing set-up; switches the i-mode
+/// features off for the run when Becky is not found. Returns false when the
+/// program is to end (after a successful manual set-up).
+bool findBecky(MainWindow &w);
+
+/// Runs Becky discovery and puts what it found into the account list and the
+/// sending-address list (as after a reset, or when the send command has lost
+/// Becky's mail folder).
+void runBeckyDiscovery(MainWindow &w);

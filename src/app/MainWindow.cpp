@@ -1,0 +1,151 @@
+#include "app/MainWindow.h"
+
+#include "app/Startup.h"
+#include "app/WindowLayout.h"
+#include "app/WindowCommands.h"
+#include "compose/BodyEdit.h"
+#include "compose/ComposeCommands.h"
+#include "compose/CountingHandlers.h"
+#include "handoff/HandoffCommands.h"
+#include "pictograph/PictographMenu.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+double screenDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+QFont japaneseFont(const QStringList &families, int points)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSize(points);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Services &services, QWidget *parent)
+    : QMainWindow(parent), services_(services), twips_(screenDpi())
+{
+    setObjectName(u"Form1"_qs);
+    setWindowTitle(u"Horonami"_qs);
+    client_ = new QWidget(this);
+    client_->setObjectName(u"client"_qs);
+    setCentralWidget(client_);
+    createControls(controls_, client_, twips_);
+    createMenus(controls_, menuBar());
+    applyFonts();
+    client_->installEventFilter(this);
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(twips_.toPixels(7950), twips_.toPixels(6990) + menuHeight);
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+Dialogs &MainWindow::dialogs() { return services_.dialogs; }
+
+QString MainWindow::programFile(const QString &name) const
+{
+    return ::programFile(services_.programFolder, name);
+}
+
+void MainWindow::applyFonts()
+{
+    // The Windows fonts first; Debian's IPA fonts stand in for them.
+    setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs, u"IPAゴシック"_qs}, 9));
+    controls_.Text1->setFont(
+        japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12));
+    // The preview box must draw every full-width character 180 twips wide.
+    controls_.Text3->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
+}
+
+void MainWindow::connectHandlers()
+{
+    connectWindowCommands(*this);
+    connectCountingHandlers(*this);
+    connectComposeCommands(*this);
+    connectHandoffCommands(*this);
+    connectSendingAddress(*this, controls_.OutAdr[0], 0);
+    connectPictographEntry(*this, controls_.PutChar[0], 0);
+}
+
+bool MainWindow::startup() { return runStartup(*this); }
+
+QSize MainWindow::clientSizeTwips() const
+{
+    return {twips_.toTwips(client_->width()), twips_.toTwips(client_->height())};
+}
+
+QSize MainWindow::windowSizeTwips() const
+{
+    // Report the size last asked for while the window still has it.
+    if (sizeTwips_.isValid() && size() == QSize(twips_.toPixels(sizeTwips_.width()), twips_.toPixels(sizeTwips_.height())))
+        return sizeTwips_;
+    return {twips_.toTwips(width()), twips_.toTwips(height())};
+}
+
+void MainWindow::setWindowSizeTwips(int width, int height)
+{
+    sizeTwips_ = QSize(std::max(width, 0), std::max(height, 0));
+    resize(twips_.toPixels(sizeTwips_.width()), twips_.toPixels(sizeTwips_.height()));
+}
+
+void MainWindow::layoutControls() { layoutMainWindow(*this); }
+
+void MainWindow::endProgram()
+{
+    ended_ = true;
+    close();
+    emit programEnded();
+}
+
+QAction *MainWindow::addSendingAddress(const QString &caption)
+{
+    QAction *action = ::addSendingAddress(controls_, caption);
+    connectSendingAddress(*this, action, static_cast<int>(controls_.OutAdr.size()) - 1);
+    return action;
+}
+
+QAction *MainWindow::addPictographEntry(const QString &caption)
+{
+    QAction *action = ::addPictographEntry(controls_, caption);
+    connectPictographEntry(*this, action, static_cast<int>(controls_.PutChar.size()) - 1);
+    return action;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    if (!runCloseSequence(*this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    ended_ = true;
+    emit programEnded();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize)
+        layoutControls();
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/ComposeState.h"
+#include "app/MainControls.h"
+#include "app/Services.h"
+#include "app/Twips.h"
+
+#include <QMainWindow>
+
+class Dialogs;
+
+/// The mail editor: the program's start-up object. It holds the controls
+/// and the compose state; the handlers of each subsystem work on them.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// Runs the start-up sequence before the window is shown. Returns false
+    /// when the program is to end at once instead of showing the window.
+    bool startup();
+
+    MainControls &ui() { return controls_; }
+    ComposeState &state() { return state_; }
+    Services &services() { return services_; }
+    Dialogs &dialogs();
+    const Twips &twips() const { return twips_; }
+    /// A file of the program folder.
+    QString programFile(const QString &name) const;
+
+    /// The layout rules: run on every size change and on demand.
+    void layoutControls();
+    /// The client area in twips.
+    QSize clientSizeTwips() const;
+    /// The whole window (with its menu bar) in twips: width and height.
+    QSize windowSizeTwips() const;
+    void setWindowSizeTwips(int width, int height);
+
+    /// Ends the program at once, without the close sequence.
+    void endProgram();
+    bool hasEnded() const { return ended_; }
+
+    /// Appends an entry to the sending-address list, wired to its command.
+    QAction *addSendingAddress(const QString &caption);
+    /// Appends an entry to the pictograph menu, wired to its command.
+    QAction *addPictographEntry(const QString &caption);
+
+signals:
+    /// The program has ended (Exit, a finished manual set-up, a close).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyFonts();
+    void connectHandlers();
+
+    Services &services_;
+    Twips twips_;
+    MainControls controls_;
+    ComposeState state_;
+    QWidget *client_ = nullptr;
+    /// The size last asked for in twips; pixels round it.
+    QSize sizeTwips_;
+    bool ended_ = false;
+};

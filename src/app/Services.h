@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class Clipboard;
+class Dialogs;
+class HostPaths;
+class Registry;
+class Shell;
+
+/// What the main window needs from outside: the platform seams, the program
+/// folder and the command line.
+struct Services {
+    Dialogs &dialogs;
+    Clipboard &clipboard;
+    Shell &shell;
+    const Registry &registry;
+    const HostPaths &hostPaths;
+    /// The folder that holds the program's own files.
+    QString programFolder;
+    /// The whole command line after the program name: a text file to load.
+    QString commandLine;
+};

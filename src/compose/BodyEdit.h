@@ -1,0 +1,71 @@
+#pragma once
+
+#include "compose/CharCount.h"
+
+#include <QPlainTextEdit>
+
+/// The body field. It keeps a copy of its text and the body's count in step
+/// with every edit, so that a keystroke costs the same whatever the body's
+/// length: nothing here copies the whole text out of the document.
+///
+/// Positions, lengths and texts of the public functions are in the body's
+/// CR LF form (a line break counts 2); the document holds one character per
+/// break.
+class BodyEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit BodyEdit(QWidget *parent = nullptr);
+
+    /// The body in its CR LF form.
+    QString bodyText() const;
+    /// Replaces the whole body as one change (CR LF, CR or LF breaks).
+    void setBodyText(const QString &body);
+    /// The field's own text, one "\n" per break.
+    const QString &fieldText() const { return field_; }
+
+    /// The body's count, kept in step with the edits.
+    CharCount count() const { return {bytes_ / 2.0, bodyLength()}; }
+    int bodyLength() const { return static_cast<int>(field_.size()) + breaks_; }
+
+    int bodyCursorPosition() const;
+    /// Puts the caret at a body position (no selection).
+    void setBodyCursorPosition(int position);
+    int bodySelectionStart() const;
+    int bodySelectionLength() const;
+    QString selectedBodyText() const;
+    /// Selects `length` body characters from `start`.
+    void setBodySelection(int start, int length);
+    /// Replaces the selection (or inserts at the caret) as one edit.
+    void replaceBodySelection(const QString &text);
+
+    /// The body position of a field position and back.
+    int toBodyPosition(int fieldPosition) const;
+    int toFieldPosition(int bodyPosition) const;
+
+signals:
+    /// Raised once for every change of the text, also by program code, after
+    /// the count is up to date.
+    void bodyChanged();
+    /// The edit that was just made to the field text (field positions).
+    void fieldEdited(int position, int removed, const QString &inserted);
+    /// A key is pressed; set *swallow to keep the field from handling it.
+    void keyDown(QKeyEvent *event, bool *swallow);
+    /// A key is released.
+    void keyUp(QKeyEvent *event);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void onContentsChange(int position, int removed, int added);
+    void onTextChanged();
+    void resync();
+    int bytesOf(QStringView text) const;
+
+    QString field_;
+    int bytes_ = 0;
+    int breaks_ = 0;
+    bool replacingAll_ = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+class MainWindow;
+class QAction;
+
+/// Fills the pictograph menu from "Emoji.code": at most 20 entries, each
+/// "symbol   =   keyword".
+void fillPictographMenu(MainWindow &w);
+
+/// Wires entry `index` of the pictograph menu to its insertion.
+void connectPictographEntry(MainWindow &w, QAction *entry, int index);
+
+/// Puts the symbol of pictograph menu entry `index` in place of the body's
+/// selection and records it as used. Does nothing for a missing entry or
+/// the placeholder "なし".
+void insertPictograph(MainWindow &w, int index);
+
+/// Replaces every backslash-escaped keyword of the body by its pictograph.
+void substituteKeywords(MainWindow &w);

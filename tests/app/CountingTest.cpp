@@ -1,0 +1,282 @@
+#include "app/WindowCommands.h"
+#include "compose/BodyEdit.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTrimQuestion = u"overした分を削除しますか？"_qs;
+
+QString repeated(QChar c, int n) { return QString(n, c); }
+
+// Switches limit flag 6 on with a limit taken from its pending value.
+void setLimit(WindowHarness &h, int limit, bool classify)
+{
+    h.state().pendingLimit = QString::number(limit);
+    h.ui().Check1[6]->setChecked(true);
+    h.ui().Check1[7]->setChecked(classify);
+}
+
+TEST(Counting, LabelFormatsWithAndWithoutTheImodeSetting)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.setBody(QString());
+    EXPECT_EQ(h.ui().Label1->text(), u"0.0文字 (0)"_qs);
+    h.ui().Check2->setChecked(true);
+    h.setBody(QString());
+    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.0円 0.0文字 (0)"_qs);
+    h.setBody(u"あいうabc"_qs);
+    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.1円 4.5文字 (6)"_qs);
+    h.setBody(u"abc\r\nあ"_qs);
+    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.1円 3.5文字 (6)"_qs);
+}
+
+TEST(Counting, KeptInStepWithEveryEdit)
+{
+    // Random typing, deleting and replacing: the count kept edit by edit must
+    // equal a full recount, with line breaks, surrogate pairs and kana.
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    QRandomGenerator random(7);
+    const QString alphabet = u"aあｱ\n漢 \U0001F600\t"_qs;
+    for (int step = 0; step < 300; ++step) {
+        BodyEdit *body = h.ui().Text1;
+        const int length = static_cast<int>(body->fieldText().size());
+        QTextCursor cursor = body->textCursor();
+        const int from = random.bounded(length + 1);
+        cursor.setPosition(from);
+        cursor.setPosition(std::min(length, from + random.bounded(3)), QTextCursor::KeepAnchor);
+        const QString selected = cursor.selectedText();
+        if (std::any_of(selected.begin(), selected.end(), [](QChar c) { return c.isSurrogate(); }))
+            continue;
+        body->setTextCursor(cursor);
+        const int pick = random.bounded(static_cast<int>(alphabet.size()));
+        const QString piece = alphabet.at(pick).isSurrogate() ? u"\U0001F600"_qs : QString(alphabet.at(pick));
+        body->insertPlainText(step % 5 == 0 ? QString() : piece);
+        const QString field = body->toPlainText();
+        ASSERT_EQ(body->fieldText(), field);
+        const CharCount full = countBody(body->bodyText());
+        ASSERT_DOUBLE_EQ(body->count().weighted, full.weighted);
+        ASSERT_EQ(body->count().chars, full.chars);
+    }
+    h.ui().Text1->undo();
+    EXPECT_EQ(h.ui().Text1->fieldText(), h.ui().Text1->toPlainText());
+}
+
+TEST(Counting, WarningLineWithoutClassification)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    setLimit(h, 11, false);
+    h.setBody(repeated(u'a', 10));
+    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
+    h.setBody(repeated(u'a', 11));
+    EXPECT_TRUE(h.ui().Label5->isVisibleTo(&h.window()));
+    EXPECT_EQ(h.ui().Label5->text(), u"11文字を0オーバーです。制限数に達しました。"_qs);
+}
+
+TEST(Counting, HalfWidthTextUnderTheWeightedLimitIsNotTrimmed)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    setLimit(h, 11, true);
+    h.setBody(repeated(u'a', 20)); // 20 characters weigh 10
+    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
+}
+
+class Trimming : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(h.start());
+        setLimit(h, 250, true);
+    }
+    WindowHarness h;
+};
+
+TEST_F(Trimming, YesCutsTheExcessAndTheCharacterAtTheLimit)
+{
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
+        EXPECT_EQ(h.ui().Label5->text(), u"250文字を10文字オーバー。制限数に達しました。"_qs);
+    });
+    h.setBody(repeated(u'あ', 260));
+    EXPECT_EQ(h.body(), repeated(u'あ', 249));
+    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
+    EXPECT_EQ(h.ui().Text1->bodyCursorPosition(), 249);
+    EXPECT_EQ(h.ui().Label1->text(), u"249.0文字 (249)"_qs);
+}
+
+TEST_F(Trimming, NoSelectsTheExcess)
+{
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
+    h.setBody(repeated(u'あ', 260));
+    EXPECT_EQ(h.ui().Text1->bodyLength(), 260);
+    EXPECT_EQ(h.ui().Text1->bodySelectionStart(), 250);
+    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 10);
+}
+
+TEST_F(Trimming, SignatureReservesRoomWhileTyping)
+{
+    h.state().signatureOn = true;
+    h.state().signatureText = u"0123456789"_qs;
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
+        EXPECT_EQ(h.ui().Label5->text(), u"250文字を11文字オーバー。制限数に達しました。"_qs);
+    });
+    h.setBody(repeated(u'あ', 251));
+    EXPECT_EQ(h.ui().Text1->bodyLength(), 239);
+}
+
+TEST_F(Trimming, EnterOffersAsSoonAsTheReservedLimitIsPassed)
+{
+    h.state().signatureOn = true;
+    h.state().signatureText = u"0123456789"_qs;
+    h.setBody(repeated(u'あ', 241)); // under 250: no offer while typing
+    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
+    h.pressInBody(Qt::Key_Return);
+}
+
+TEST(Counting, EnterWithoutAnActiveLimitOffersNothing)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Check1[7]->setChecked(true);
+    h.setBody(repeated(u'あ', 300));
+    h.pressInBody(Qt::Key_Return); // no limit: no question
+    setLimit(h, 11, true);
+    h.state().signatureOn = true;
+    h.state().signatureText = u"a signature longer than the limit"_qs;
+    h.pressInBody(Qt::Key_Return); // the reservation leaves no room: no question either
+}
+
+TEST(Counting, LimitInputIsCheckedAndStoredOnce)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"10"_qs, u"256"_qs)
+        .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
+    h.ui().Check1[6]->setChecked(true);
+    EXPECT_FALSE(h.ui().Check1[6]->isChecked());
+    EXPECT_EQ(h.state().bodyLimit, 0);
+    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限："_qs);
+
+    h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"11"_qs);
+    h.ui().Check1[6]->setChecked(true);
+    EXPECT_EQ(h.state().bodyLimit, 11);
+    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：文字数 "_qs);
+
+    for (const char16_t *bad : {u"", u"abc", u"40000"}) {
+        h.ui().Check1[6]->setChecked(false);
+        h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, QString::fromUtf16(bad))
+            .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
+        h.ui().Check1[6]->setChecked(true);
+        EXPECT_FALSE(h.ui().Check1[6]->isChecked());
+    }
+}
+
+TEST(Counting, ImodeSettingTakesTheLimitUnaskedAndRestoresTheFlags)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Check1[8]->setChecked(true);
+    EXPECT_FALSE(h.ui().Command3->isEnabled());
+    EXPECT_FALSE(h.ui().imenu->menuAction()->isEnabled());
+    h.ui().Check2->setChecked(true);
+    EXPECT_EQ(h.state().bodyLimit, 250);
+    EXPECT_TRUE(h.ui().Check1[6]->isChecked());
+    EXPECT_TRUE(h.ui().Check1[7]->isChecked());
+    EXPECT_TRUE(h.ui().Aouttikan->isChecked());
+    EXPECT_TRUE(h.ui().Command3->isEnabled());
+    EXPECT_TRUE(h.ui().MnuWindow->menuAction()->isEnabled());
+    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：文字数 種別 AUTO i-mode"_qs);
+
+    togglePreviewPanel(h.window());
+    h.ui().Check2->setChecked(false);
+    EXPECT_FALSE(h.ui().Check1[6]->isChecked());
+    EXPECT_FALSE(h.ui().Check1[7]->isChecked());
+    EXPECT_FALSE(h.ui().Aouttikan->isChecked());
+    EXPECT_FALSE(h.ui().Frame3->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().Command7->isEnabled());
+    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：AUTO "_qs);
+
+    // Switched on again, the flag asks for its limit: the stored one was used.
+    h.ui().Check1[6]->setChecked(false);
+    h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"100"_qs);
+    h.ui().Check1[6]->setChecked(true);
+    EXPECT_EQ(h.state().bodyLimit, 100);
+}
+
+TEST(Counting, BodyKeys)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.typeIntoBody(u"ab\ncd"_qs);
+    h.pressInBody(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 0);
+    h.pressInBody(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(h.ui().Text1->bodySelectionStart(), 0);
+    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 6);
+    h.pressInBody(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(h.clipboard.text(), u"ab\r\ncd"_qs);
+    h.setBody(QString());
+    h.pressInBody(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(h.clipboard.text(), u"ab\r\ncd"_qs); // an empty body leaves the clipboard
+    h.pressInBody(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(h.body(), u"\r\n"_qs);
+}
+
+TEST(Counting, EnterMarksTheSubstitutionWhenAutomatic)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Aouttikan->setChecked(true);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
+    QCoreApplication::sendEvent(h.ui().Text1, &press);
+    EXPECT_TRUE(h.state().substituteOnKeyUp);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
+    QCoreApplication::sendEvent(h.ui().Text1, &release);
+    EXPECT_FALSE(h.state().substituteOnKeyUp);
+}
+
+TEST(Counting, LongSubjectsWarnOnEveryChange)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Text2->setText(repeated(u'件', 14));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs)
+        .expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs);
+    h.ui().Text2->setText(repeated(u'件', 15));
+    h.ui().Text2->setText(repeated(u'件', 16));
+}
+
+TEST(Counting, PreviewBoxFollowsTheBody)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.typeIntoBody(u"hidden"_qs);
+    togglePreviewPanel(h.window());
+    EXPECT_EQ(h.ui().Text3->toPlainText(), u"hidden"_qs);
+    h.typeIntoBody(u" shown\nあ"_qs);
+    EXPECT_EQ(h.ui().Text3->toPlainText(), h.ui().Text1->toPlainText());
+    EXPECT_EQ(h.ui().Text3->textCursor().position(), h.ui().Text1->textCursor().position());
+    togglePreviewPanel(h.window());
+    h.typeIntoBody(u"!"_qs);
+    togglePreviewPanel(h.window());
+    EXPECT_EQ(h.ui().Text3->toPlainText(), h.ui().Text1->toPlainText());
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+#include "app/Settings.h"
+#include "compose/BodyEdit.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SettingsFile, AppliesKeysInFileOrder)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Horo.ini"_qs,
+                       u"Xsiz=5000\r\nYsiz=9000\r\nFont:15\r\nSei6=1\\250\r\nSei7=1\r\nSsyo=1\r\n"
+                       "Snam=山田\\n太郎\r\nATTI=True\r\nIONO=1\r\nBcOp=False\r\nAcnt=0\r\nLogD=草稿：3_ログ：9\r\n"
+                       "Look=True\r\nFont=9\r\nshort\r\nZzzz=ignored\r\nSei0=abc\r\n"_qs);
+    ASSERT_TRUE(h.start()); // no question: flag 6 takes 250 unasked
+    EXPECT_EQ(h.window().windowSizeTwips(), QSize(9000, 5000));
+    EXPECT_EQ(h.ui().Text1->font().pointSize(), 9); // the later Font line wins
+    EXPECT_EQ(h.state().bodyLimit, 250);
+    EXPECT_EQ(h.state().pendingLimit, u"0"_qs);
+    EXPECT_TRUE(h.ui().Check1[6]->isChecked());
+    EXPECT_TRUE(h.ui().Check1[7]->isChecked());
+    EXPECT_FALSE(h.ui().Check1[0]->isChecked());
+    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：ON"_qs);
+    EXPECT_EQ(h.state().signatureText, u"山田\\n太郎"_qs);
+    EXPECT_TRUE(h.ui().Aouttikan->isChecked());
+    EXPECT_TRUE(h.ui().IOutNO->isChecked());
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：3_ログ：9"_qs);
+    EXPECT_TRUE(h.ui().Frame3->isVisibleTo(&h.window()));
+    const Twips &t = h.window().twips();
+    EXPECT_EQ(t.width(h.ui().Text2), h.window().clientSizeTwips().width() - 1080 - t.width(h.ui().Frame3) - 60);
+}
+
+TEST(SettingsFile, ImodeKeyRaisesTheSwitch)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Horo.ini"_qs, u"Ssyo=0\r\nimde=1\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    EXPECT_TRUE(h.ui().Check2->isChecked());
+    EXPECT_EQ(h.state().bodyLimit, 250);
+    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：OFF"_qs);
+}
+
+TEST(SettingsFile, WritesEveryKeyInOrder)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.window().setWindowSizeTwips(8100, 7200);
+    h.state().pendingLimit = u"300"_qs;
+    h.ui().Check1[6]->setChecked(true);
+    h.ui().Check1[1]->setChecked(true);
+    h.state().signatureText = u"名無し"_qs;
+    h.ui().IOutput->setChecked(true);
+    h.state().accountChangeMode = 2;
+    ASSERT_TRUE(writeSettings(h.window(), true, false));
+    EXPECT_EQ(h.folder.readBytes(u"Horo.ini"_qs),
+              QByteArray("Xsiz=7200\r\nYsiz=8100\r\nSei0=0\r\nSei1=1\r\nSei2=0\r\nSei3=0\r\nSei4=0\r\n"
+                         "Sei5=0\r\nSei6=1\\300\r\nSei7=0\r\nSei8=0\r\nSnam=\x96\xbc\x96\xb3\x82\xb5\r\n"
+                         "Ssyo=0\r\nimde=1\r\naddr=0\r\nATTI=False\r\nFont=12\r\nIONO=False\r\n"
+                         "IPUT=True\r\nIEND=False\r\nAcnt=0\r\nAcOp=2\r\nMyad=0\r\nBcOp=False\r\n"
+                         "LogD=\x91\x90\x8d\x65\x81\x46\x30_\x83\x8d\x83\x4f\x81\x46\x30\r\nLook=False\r\n"));
+}
+
+TEST(SettingsFile, RoundTripRestoresTheControls)
+{
+    QByteArray written;
+    {
+        WindowHarness first;
+        ASSERT_TRUE(first.start());
+        first.ui().Check1[2]->setChecked(true);
+        first.ui().Check1[8]->setChecked(true);
+        first.ui().OutBcc->setChecked(true);
+        first.state().signatureOn = true;
+        first.state().signatureText = u"a\\nb"_qs;
+        first.state().beckyBookIndex = u"2"_qs;
+        first.ui().SizeFontChg[2]->trigger();
+        ASSERT_TRUE(writeSettings(first.window(), false, true));
+        written = first.folder.readBytes(u"Horo.ini"_qs);
+    }
+    WindowHarness second;
+    second.folder.writeBytes(u"Horo.ini"_qs, written);
+    ASSERT_TRUE(second.start());
+    EXPECT_TRUE(second.ui().Check1[2]->isChecked());
+    EXPECT_TRUE(second.ui().Check1[8]->isChecked());
+    EXPECT_TRUE(second.ui().OutBcc->isChecked());
+    EXPECT_TRUE(second.state().signatureOn);
+    EXPECT_EQ(second.state().signatureText, u"a\\nb"_qs);
+    EXPECT_EQ(second.state().beckyBookIndex, u"2"_qs);
+    EXPECT_EQ(second.ui().Text1->font().pointSize(), 15);
+    EXPECT_TRUE(second.ui().Frame3->isVisibleTo(&second.window()));
+    ASSERT_TRUE(writeSettings(second.window(), false, true));
+    EXPECT_EQ(second.folder.readBytes(u"Horo.ini"_qs), written);
+}
+
+TEST(SettingsFile, ExitKeepsTheValuesOfTheLastClose)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    h.ui().Check1[0]->setChecked(false);
+    h.ui().Mnuexit->trigger();
+    EXPECT_EQ(h.folder.readText(u"Horo.ini"_qs), u"Sei0=1\r\n"_qs);
+}
+
+TEST(SettingsFile, AFailedWriteIsReportedAndChangesNothing)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    // A folder stands where the file goes: the new file cannot be put in place.
+    h.folder.writeText(u"Horo.ini/keep.txt"_qs, u"old"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(),
+                            u"設定ファイル（Horo.ini）を保存できませんでした。前回の設定が残ります。"_qs);
+    EXPECT_TRUE(h.window().close());
+    EXPECT_EQ(h.folder.readText(u"Horo.ini/keep.txt"_qs), u"old"_qs);
+}
+
+TEST(PresetFile, ModelsFollowTheBuiltInOnes)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n#1010\r\nno hash\r\nP501i#0606\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    QComboBox *models = h.ui().Combo3;
+    ASSERT_EQ(models->count(), 7);
+    EXPECT_EQ(models->itemText(4), u"X"_qs);
+    EXPECT_EQ(models->itemData(4).toInt(), 809);
+    EXPECT_EQ(models->itemText(5), QString());
+    EXPECT_EQ(models->itemData(5).toInt(), 1010);
+    EXPECT_EQ(models->itemText(6), u"P501i"_qs);
+    EXPECT_EQ(models->currentIndex(), 0);
+}
+
+} // namespace

@@ -1,0 +1,243 @@
+#include "app/ClickableFrame.h"
+#include "app/WindowCommands.h"
+#include "compose/BodyEdit.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCloseQuestion = u"編集中の内容は、破棄されてしまいますが終了してもよろしいですか？"_qs;
+
+TEST(MainWindow, HasEveryControlAndTheMenuTreeInOrder)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    MainWindow &w = h.window();
+    EXPECT_EQ(w.windowTitle(), u"Horonami"_qs);
+    for (const char16_t *name : {u"Frame2", u"Command3", u"Command1", u"Command4(0)", u"Command4(1)",
+                                 u"Command7", u"Command2", u"Check2", u"Combo2", u"Frame1", u"Check1(8)",
+                                 u"Command6", u"Combo1", u"Label2", u"Text2", u"Text1", u"List1", u"Frame3",
+                                 u"Combo3", u"Check3", u"Command5", u"Text3", u"Label4", u"Picture1",
+                                 u"Label1", u"Label6", u"Label3(0)", u"Label3(1)", u"Label5"}) {
+        auto *widget = w.findChild<QWidget *>(QString::fromUtf16(name));
+        ASSERT_NE(widget, nullptr) << QString::fromUtf16(name).toStdString();
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << QString::fromUtf16(name).toStdString();
+    }
+    QStringList menus;
+    for (QAction *top : w.menuBar()->actions())
+        menus.append(top->text());
+    EXPECT_EQ(menus, (QStringList{u"ファイル(&F)"_qs, u"編集(&C)"_qs, u"コード登録(&C)"_qs, u"i-mode(&I)"_qs,
+                                  u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ヘルプ(&H)"_qs}));
+    QStringList file;
+    for (QAction *a : h.ui().Mnufile->actions())
+        file.append(a->isSeparator() ? u"-"_qs : a->text());
+    EXPECT_EQ(file, (QStringList{u"開く(&O)"_qs, u"新規作成（&N）"_qs, u"草稿に保存(&S)"_qs,
+                                 u"草稿から読み込み(&R)"_qs, u"ログから読み込み(&L)"_qs, u"-"_qs, u"終了(&E)"_qs}));
+    EXPECT_EQ(h.ui().Cmero->shortcut(), QKeySequence(u"Ctrl+M"_qs));
+    EXPECT_EQ(h.ui().MnuTouroku[0]->shortcut(), QKeySequence(u"Ctrl+T"_qs));
+    EXPECT_EQ(h.ui().EmojiChk->shortcut(), QKeySequence(u"Ctrl+E"_qs));
+    EXPECT_EQ(h.ui().nuki[3]->text(), u"↑変換\u00A5"_qs);
+    EXPECT_FALSE(h.ui().MnuOpenHelp->isEnabled());
+    EXPECT_EQ(h.ui().Combo3->count(), 4);
+    EXPECT_EQ(h.ui().Combo3->itemData(1).toInt(), 1010);
+}
+
+TEST(MainWindow, MissingReadmeDisablesItsMenuAndAMissingAddressBookItsButton)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    EXPECT_FALSE(h.ui().ReadMe->isEnabled());
+    EXPECT_FALSE(h.ui().Command6->isEnabled());
+
+    WindowHarness withFiles;
+    withFiles.folder.writeText(u"readme.txt"_qs, u"x"_qs);
+    withFiles.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\nb@x.jp\t花子\tN501i\t.\t.\t.\r\nno address\r\n"_qs);
+    ASSERT_TRUE(withFiles.start());
+    EXPECT_TRUE(withFiles.ui().ReadMe->isEnabled());
+    EXPECT_TRUE(withFiles.ui().Command6->isEnabled());
+    ASSERT_EQ(withFiles.ui().Combo1->count(), 2);
+    EXPECT_EQ(withFiles.ui().Combo1->itemText(1), u"花子<b@x.jp>"_qs);
+    EXPECT_EQ(withFiles.ui().Combo1->itemData(1).toInt(), 1);
+    EXPECT_TRUE(withFiles.ui().Combo1->currentText().isEmpty());
+}
+
+TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
+{
+    WindowHarness h;
+    h.folder.writeText(u"mail.txt"_qs, u"こんにちは\r\n元気？"_qs);
+    h.folder.writeText(u"Horo.ini"_qs, u"Font=15\r\n"_qs);
+    h.commandLine = h.folder.file(u"mail.txt"_qs);
+    ASSERT_TRUE(h.start());
+    EXPECT_EQ(h.body(), u"こんにちは\r\n元気？"_qs);
+    EXPECT_EQ(h.ui().Text1->font().pointSize(), 15);
+    EXPECT_TRUE(h.state().bodyModified);
+
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::No);
+    EXPECT_FALSE(h.window().close());
+    EXPECT_TRUE(h.window().isVisible());
+    EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).startsWith(u"Font=15"_qs));
+}
+
+TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.folder.writeBytes(u"exact.txt"_qs, QByteArray(64000, 'a'));
+    h.folder.writeBytes(u"over.txt"_qs, QByteArray(64001, 'b'));
+    loadTextFile(h.window(), h.folder.file(u"exact.txt"_qs));
+    EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
+    h.dialogs.expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs);
+    loadTextFile(h.window(), h.folder.file(u"over.txt"_qs));
+    EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
+    EXPECT_TRUE(h.body().startsWith(u'a'));
+}
+
+TEST(MainWindow, CloseAsksWritesTheSettingsAndSwitchesImodeOff)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Check2->setChecked(true);
+    h.typeIntoBody(u"あ"_qs);
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::Yes);
+    EXPECT_TRUE(h.window().close());
+    EXPECT_FALSE(h.ui().Check2->isChecked());
+    const QString ini = h.folder.readText(u"Horo.ini"_qs);
+    EXPECT_TRUE(ini.contains(u"\r\nimde=1\r\n"_qs)) << ini.toStdString();
+    EXPECT_TRUE(ini.endsWith(u"Look=False\r\n"_qs));
+}
+
+TEST(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.typeIntoBody(u"編集中"_qs);
+    bool ended = false;
+    QObject::connect(&h.window(), &MainWindow::programEnded, [&] { ended = true; });
+    h.ui().Mnuexit->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(h.window().isVisible());
+    EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
+}
+
+TEST(MainWindow, LimitPanelFoldsOnlyFromItsOpenHeight)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const Twips &t = h.window().twips();
+    EXPECT_EQ(t.height(h.ui().Frame1), 255);
+    toggleLimitPanel(h.window());
+    EXPECT_EQ(t.height(h.ui().Frame1), 2655);
+    toggleLimitPanel(h.window());
+    EXPECT_EQ(t.height(h.ui().Frame1), 255);
+    t.setHeight(h.ui().Frame1, 1000);
+    toggleLimitPanel(h.window());
+    EXPECT_EQ(t.height(h.ui().Frame1), 2655);
+}
+
+TEST(MainWindow, PreviewPanelNarrowsTheFields)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const Twips &t = h.window().twips();
+    const int W = h.window().clientSizeTwips().width();
+    EXPECT_EQ(t.width(h.ui().Text1), W);
+    EXPECT_EQ(t.width(h.ui().Text2), W - 1080);
+    togglePreviewPanel(h.window());
+    const int d = t.width(h.ui().Frame3) + 60;
+    EXPECT_EQ(t.width(h.ui().Text1), W - d);
+    EXPECT_EQ(t.width(h.ui().Text2), W - 1080 - d);
+    EXPECT_EQ(t.width(h.ui().Combo1), W - 1080 - d);
+    EXPECT_EQ(t.left(h.ui().Frame3), W - d + 60);
+}
+
+TEST(MainWindow, LayoutSkipsSizesTheWindowCannotTake)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const Twips &t = h.window().twips();
+    const int bodyHeight = t.height(h.ui().Text1);
+    h.window().resize(40, 40); // far below the fields' sizes
+    h.window().layoutControls();
+    EXPECT_EQ(t.height(h.ui().Text1), bodyHeight); // the negative height was skipped
+    EXPECT_GE(t.width(h.ui().Picture1), 0);
+}
+
+TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.state().progress = 42;
+    showProgress(h.window());
+    EXPECT_EQ(h.ui().Command1->text(), u"42%完了"_qs);
+    h.window().showMinimized();
+    h.state().progress = 50;
+    showProgress(h.window());
+    EXPECT_EQ(h.window().windowTitle(), u"50%完了"_qs);
+    h.state().progress = -1;
+    showProgress(h.window());
+    EXPECT_EQ(h.ui().Command1->text(), u"実行"_qs);
+    EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
+    EXPECT_EQ(h.state().progress, 0);
+}
+
+TEST(MainWindow, NewMailKeepsTheRecipient)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Combo1->setEditText(u"to@docomo.ne.jp"_qs);
+    h.ui().Text2->setText(u"件名"_qs);
+    h.typeIntoBody(u"本文"_qs);
+    h.state().usedPictographs = u"\uE63E"_qs;
+    h.ui().newfile->trigger();
+    EXPECT_TRUE(h.body().isEmpty());
+    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
+    EXPECT_TRUE(h.state().usedPictographs.isEmpty());
+    EXPECT_FALSE(h.state().bodyModified);
+    EXPECT_EQ(h.ui().Combo1->currentText(), u"to@docomo.ne.jp"_qs);
+}
+
+TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)
+{
+    WindowHarness h;
+    QString definitions;
+    for (int i = 0; i < 25; ++i)
+        definitions += QChar(0xE63E + i) + u"\tkey"_qs + QString::number(i) + u"\r\n"_qs;
+    h.folder.writeText(u"Emoji.code"_qs, definitions);
+    ASSERT_TRUE(h.start());
+    ASSERT_EQ(h.ui().PutChar.size(), 20);
+    EXPECT_EQ(h.ui().PutChar[0]->text(), u"\uE63E   =   key0"_qs);
+    EXPECT_EQ(h.ui().PutChar[19]->text(), u"\uE651   =   key19"_qs);
+
+    h.typeIntoBody(u"ab"_qs);
+    h.ui().Text1->setBodySelection(0, 1);
+    h.pressInBody(Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(h.body(), u"\uE640b"_qs);
+    h.pressInBody(Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier);
+    h.ui().PutChar[0]->trigger();
+    EXPECT_EQ(h.body(), u"\uE640\uE641\uE63Eb"_qs);
+    EXPECT_EQ(h.state().usedPictographs, u"\uE640\uE641\uE63E"_qs);
+}
+
+TEST(MainWindow, PlaceholderPictographEntryInsertsNothing)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    EXPECT_EQ(h.ui().PutChar[0]->text(), u"なし"_qs);
+    h.pressInBody(Qt::Key_0, Qt::ControlModifier);
+    h.pressInBody(Qt::Key_5, Qt::ControlModifier);
+    EXPECT_TRUE(h.body().isEmpty());
+    EXPECT_TRUE(h.state().usedPictographs.isEmpty());
+}
+
+} // namespace

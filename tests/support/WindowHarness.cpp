@@ -1,0 +1,63 @@
+#include "support/WindowHarness.h"
+
+#include "compose/BodyEdit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTest>
+
+QString PlainPaths::toHost(const QString &path) const
+{
+    QString host = path;
+    return host.replace(u'\\', u'/');
+}
+
+WindowHarness::WindowHarness()
+{
+    QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
+    folder.writeText(u"Becky.mil"_qs, dataFolder() + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs);
+}
+
+WindowHarness::~WindowHarness()
+{
+    if (window_) {
+        window_->hide();
+        window_.reset();
+    }
+}
+
+QString WindowHarness::dataFolder() const { return folder.file(u"becky/"_qs); }
+
+void WindowHarness::withoutBeckyRecord() { QFile::remove(folder.file(u"Becky.mil"_qs)); }
+
+bool WindowHarness::start()
+{
+    services_ = std::make_unique<Services>(
+        Services{dialogs, clipboard, shell, registry, paths, folder.path(), commandLine});
+    window_ = std::make_unique<MainWindow>(*services_);
+    const bool started = window_->startup();
+    if (started)
+        window_->show();
+    return started;
+}
+
+void WindowHarness::typeIntoBody(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == u'\n')
+            QTest::keyClick(window_->ui().Text1, Qt::Key_Return);
+        else // any character, as an input method would deliver it
+            QTest::sendKeyEvent(QTest::Click, window_->ui().Text1, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+    }
+}
+
+void WindowHarness::pressInBody(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(window_->ui().Text1, static_cast<Qt::Key>(key), modifiers);
+}
+
+void WindowHarness::setBody(const QString &body) { window_->ui().Text1->setBodyText(body); }
+
+QString WindowHarness::body() const { return window_->ui().Text1->bodyText(); }
