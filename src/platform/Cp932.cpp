@@ -24,6 +24,17 @@ void substituteQuestionMark(const void *, UConverterFromUnicodeArgs *args,
     ucnv_cbFromUWriteBytes(args, "?", 1, 0, err);
 }
 
+// Writes U+FFFD for every byte sequence that is not code page 932.
+void substituteReplacementCharacter(const void *, UConverterToUnicodeArgs *args, const char *,
+                                    int32_t, UConverterCallbackReason reason, UErrorCode *err)
+{
+    if (reason > UCNV_IRREGULAR)
+        return;
+    *err = U_ZERO_ERROR;
+    const UChar replacement = 0xFFFD;
+    ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
+}
+
 struct ConverterDeleter {
     void operator()(UConverter *c) const { ucnv_close(c); }
 };
@@ -38,7 +49,7 @@ UConverter *converter()
         if (U_FAILURE(err))
             throw std::runtime_error("ICU has no windows-932 converter");
         ucnv_setFromUCallBack(c.get(), substituteQuestionMark, nullptr, nullptr, nullptr, &err);
-        ucnv_setToUCallBack(c.get(), UCNV_TO_U_CALLBACK_SUBSTITUTE, nullptr, nullptr, nullptr, &err);
+        ucnv_setToUCallBack(c.get(), substituteReplacementCharacter, nullptr, nullptr, nullptr, &err);
         return c;
     }();
     return conv.get();
