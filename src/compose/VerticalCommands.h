@@ -1,0 +1,42 @@
+#pragma once
+
+#include "compose/Vertical.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class MainWindow;
+
+/// Lays the body out vertically for the selected phone model
+/// (`ToVertical`): into the preview box for VerticalForm::Preview, into the
+/// body otherwise (one change of the body).
+///
+/// A layout beyond the page budget asks "文字数オーバー" in the sending and
+/// text-view forms: Yes cuts it, No stops the text-view form and lets the
+/// sending form go on with the whole text. The preview form never asks (it
+/// runs on every keystroke) and shows the whole layout.
+///
+/// A model whose screen cannot hold a layout (fewer than 5 columns or no
+/// rows) is refused: the preview box shows a short note, the other forms a
+/// message box, and the body stays as it is.
+///
+/// Returns true when the layout was written.
+bool toVertical(MainWindow &w, VerticalForm form);
+
+/// The horizontal text of a layout (`FromVertical`). A layout without a page
+/// separator is read with the selected model's geometry; when that model
+/// cannot hold a layout, the user is told so and nothing is returned.
+std::optional<QString> horizontalText(MainWindow &w, QStringView layout);
+
+/// "無理矢理横書き": the body becomes the horizontal text of its layout.
+void bodyFromVertical(MainWindow &w);
+
+/// The vertical mode button (`Command7_Click`): asks before switching on and
+/// shows its notes, tells before switching off.
+void toggleVerticalMode(MainWindow &w);
+
+/// Switches vertical mode without asking: the button's colour (red while on),
+/// the mode flag and the vertical preview switch `Check3`.
+void setVerticalMode(MainWindow &w, bool on);
