@@ -1,9 +1,11 @@
 #include "app/AddressList.h"
 
+#include "app/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 void fillAddressList(MainWindow &w)
 {
@@ -22,4 +24,38 @@ void fillAddressList(MainWindow &w)
     }
     c.Combo1->setCurrentIndex(-1);
     c.Combo1->setEditText(QString());
+}
+
+namespace {
+
+// Typing "@" at the end of the recipient offers the carrier's domain,
+// selected so that typing on replaces it.
+void completeDomain(MainWindow &w, const QString &text)
+{
+    if (!text.endsWith(u'@'))
+        return;
+    QLineEdit *edit = w.ui().Combo1->lineEdit();
+    const QString domain = carrierMailDomain();
+    edit->setText(text + domain);
+    edit->setSelection(static_cast<int>(text.size()), static_cast<int>(domain.size()));
+}
+
+void chooseEntry(MainWindow &w, int index)
+{
+    MainControls &c = w.ui();
+    if (index < 0)
+        return;
+    if (c.Combo3->currentIndex() < 0)
+        c.Combo3->setCurrentIndex(0);
+    else
+        c.Combo3->setCurrentIndex(c.Combo1->itemData(index).toInt());
+}
+
+} // namespace
+
+void connectAddressField(MainWindow &w)
+{
+    QComboBox *to = w.ui().Combo1;
+    QObject::connect(to, &QComboBox::editTextChanged, &w, [&w](const QString &text) { completeDomain(w, text); });
+    QObject::connect(to, &QComboBox::activated, &w, [&w](int index) { chooseEntry(w, index); });
 }

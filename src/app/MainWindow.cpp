@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AddressList.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "app/WindowCommands.h"
@@ -77,6 +78,7 @@ void MainWindow::applyFonts()
 void MainWindow::connectHandlers()
 {
     connectWindowCommands(*this);
+    connectAddressField(*this);
     connectCountingHandlers(*this);
     connectComposeCommands(*this);
     connectHandoffCommands(*this);

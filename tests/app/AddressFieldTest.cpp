@@ -1,0 +1,43 @@
+#include "support/WindowHarness.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AddressField, CompletesTheCarrierDomainAfterAnAtSign)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    QLineEdit *to = h.ui().Combo1->lineEdit();
+    QTest::keyClicks(to, u"taro@"_qs);
+    EXPECT_EQ(to->text(), u"taro@docomo.ne.jp"_qs);
+    EXPECT_EQ(to->selectedText(), u"docomo.ne.jp"_qs);
+    QTest::keyClicks(to, u"x.jp"_qs); // typing replaces the offer
+    EXPECT_EQ(to->text(), u"taro@x.jp"_qs);
+
+    to->setText(u"a@b"_qs); // an at-sign inside the text offers nothing
+    to->setCursorPosition(1);
+    QTest::keyClicks(to, u"@"_qs);
+    EXPECT_EQ(to->text(), u"a@@b"_qs);
+}
+
+TEST(AddressField, ChoosingAnEntrySelectsTheRecipientsPhone)
+{
+    WindowHarness h;
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\t花子\tF501i\t.\t.\t.\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    QComboBox *to = h.ui().Combo1;
+    to->setCurrentIndex(1);
+    emit to->activated(1);
+    EXPECT_EQ(h.ui().Combo3->currentIndex(), 2);
+    EXPECT_EQ(to->currentText(), u"花子<b@docomo.ne.jp>"_qs);
+    to->setCurrentIndex(0);
+    emit to->activated(0);
+    EXPECT_EQ(h.ui().Combo3->currentIndex(), 0);
+}
+
+} // namespace
