@@ -1,0 +1,319 @@
+#include "app/BeckySetup.h"
+#include "platform/TextFile.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QMenu>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = Dialogs::Answer;
+using Icon = Dialogs::Icon;
+
+const QString kSetupTitle = u"Beckyインストールされてますか？"_qs;
+const QString kSetupQuestion =
+    u"このパソコンには、becky1.26がインストールされていない可能性があります。Beckyを認識できませんでした。"
+    u"もしBeckyをインストールされている環境であれば手動設定でもHoronamiの設定を行うことができますが設定しますか？"
+    u"\r\nBeckyがインストールされていない場合は、Horonamiは正しい動作を保証できません。"_qs;
+const QString kNoticeTitle = u"Horonamiは、brcky v1.26対応です。"_qs;
+const QString kNotice = u"このパソコンには、becky1.26がインストールされていない可能性がありますので"
+                        u"\r\nHoronamiのi-mode送信機能は、使えません。"_qs;
+const QString kChangedTitle = u"べっきー"_qs;
+const QString kChangedQuestion =
+    u"beckyの設定が変更されている可能性があります。修正しますか？\r\n※修正しないと送信処理が行えません。"_qs;
+const QString kProposalTitle = u"***@docomo.ne.jpがいいよ。"_qs;
+
+QString users(int k) { return u"Software\\RIMArts\\Rebecca\\Users\\"_qs + QString::number(k); }
+
+void setHome(WindowHarness &h, const QString &home)
+{
+    h.registry.set(u"Software\\RIMArts\\Rebecca\\Settings"_qs, u"HomeDir"_qs, home);
+}
+
+// An account as Becky keeps it; the mail folder number arrives as the raw
+// byte the registry reader decodes.
+void setAccount(WindowHarness &h, int k, const QString &name, int mailDirNo, const QString &address)
+{
+    h.registry.set(users(k), u"Account"_qs, name);
+    h.registry.set(users(k), u"MailDirNo"_qs, mailDirNo ? QString(QChar(mailDirNo)) : QString());
+    h.registry.set(users(k), u"Address"_qs, address);
+}
+
+QStringList captions(const QList<QAction *> &entries)
+{
+    QStringList texts;
+    for (const QAction *a : entries)
+        texts.append(a->text());
+    return texts;
+}
+
+QStringList accountNames(const QComboBox *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->itemText(i) + u'=' + list->itemData(i).toString());
+    return names;
+}
+
+// Checks every control the start-up switches off when Becky is missing.
+void expectBeckyFeaturesOff(WindowHarness &h)
+{
+    MainControls &c = h.ui();
+    EXPECT_EQ(h.state().dataFolder, u"NO Becky"_qs);
+    EXPECT_FALSE(c.Check2->isChecked());
+    EXPECT_FALSE(c.Check2->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.Frame3->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.Combo2->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.Command2->isEnabled());
+    EXPECT_FALSE(c.imenu->menuAction()->isEnabled());
+    EXPECT_FALSE(c.Command7->isEnabled());
+    EXPECT_FALSE(c.MnuWindow->menuAction()->isEnabled());
+}
+
+// The start-up's answers after Becky was not found: the notice, then No to
+// the set-up question asked a second time.
+void expectNoticeAndDecline(WindowHarness &h)
+{
+    h.dialogs.expectMessage(kNoticeTitle, kNotice)
+        .expectMessage(kSetupTitle, kSetupQuestion, Answer::No);
+}
+
+TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
+{
+    WindowHarness h;
+    h.withoutBeckyRecord();
+    setHome(h, h.dataFolder());
+    setAccount(h, 0, u"メイン"_qs, 0, u"me@isp.example.jp"_qs);
+    setAccount(h, 1, u"サブ"_qs, 3, u"sub@isp.example.jp"_qs);
+    h.dialogs
+        .expectMessage(kProposalTitle, u"使用するi-mode用のメールアドレスは、[me@isp.example.jp]でよろしいですか？"_qs,
+                       Answer::No)
+        .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, u"me@docomo.ne.jp"_qs,
+                     u"@docomo.ne.jp"_qs);
+
+    ASSERT_TRUE(h.start());
+
+    MainControls &c = h.ui();
+    EXPECT_EQ(h.state().dataFolder, h.dataFolder());
+    EXPECT_TRUE(c.Check2->isChecked());
+    EXPECT_TRUE(c.Combo2->isVisibleTo(&h.window()));
+    EXPECT_TRUE(c.imenu->menuAction()->isEnabled());
+    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
+    EXPECT_EQ(c.Combo2->currentIndex(), 0); // the stored account, selected by the start-up
+    EXPECT_EQ(captions(c.OutAdr),
+              (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs}));
+    EXPECT_TRUE(c.OutAdr[0]->isChecked());
+    EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
+              (QStringList{h.dataFolder(), u"me@docomo.ne.jp"_qs, u"メイン,0"_qs, u"me@isp.example.jp"_qs,
+                           u"サブ,3"_qs, u"sub@isp.example.jp"_qs}));
+}
+
+TEST(FindBecky, FirstRunWithoutBeckyAsksTwiceAndSwitchesTheFeaturesOffForTheRun)
+{
+    WindowHarness h;
+    h.withoutBeckyRecord();
+    h.folder.writeText(u"Horo.ini"_qs, u"imde=1\r\n"_qs);
+    Icon firstIcon = Icon::None;
+    bool imodeOnDuringNotice = false;
+    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Answer::No)
+        .whileShown([&] { firstIcon = h.dialogs.lastIcon(); })
+        .expectMessage(kNoticeTitle, kNotice)
+        .whileShown([&] { imodeOnDuringNotice = h.ui().Check2->isChecked(); })
+        .expectMessage(kSetupTitle, kSetupQuestion, Answer::No);
+
+    ASSERT_TRUE(h.start());
+
+    EXPECT_EQ(firstIcon, Icon::Critical);
+    EXPECT_EQ(h.dialogs.lastIcon(), Icon::Critical);
+    EXPECT_TRUE(imodeOnDuringNotice); // switched off only after the questions
+    expectBeckyFeaturesOff(h);
+    EXPECT_FALSE(h.ui().Check2->isEnabled());
+    EXPECT_FALSE(h.ui().Check1[6]->isChecked()); // the switching-off ran
+    EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));
+
+    // Nothing brings the features back during the run.
+    h.ui().Check2->setChecked(true);
+    expectBeckyFeaturesOff(h);
+}
+
+TEST(FindBecky, ManualSetupAfterEitherQuestionEndsTheProgramWithoutSettings)
+{
+    // Answering Yes to the first question runs the set-up; when it confirms
+    // no data folder the start-up goes on to the notice, and Yes to the
+    // second question runs it again.
+    WindowHarness h;
+    h.withoutBeckyRecord();
+    QDir(h.folder.path()).mkpath(u"Rebecca/Data"_qs);
+    h.folder.writeText(u"Rebecca/rebecca.exe"_qs, QString());
+    const QString programFolder = h.folder.file(u"Rebecca"_qs);
+    const QString dataFolder = h.folder.file(u"mail"_qs);
+    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Answer::Yes)
+        .expectInput(u"Becky MailBox Path"_qs, u"データフォルダの位置を記入してください。"_qs, programFolder + u'/')
+        .expectMessage(u"データフォルダ特定"_qs, programFolder + u"/Dataは、Beckyのデータフォルダですね？"_qs,
+                       Answer::No)
+        .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs)
+        .expectMessage(kNoticeTitle, kNotice)
+        .expectMessage(kSetupTitle, kSetupQuestion, Answer::Yes)
+        .expectInput(u"Becky MailBox Path"_qs, u"データフォルダの位置を記入してください。"_qs, dataFolder)
+        .expectInput(u"アドレスを教えてください"_qs, u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
+                     u"me@docomo.ne.jp"_qs)
+        .expectInput(u"通常使用しているプロバイダのアドレス"_qs,
+                     u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs, u"me@isp.example.jp"_qs)
+        .expectMessage(u"終了します"_qs,
+                       u"手動設定に成功しました。Horonamiを再起動してください。windowsの再起動は不要です。"_qs);
+
+    EXPECT_FALSE(h.start());
+
+    EXPECT_TRUE(h.window().hasEnded());
+    EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
+    EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
+              (QStringList{dataFolder + u'/', u"me@docomo.ne.jp"_qs, u"手動設定,0"_qs, u"me@isp.example.jp"_qs}));
+}
+
+TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
+{
+    WindowHarness h;
+    ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
+    QDir(h.folder.path()).mkpath(u"moved/User5"_qs);
+    const QString moved = h.folder.file(u"moved/"_qs);
+    setHome(h, moved);
+    setAccount(h, 0, u"新メイン"_qs, 5, u"new@isp.example.jp"_qs);
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::Yes);
+
+    ASSERT_TRUE(h.start()); // the stored own address stands: no address question
+
+    MainControls &c = h.ui();
+    EXPECT_EQ(h.state().dataFolder, moved);
+    EXPECT_EQ(accountNames(c.Combo2), QStringList{u"新メイン=5"_qs});
+    EXPECT_EQ(captions(c.OutAdr), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
+    EXPECT_FALSE(c.Check2->isChecked()); // only a first run switches the setting on
+    EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
+              (QStringList{moved, u"me@docomo.ne.jp"_qs, u"新メイン,5"_qs, u"new@isp.example.jp"_qs}));
+}
+
+TEST(FindBecky, StoredSetupWithItsMailFolderGoneIsDroppedForTheRunOnNo)
+{
+    WindowHarness h;
+    ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
+    const QByteArray record = h.folder.readBytes(u"Becky.mil"_qs);
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::No);
+    expectNoticeAndDecline(h);
+
+    ASSERT_TRUE(h.start());
+
+    expectBeckyFeaturesOff(h);
+    // The stored accounts are still listed; the record is left as it was.
+    EXPECT_EQ(accountNames(h.ui().Combo2), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
+}
+
+TEST(FindBecky, RediscoveryThatFindsNoBeckyEndsInTheNoticeSequence)
+{
+    WindowHarness h;
+    ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::Yes);
+    expectNoticeAndDecline(h);
+
+    ASSERT_TRUE(h.start());
+
+    expectBeckyFeaturesOff(h);
+}
+
+TEST(FindBecky, RecordWithoutAccountsLooksForUser2000)
+{
+    struct Row {
+        const char *what;
+        bool user2000; // a file named User2000 in the data folder
+    };
+    for (const Row &row : {Row{"User2000 present", true}, Row{"only User0 present", false}}) {
+        SCOPED_TRACE(row.what);
+        WindowHarness h;
+        h.folder.writeText(u"Becky.mil"_qs, h.dataFolder() + u"\r\nme@docomo.ne.jp\r\n"_qs);
+        if (row.user2000)
+            h.folder.writeText(u"becky/User2000"_qs, QString());
+        else {
+            h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::No);
+            expectNoticeAndDecline(h);
+        }
+
+        ASSERT_TRUE(h.start());
+
+        EXPECT_EQ(h.ui().Combo2->count(), 0);
+        EXPECT_EQ(captions(h.ui().OutAdr), QStringList{u"me@docomo.ne.jp"_qs});
+        EXPECT_EQ(h.state().dataFolder == h.dataFolder(), row.user2000);
+    }
+}
+
+TEST(FindBecky, RecordFillsTheListsAndKeepsTheStoredAccountSelected)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Becky.mil"_qs, h.dataFolder()
+                                            + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"
+                                              u"仕事,7\r\nwork@example.jp\r\n"_qs);
+    h.folder.writeText(u"Horo.ini"_qs, u"Acnt=1\r\nMyad=2\r\n"_qs);
+
+    ASSERT_TRUE(h.start());
+
+    MainControls &c = h.ui();
+    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
+    EXPECT_EQ(c.Combo2->currentIndex(), 1);
+    EXPECT_EQ(h.state().accountIndex, 1);
+    EXPECT_EQ(captions(c.OutAdr),
+              (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"work@example.jp"_qs}));
+    EXPECT_TRUE(c.OutAdr[2]->isChecked());
+}
+
+TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccounts)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    MainControls &c = h.ui();
+    setHome(h, h.dataFolder());
+
+    // More accounts than Becky numbers: only 0 to 20 are taken.
+    for (int k = 0; k < 23; ++k)
+        setAccount(h, k, u"口座"_qs + QString::number(k), k, u"a"_qs + QString::number(k) + u"@x.jp"_qs);
+    QAction *firstAccountEntry = c.OutAdr[1];
+    runBeckyDiscovery(h.window());
+    EXPECT_EQ(c.Combo2->count(), 21);
+    EXPECT_EQ(c.Combo2->itemData(20).toInt(), 20);
+    ASSERT_EQ(c.OutAdr.size(), 22);
+    EXPECT_EQ(c.OutAdr[1], firstAccountEntry);
+    EXPECT_EQ(c.OutAdr[1]->text(), u"a0@x.jp"_qs);
+    EXPECT_EQ(c.OutAdr[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(c.OutAdr[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
+
+    // A later run with fewer accounts overwrites the first entries only.
+    setAccount(h, 2, QString(), 0, QString());
+    const QList<QAction *> before = c.OutAdr;
+    runBeckyDiscovery(h.window());
+    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
+    EXPECT_EQ(c.OutAdr, before);
+    EXPECT_EQ(c.OutAdr[2]->text(), u"a1@x.jp"_qs);
+    EXPECT_EQ(c.OutAdr[3]->text(), u"a2@x.jp"_qs);
+    EXPECT_EQ(c.OutAdr[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.state().dataFolder, h.dataFolder());
+}
+
+TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const QByteArray record = h.folder.readBytes(u"Becky.mil"_qs);
+
+    runBeckyDiscovery(h.window());
+
+    EXPECT_EQ(h.state().dataFolder, u"NO Becky"_qs);
+    EXPECT_EQ(accountNames(h.ui().Combo2), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(captions(h.ui().OutAdr), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
+    EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
+}
+
+} // namespace
