@@ -1,0 +1,138 @@
+#include "compose/BodyEdit.h"
+#include "compose/ComposeCommands.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString countReport(int size, const QString &count)
+{
+    return u"大きさは、"_qs + QString::number(size) + u"です。\r\n制限付き文字数は、"_qs + count + u"文字です。"_qs;
+}
+
+class CountCommand : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(h.start()); }
+    WindowHarness h;
+};
+
+TEST_F(CountCommand, ReportsAndWritesTheLabelWithTheButtonDisabledMeanwhile)
+{
+    h.setBody(u"abcde"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(5, u"5"_qs)).whileShown([this] {
+        EXPECT_FALSE(h.ui().Command1->isEnabled());
+    });
+    h.ui().Command1->click();
+    EXPECT_TRUE(h.ui().Command1->isEnabled());
+    EXPECT_EQ(h.ui().Label1->text(), u"5文字 (5)"_qs);
+    EXPECT_EQ(h.state().progress, 0);
+}
+
+TEST_F(CountCommand, ReadsFlagsAndBodyAsTheyStandAtEachCharacter)
+{
+    // Events run between characters: the first one is examined before the
+    // timer's change, the rest after it.
+    h.setBody(u"abcdef"_qs);
+    QTimer::singleShot(0, &h.window(), [this] { h.ui().Check1[7]->setChecked(true); });
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"3.5"_qs));
+    countCommand(h.window());
+
+    h.ui().Check1[7]->setChecked(false);
+    h.setBody(u"abcdef"_qs);
+    QTimer::singleShot(0, &h.window(), [this] { h.setBody(u"ab"_qs); });
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"2"_qs));
+    countCommand(h.window());
+}
+
+TEST_F(CountCommand, SilentWithFlag8)
+{
+    h.ui().Check1[8]->setChecked(true);
+    h.setBody(u"abc"_qs);
+    const QString caption = h.ui().Command1->text();
+    countCommand(h.window()); // no box expected
+    EXPECT_EQ(h.ui().Label1->text(), u"3文字 (3)"_qs);
+    EXPECT_EQ(h.ui().Command1->text(), caption);
+
+    // From Enter: the break Enter then inserts recounts in the change format.
+    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.pressInBody(Qt::Key_Return);
+    EXPECT_EQ(h.body(), u"abc\r\n"_qs);
+    EXPECT_EQ(h.ui().Label1->text(), u"2.5文字 (5)"_qs);
+}
+
+TEST_F(CountCommand, StopsQuietlyWhenTheWindowEndsWhileItRuns)
+{
+    h.setBody(u"abcdef"_qs);
+    QTimer::singleShot(0, &h.window(), [this] { h.window().endProgram(); });
+    countCommand(h.window()); // no report to a window that is gone
+    EXPECT_TRUE(h.window().hasEnded());
+}
+
+struct FilterRow {
+    int entry;
+    const char16_t *body;
+    const char16_t *result;
+    int changes;
+};
+
+class FilterEntryTest : public ::testing::TestWithParam<FilterRow> {};
+
+TEST_P(FilterEntryTest, OneBodyChangePerReplacement)
+{
+    const FilterRow row = GetParam();
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.setBody(QString::fromUtf16(row.body));
+    QSignalSpy changes(h.ui().Text1, &BodyEdit::bodyChanged);
+    h.ui().nuki[row.entry]->trigger();
+    EXPECT_EQ(h.body(), QString::fromUtf16(row.result));
+    EXPECT_EQ(changes.count(), row.changes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FilterEntryTest,
+                         ::testing::Values(FilterRow{5, u"a b  c", u"abc", 3},
+                                           FilterRow{0, u"a\r\nb\r\n\r\nc", u"abc", 3},
+                                           FilterRow{1, u"→x→", u">x>", 2},
+                                           FilterRow{3, u"↑", u"\\", 1},
+                                           FilterRow{7, u"(a)(", u"a)", 2},
+                                           FilterRow{5, u"あ\u3000い", u"あ\u3000い", 0},
+                                           // the narrow form in one assignment
+                                           FilterRow{6, u"ＡＢ\u3000カ", u"AB ｶ", 1}));
+
+TEST(FilterCommands, CmeroRunsEveryEntryInOrder)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.setBody(u"（あ）\u3000→\r\n×"_qs);
+    h.ui().Cmero->trigger();
+    EXPECT_EQ(h.body(), u"あ >x"_qs);
+}
+
+TEST(FilterCommands, GoesOnOverABodyTheLimitOfferCut)
+{
+    // Each replacement raises the change handling; when its offer cuts the
+    // body, the remaining replacements are found in what is left.
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.state().pendingLimit = u"11"_qs;
+    h.ui().Check1[6]->setChecked(true);
+    h.ui().Check1[7]->setChecked(true);
+    QString body;
+    for (int i = 0; i < 12; ++i)
+        body += u"あ "_qs;
+    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::No);
+    h.setBody(body);
+    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::Yes);
+    h.ui().nuki[5]->trigger();
+    EXPECT_EQ(h.body(), QString(7, u'あ'));
+}
+
+} // namespace

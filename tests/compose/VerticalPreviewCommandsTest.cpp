@@ -1,0 +1,188 @@
+#include "app/ClickableFrame.h"
+#include "compose/BodyEdit.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBudgetTitle = u"文字数オーバー"_qs;
+
+class ComposeWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(h.start()); }
+
+    void selectModel(const QString &name, int code)
+    {
+        h.ui().Combo3->addItem(name, code);
+        h.ui().Combo3->setCurrentIndex(h.ui().Combo3->count() - 1);
+    }
+    QString preview() const { return const_cast<WindowHarness &>(h).ui().Text3->toPlainText(); }
+    const Twips &twips() { return h.window().twips(); }
+    bool isRed() { return h.ui().Command7->palette().color(QPalette::Button) == QColor(Qt::red); }
+
+    WindowHarness h;
+};
+
+TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
+{
+    h.ui().Check2->setChecked(true); // enables the button
+    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::No);
+    h.ui().Command7->click();
+    EXPECT_FALSE(h.state().verticalMode);
+    EXPECT_FALSE(h.ui().Check3->isChecked());
+
+    const QString notice =
+        u"1.縦書きは、文字数を多く使用するので、横書きの場合より、文字数制限がきつくなります。\r\n"
+        "2.半角文字は、使えません。半角文字は、全角文字に自動で調整されますがプレビューが\r\n"
+        "\u3000おかしくなった場合は、半角部分を全角にしてみてください。\r\n"
+        "3.署名機能は、横書き専用の為使用できませんので、手動でお書きください。\r\n\r\n"
+        "※もう１度クリックすると、横書きモードになります。"_qs;
+    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::Yes)
+        .expectMessage(u"諸注意"_qs, notice)
+        .whileShown([this] { EXPECT_TRUE(h.ui().Check3->isChecked()); });
+    h.ui().Command7->click();
+    EXPECT_TRUE(h.state().verticalMode);
+    EXPECT_TRUE(isRed());
+    EXPECT_FALSE(h.ui().Command5->isEnabled());
+
+    h.dialogs.expectMessage(u"横書きモード チェンジ"_qs, u"通常の横書きモードに戻します。"_qs);
+    h.ui().Command7->click();
+    EXPECT_FALSE(h.state().verticalMode);
+    EXPECT_FALSE(isRed());
+    EXPECT_FALSE(h.ui().Check3->isChecked());
+    EXPECT_TRUE(h.ui().Command5->isEnabled());
+}
+
+TEST_F(ComposeWindow, TextViewFormAsksThePageBudget)
+{
+    // 217 characters on the P501i: one beyond its 3 pages of 72.
+    const QString body(217, u'あ');
+    h.setBody(body);
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
+    h.ui().PreTate[0]->trigger();
+    EXPECT_EQ(h.body(), body);
+
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::Yes);
+    h.ui().PreTate[0]->trigger();
+    const QStringList lines = h.body().split(u"\r\n"_qs);
+    ASSERT_EQ(lines.size(), 3 * 9 + 2 + 1); // rows, separators, after the last CR LF
+    EXPECT_EQ(lines.at(9), u"---次のページ---"_qs);
+    EXPECT_EQ(lines.at(0), QString(8, u'あ'));
+}
+
+TEST_F(ComposeWindow, SendingFormGoesOnWithTheWholeTextOnNo)
+{
+    h.setBody(QString(217, u'あ'));
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
+    h.ui().PreTate[1]->trigger();
+    EXPECT_EQ(h.body().size(), 4 * 72 + 3 * 11); // four pages, three separators
+    EXPECT_FALSE(h.body().contains(u'\n'));
+}
+
+TEST_F(ComposeWindow, ForcedVerticalAndBackOnTheWorkedExample)
+{
+    selectModel(u"X"_qs, 503);
+    h.setBody(u"あいうえ\r\nかきくけこさしすせそ"_qs);
+    h.ui().PreTate[1]->trigger();
+    const QString f = u"\u3000"_qs;
+    EXPECT_EQ(h.body(), u"しけかえあすこき"_qs + f + u"いせさく"_qs + f + u"う次のページ"_qs + f + f + f + f
+                            + u"そ"_qs + QString(10, u'\u3000'));
+    h.ui().YokoPre->trigger();
+    EXPECT_EQ(h.body(), u"あいうえ\r\nかきくけこさしすせそ\r\n"_qs + (f + u"\r\n"_qs).repeated(4));
+}
+
+TEST_F(ComposeWindow, ChoosingAModelSizesThePanel)
+{
+    // The first model sizes the panel from the start.
+    EXPECT_EQ(twips().width(h.ui().Text3), 1755);
+    EXPECT_EQ(twips().height(h.ui().Text3), 1710);
+    const int boxTop = twips().top(h.ui().Text3);
+
+    h.ui().Combo3->setCurrentIndex(1); // N501i
+    EXPECT_EQ(twips().width(h.ui().Text3), 2115);
+    EXPECT_EQ(twips().height(h.ui().Text3), 1890);
+    EXPECT_EQ(twips().width(h.ui().Frame3), 2415);
+    EXPECT_EQ(twips().top(h.ui().Command5), boxTop + 1890 + 90);
+    EXPECT_EQ(twips().top(h.ui().Check3), boxTop + 1890 + 90 + 480);
+    EXPECT_EQ(twips().top(h.ui().Label4), boxTop + 1890 + 90 + 480 + 360);
+}
+
+TEST_F(ComposeWindow, VerticalPreviewFollowsTheModelAndNeverAsks)
+{
+    h.ui().Check3->setChecked(true);
+    h.setBody(QString(217, u'あ')); // beyond the budget: no question while typing
+    EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11);
+    h.ui().Combo3->setCurrentIndex(1); // N501i, 10 × 10
+    EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15);
+    EXPECT_EQ(h.body(), QString(217, u'あ'));
+}
+
+TEST_F(ComposeWindow, SendImageWrapsAndAddsTheSignature)
+{
+    h.state().signatureOn = true;
+    h.state().signatureText = u"よろしく\\nHoro"_qs;
+    h.setBody(u"あいうえおかきくけ"_qs);
+    h.ui().Command5->click();
+    EXPECT_EQ(preview(), u"あいうえおかきく\nけ\nよろしく\nHoro"_qs);
+    EXPECT_EQ(h.ui().Text3->textCursor().position(), preview().size());
+    EXPECT_EQ(h.body(), u"あいうえおかきくけ"_qs);
+}
+
+TEST_F(ComposeWindow, ModelsWithoutRoomForALayoutAreRefused)
+{
+    const QString refusal = u"機種「Bad」の画面（4列×9行）では、縦書きにできません。\r\n"
+                            "縦書きには、横5文字以上・縦1行以上の画面の機種を選んでください。"_qs;
+    selectModel(u"Bad"_qs, 409);
+    const QString body = u"あいう\r\nえお"_qs;
+    h.setBody(body);
+    for (QAction *command : {h.ui().PreTate[0], h.ui().PreTate[1], h.ui().YokoPre}) {
+        h.dialogs.expectMessage(Dialogs::defaultTitle(), refusal);
+        command->trigger();
+        EXPECT_EQ(h.body(), body);
+    }
+    // The preview shows a note, without a box on every keystroke.
+    h.ui().Check3->setChecked(true);
+    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.typeIntoBody(u"かき"_qs);
+    EXPECT_TRUE(preview().contains(u"縦書きプレビューを表示できません"_qs));
+    h.ui().Check3->setChecked(false);
+    h.ui().Command5->click(); // the send image still wraps at 4
+    EXPECT_EQ(preview().split(u'\n').first(), u"あいう"_qs);
+
+    selectModel(u"Zero"_qs, 0);
+    EXPECT_EQ(twips().width(h.ui().Text3), 315);
+    h.ui().Command5->click(); // no room for a row: nothing is wrapped
+    EXPECT_TRUE(preview().startsWith(u"あいう\nえおかき"_qs));
+}
+
+TEST_F(ComposeWindow, PanelCommandsAreInertWhileTheImodeSettingIsOff)
+{
+    const int limitPanel = twips().height(h.ui().Frame1);
+    for (QAction *command : h.ui().ViewPre)
+        command->trigger();
+    EXPECT_FALSE(h.ui().Frame3->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().List1->isVisibleTo(&h.window()));
+    EXPECT_EQ(twips().height(h.ui().Frame1), limitPanel);
+
+    h.ui().Check2->setChecked(true);
+    h.ui().ViewPre[0]->trigger();
+    EXPECT_TRUE(h.ui().Frame3->isVisibleTo(&h.window()));
+    h.ui().ViewPre[1]->trigger();
+    EXPECT_TRUE(h.ui().List1->isVisibleTo(&h.window()));
+    h.ui().ViewPre[1]->trigger();
+    EXPECT_FALSE(h.ui().List1->isVisibleTo(&h.window()));
+    h.ui().ViewPre[2]->trigger();
+    EXPECT_NE(twips().height(h.ui().Frame1), limitPanel);
+}
+
+} // namespace
