@@ -3,8 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
-#include "compose/PhoneModel.h"
-#include "compose/Vertical.h"
+#include "compose/VerticalCommands.h"
 #include "handoff/MailListModel.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendingOptions.h"
@@ -12,26 +11,12 @@
 #include "platform/Dialogs.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 
 namespace {
-
-// Vertical mode with its look: the vertical-mode button is red while it is on.
-void setVerticalMode(MainWindow &w, bool on)
-{
-    QPushButton *button = w.ui().Command7;
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button,
-                     on ? QColor(Qt::red) : QApplication::palette(button).color(QPalette::Button));
-    button->setPalette(palette);
-    w.state().verticalMode = on;
-}
 
 // The sending address whose caption is the mail's "From:" (entry 0 when
 // none is), unless the chosen one already is.
@@ -83,11 +68,13 @@ QString horizontalBody(MainWindow &w, const QModelIndex &index, const QString &b
         rows.setData(index, false);
         return body;
     }
-    const PhoneModel model = windowmailboxes::selectedModel(w);
-    const QString horizontal = fromVertical(body, model.columns(), model.rows());
+    // A model that cannot hold a layout is refused there; the body then
+    // stays as it is, to be edited and sent horizontally.
+    const std::optional<QString> horizontal = horizontalText(w, body);
+    if (!horizontal)
+        return body;
     setVerticalMode(w, true);
-    w.ui().Check3->setChecked(true);
-    return horizontal;
+    return *horizontal;
 }
 
 } // namespace
@@ -142,7 +129,6 @@ void loadMail(MainWindow &w, int row)
     const QModelIndex index = rows.index(row);
     const LoadedMail mail = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());
     matchSendingAddress(w, mail.from);
-    c.Check3->setChecked(false);
     setVerticalMode(w, false);
     const QString body = horizontalBody(w, index, mail.body);
     c.Text1->setBodyText(body);

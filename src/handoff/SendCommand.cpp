@@ -4,9 +4,8 @@
 #include "app/BeckySetup.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
-#include "compose/PhoneModel.h"
 #include "compose/SignatureText.h"
-#include "compose/Vertical.h"
+#include "compose/VerticalCommands.h"
 #include "handoff/HandOff.h"
 #include "handoff/HandoffCommands.h"
 #include "handoff/MailRecord.h"
@@ -46,29 +45,17 @@ void restoreBody(MainWindow &w, const QString &saved)
         w.ui().Text1->setBodyText(saved);
 }
 
-// The vertical sending form of the body, for the selected phone model. A
-// model whose screen cannot hold a layout gives way to the first built-in one.
-QString verticalSendingForm(MainWindow &w, const QString &body)
-{
-    std::optional<VerticalGeometry> geometry = VerticalGeometry::of(windowmailboxes::selectedModel(w));
-    if (!geometry)
-        geometry = VerticalGeometry::of(builtInPhoneModels()[0]);
-    PreparedLayout layout = prepareVertical(body, *geometry);
-    if (layout.excess() > 0
-        && w.dialogs().askYesNo(verticalBudgetQuestion(layout.excess()), verticalBudgetTitle()))
-        layout.cutToBudget();
-    return renderVertical(layout.text, *geometry, VerticalForm::Sending);
-}
-
 // Turns the body into the text that is sent: the vertical layout, or the
-// body with the signature under it.
-void prepareBody(MainWindow &w, const QString &body)
+// body with the signature under it. Returns false when the selected phone
+// model cannot hold a vertical layout (the user has been told).
+bool prepareBody(MainWindow &w, const QString &body)
 {
     const ComposeState &s = w.state();
     if (s.verticalMode)
-        w.ui().Text1->setBodyText(verticalSendingForm(w, body));
-    else if (s.signatureOn)
+        return toVertical(w, VerticalForm::Sending);
+    if (s.signatureOn)
         w.ui().Text1->setBodyText(body + u"\r\n"_qs + signatureText(s.signatureText));
+    return true;
 }
 
 MailRecord buildRecord(MainWindow &w)
@@ -170,11 +157,12 @@ Ending runSend(MainWindow &w)
     if (!draft) {
         const QString warnings =
             sendwarnings::collect(to, c.Text2->text(), saved, s.usedPictographs);
-        prepareBody(w, saved);
-        if (!warnings.isEmpty()
-            && dialogs.message(sendwarnings::questionText(warnings), sendwarnings::questionTitle(),
-                               Dialogs::Buttons::OkCancel)
-                   != Dialogs::Answer::Ok) {
+        const bool prepared = prepareBody(w, saved);
+        if (!prepared
+            || (!warnings.isEmpty()
+                && dialogs.message(sendwarnings::questionText(warnings), sendwarnings::questionTitle(),
+                                   Dialogs::Buttons::OkCancel)
+                       != Dialogs::Answer::Ok)) {
             restoreBody(w, saved);
             return Ending::Stay;
         }

@@ -2,7 +2,6 @@
 
 #include "app/BeckyEnvironment.h"
 #include "app/MainWindow.h"
-#include "compose/PhoneModel.h"
 #include "handoff/Mailbox.h"
 #include "platform/Registry.h"
 
@@ -27,14 +26,6 @@ QString sendingAddress(MainWindow &w, int index)
 {
     const QList<QAction *> &entries = w.ui().OutAdr;
     return index >= 0 && index < entries.size() ? entries[index]->text() : QString();
-}
-
-PhoneModel selectedModel(MainWindow &w)
-{
-    const QComboBox *models = w.ui().Combo3;
-    if (models->currentIndex() < 0)
-        return builtInPhoneModels()[0];
-    return {models->currentText(), models->currentData().toInt()};
 }
 
 } // namespace windowmailboxes

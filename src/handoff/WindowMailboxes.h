@@ -3,7 +3,6 @@
 #include <QString>
 
 class MainWindow;
-struct PhoneModel;
 
 /// The main window's view of where mails go: the selected account's
 /// mailboxes and the chosen sending address.
@@ -18,9 +17,5 @@ QString mailboxPath(MainWindow &w, bool draft);
 
 /// The caption of sending-address entry `index`; empty when there is none.
 QString sendingAddress(MainWindow &w, int index);
-
-/// The selected phone model of `Combo3`, or the first built-in model when
-/// none is selected.
-PhoneModel selectedModel(MainWindow &w);
 
 } // namespace windowmailboxes

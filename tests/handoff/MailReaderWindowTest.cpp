@@ -1,0 +1,188 @@
+#include "WindowFixtures.h"
+
+#include "compose/BodyEdit.h"
+#include "compose/PhoneModel.h"
+#include "compose/Vertical.h"
+#include "handoff/MailListModel.h"
+#include "handoff/MailboxReader.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kNoData = u"書きかけのデータは、ないようです。"_qs;
+const QString kNoFile = u"BECKY側の草稿データがないか、設定が間違っている可能性があります。"_qs;
+
+// A record Becky wrote itself: no "Horonami" anywhere.
+const QByteArray kBeckyDraft = "From:me@isp.example.jp\r\nTo:x@y.jp\r\nSubject:Becky\r\n"
+                               "X-Mailer: Becky! ver. 1.26\r\n\r\nBecky body\r\n.\r\n";
+
+QByteArray logRecord(const MailFields &fields, bool vertical)
+{
+    const QDateTime when(QDate(2001, 5, 12), QTime(14, 3, 22));
+    return mailrecord::bytes(
+        mailrecord::forLog(mailrecord::build(fields), mailrecord::logDate(when), vertical));
+}
+
+MailListModel &model(WindowHarness &h) { return *static_cast<MailListModel *>(h.ui().List1->model()); }
+
+QStringList subjects(WindowHarness &h)
+{
+    QStringList list;
+    for (int row = 1; row < model(h).rowCount(); ++row)
+        list.append(mailboxreader::splitRow(model(h).record(row).text).subject);
+    return list;
+}
+
+void clickRow(WindowHarness &h, int row)
+{
+    QListView *list = h.ui().List1;
+    const QRect rect = list->visualRect(model(h).index(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    h.dialogs.verifyAllShown();
+}
+
+TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel)
+{
+    WindowHarness h;
+    h.folder.writeBytes(u"becky/User0/OutBox/Draft.mbx"_qs,
+                        recordBytes(fieldsFrom(u"a@docomo.ne.jp"_qs, u"古い"_qs, u"一\r\n二"_qs)) + kBeckyDraft
+                            + recordBytes(fieldsFrom(u"b@docomo.ne.jp"_qs, u"新しい"_qs, u"三"_qs)));
+    h.folder.writeText(u"OutPutLog.mbx"_qs, QString());
+    ASSERT_TRUE(startImode(h));
+    h.ui().Label6->setText(u"草稿：9_ログ：7"_qs);
+    h.ui().ReadingBecky[0]->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(model(h).data(model(h).index(0), MailListModel::RowTextRole).toString(),
+              mailboxreader::headerRow());
+    EXPECT_EQ(subjects(h), (QStringList{u"新しい"_qs, u"古い"_qs}));
+    EXPECT_EQ(model(h).record(2).text,
+              u"古い\t|a@docomo.ne.jp\t|\t|me@docomo.ne.jp\t|一\r\n二\r\n"_qs);
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：7"_qs);
+    EXPECT_TRUE(h.ui().List1->isVisible());
+
+    // An empty log is reported; the list keeps only its header row.
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData);
+    h.ui().ReadingBecky[1]->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(model(h).rowCount(), 1);
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：7"_qs);
+
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, kBeckyDraft + kBeckyDraft + kBeckyDraft);
+    h.ui().ReadingBecky[1]->trigger();
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：3"_qs);
+}
+
+TEST(MailReader, MissingMailboxesAreReported)
+{
+    WindowHarness h;
+    ASSERT_TRUE(startImode(h));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile).expectMessage(Dialogs::defaultTitle(), kNoFile);
+    h.ui().ReadingBecky[0]->trigger();
+    h.ui().ReadingBecky[1]->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(model(h).rowCount(), 1);
+    EXPECT_FALSE(h.ui().List1->isVisible());
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：0_ログ：0"_qs);
+}
+
+TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddress)
+{
+    WindowHarness h;
+    h.folder.writeText(u"addr.adr"_qs, u"花子@docomo.ne.jp\r\n"_qs);
+    MailFields fields = fieldsFrom(u"花子@docomo.ne.jp"_qs, u"題"_qs, u"一\r\n\r\n二"_qs);
+    fields.from = u"me@isp.example.jp"_qs;
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, logRecord(fields, false));
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    h.typeIntoBody(u"書きかけ"_qs);
+
+    h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
+                            Dialogs::Answer::No);
+    clickRow(h, 1);
+    EXPECT_EQ(h.body(), u"書きかけ"_qs);
+
+    h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
+                            Dialogs::Answer::Yes);
+    clickRow(h, 1);
+    EXPECT_EQ(h.body(), u"一\r\n二\r\n"_qs); // empty lines are not kept
+    EXPECT_EQ(h.ui().Text2->text(), u"題"_qs);
+    EXPECT_EQ(h.ui().Combo1->currentIndex(), 0);
+    EXPECT_EQ(h.state().sendingAddressIndex, 1);
+    EXPECT_FALSE(h.ui().OutAdr[0]->isChecked());
+    EXPECT_TRUE(h.ui().OutAdr[1]->isChecked());
+    EXPECT_FALSE(h.state().bodyModified);
+    EXPECT_FALSE(h.state().verticalMode);
+}
+
+TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
+{
+    const auto geometry = VerticalGeometry::of(builtInPhoneModels()[0]);
+    ASSERT_TRUE(geometry);
+    const QString layout =
+        renderVertical(prepareVertical(u"あいう"_qs, *geometry).text, *geometry, VerticalForm::Sending);
+    WindowHarness h;
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs,
+                        logRecord(fieldsFrom(u"x@docomo.ne.jp"_qs, u"縦"_qs, layout), true));
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    h.dialogs.expectMessage(u"横書き編集"_qs,
+                            u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
+                            Dialogs::Answer::Yes);
+    clickRow(h, 1);
+    EXPECT_EQ(h.body(), fromVertical(layout + u"\r\n"_qs, 8, 9));
+    EXPECT_TRUE(h.body().startsWith(u"あいう"_qs));
+    EXPECT_TRUE(h.state().verticalMode);
+    EXPECT_TRUE(h.ui().Check3->isChecked());
+    EXPECT_EQ(h.ui().Combo1->currentText(), u"x@docomo.ne.jp"_qs);
+}
+
+TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
+{
+    WindowHarness h;
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs,
+                        logRecord(fieldsFrom(u"x@docomo.ne.jp"_qs, u"横"_qs, u"---次のページ---"_qs), false));
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    h.dialogs
+        .expectMessage(u"縦がき？"_qs, u"この文章は、縦書きで記入された可能性があります。縦書きとみなします。"_qs,
+                       Dialogs::Answer::Yes)
+        .expectMessage(u"横書き編集"_qs,
+                       u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
+                       Dialogs::Answer::No);
+    clickRow(h, 1);
+    EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
+    EXPECT_FALSE(h.state().verticalMode);
+    EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
+}
+
+TEST(MailReader, TheHeaderRowStartsANewMailAndADoubleClickHidesTheList)
+{
+    WindowHarness h;
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, kBeckyDraft);
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    h.ui().Text2->setText(u"題"_qs);
+    h.typeIntoBody(u"書きかけ"_qs);
+    clickRow(h, 0);
+    EXPECT_TRUE(h.body().isEmpty());
+    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
+    EXPECT_FALSE(h.ui().List1->currentIndex().isValid());
+    EXPECT_TRUE(h.ui().List1->selectionModel()->selectedIndexes().isEmpty());
+
+    QListView *list = h.ui().List1;
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model(h).index(0)).center());
+    EXPECT_FALSE(list->isVisible());
+}
+
+} // namespace

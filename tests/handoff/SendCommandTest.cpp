@@ -1,0 +1,328 @@
+#include "WindowFixtures.h"
+
+#include "compose/BodyEdit.h"
+#include "compose/Vertical.h"
+#include "compose/VerticalCommands.h"
+#include "compose/PhoneModel.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFriend = u"friend@docomo.ne.jp"_qs;
+
+// A started window whose address list knows kFriend, so that sending to it
+// asks no registration question.
+void start(WindowHarness &h)
+{
+    h.folder.writeText(u"addr.adr"_qs, kFriend + u"\r\n"_qs);
+    ASSERT_TRUE(startImode(h));
+}
+
+void fill(WindowHarness &h, const QString &to, const QString &subject, const QString &body)
+{
+    h.ui().Combo1->setEditText(to);
+    h.ui().Text2->setText(subject);
+    h.setBody(body);
+}
+
+void send(WindowHarness &h)
+{
+    h.ui().Command3->click();
+    h.dialogs.verifyAllShown();
+}
+
+TEST(SendCommand, EmptyFieldsWarnOnceAndSendTheBareRecord)
+{
+    WindowHarness h;
+    ASSERT_TRUE(startImode(h));
+    h.ui().IOutNO->setChecked(true);
+    h.dialogs.expectMessage(u"ほんとに？"_qs,
+                            u"・宛先が未記入です。\r\n・タイトルが未記入です。(全角15文字以内)\r\n"
+                            u"・内容が未記入です。（全角250文字以内）\r\n\r\n本当に送信してもいいんですか？"_qs,
+                            Dialogs::Answer::Ok);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+    send(h);
+    EXPECT_EQ(h.dialogs.lastButtons(), Dialogs::Buttons::YesNo);
+    EXPECT_EQ(outboxBytes(h),
+              QByteArray("From:me@docomo.ne.jp\r\nTo:\r\nSubject:\r\nX-Priority:3\r\n"
+                         "X-imodeMailEditer:Horonami Ver.5.4.11\r\n"
+                         "Content-Type: text/plain; charset=shift_jis\r\n"
+                         "Content-Transfer-Encoding: 8bit\r\nStatus:RW\r\n\r\n\r\n.\r\n"));
+    EXPECT_FALSE(h.state().sending);
+}
+
+TEST(SendCommand, ConfirmsWithThePreviewThenLogsTheSameRecordWithDateAndViewMode)
+{
+    WindowHarness h;
+    start(h);
+    fill(h, kFriend, u"件名"_qs, u"こんにちは\r\n.\r\n元気？"_qs);
+    const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, u"こんにちは\r\n.\r\n元気？"_qs));
+    ASSERT_TRUE(mailrecord::confirmationText(record).startsWith(
+        u"下記の内容でよろしいですか？\r\n"_qs + QString(41, u'-') + u"\r\nFrom:"_qs));
+    expectConfirmedSend(h, record, false, [&h] { EXPECT_TRUE(h.state().sending); });
+    send(h);
+
+    EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
+    EXPECT_FALSE(h.state().bodyModified);
+    EXPECT_EQ(h.body(), u"こんにちは\r\n.\r\n元気？"_qs); // "No" keeps the mail
+    QString log = h.folder.readText(u"OutPutLog.mbx"_qs);
+    static const QRegularExpression date(u"X-Date:(\\d{4}/\\d\\d/\\d\\d \\d{1,2}:\\d\\d:\\d\\d)\r\n"_qs);
+    const QRegularExpressionMatch m = date.match(log);
+    ASSERT_TRUE(m.hasMatch()) << log.toStdString();
+    EXPECT_EQ(log, mailrecord::text(mailrecord::forLog(record, m.captured(1), false)));
+}
+
+TEST(SendCommand, SignatureIsAppendedForTheSendOnlyAndItsBackslashNBreaksTheLine)
+{
+    struct Row {
+        QString stored;
+        QString sentBody;
+    };
+    const Row rows[] = {
+        {u"山田"_qs, u"本文\r\n山田"_qs},
+        {u"山田\\n太郎"_qs, u"本文\r\n山田\r\n太郎"_qs},
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        start(h);
+        h.state().signatureOn = true;
+        h.state().signatureText = row.stored;
+        fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+        const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, row.sentBody));
+        expectConfirmedSend(h, record, false, [&h, &row] { EXPECT_EQ(h.body(), row.sentBody); });
+        send(h);
+        EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record)) << row.stored.toStdString();
+        EXPECT_EQ(h.body(), u"本文"_qs);
+    }
+}
+
+TEST(SendCommand, CancellingTheWarningsRestoresTheBodyButKeepsThePrunedPictographList)
+{
+    WindowHarness h;
+    start(h);
+    h.state().signatureOn = true;
+    h.state().signatureText = u"署名"_qs;
+    fill(h, kFriend, QString(), u"晴れ\uE63E"_qs);
+    h.state().usedPictographs = u"\uE63F\uE63E"_qs;
+    h.dialogs.expectMessage(u"ほんとに？"_qs,
+                            u"・タイトルが未記入です。(全角15文字以内)\r\n"
+                            u"\uE63Eの絵文字が使われています。文字化けを起こす可能性があります。\r\n"
+                            u"\r\n本当に送信してもいいんですか？"_qs,
+                            Dialogs::Answer::Cancel);
+    send(h);
+    EXPECT_EQ(h.body(), u"晴れ\uE63E"_qs);
+    EXPECT_EQ(h.state().usedPictographs, u"\uE63E"_qs);
+    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
+}
+
+TEST(SendCommand, NoAtTheConfirmationWritesNothing)
+{
+    WindowHarness h;
+    start(h);
+    fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+    const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs));
+    h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Answer::No);
+    send(h);
+    EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
+    EXPECT_FALSE(h.state().sending);
+}
+
+TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
+{
+    WindowHarness h;
+    start(h);
+    h.ui().IOutNO->setChecked(true);
+    h.ui().IOutput->setChecked(true);
+    h.state().signatureOn = true;
+    h.state().signatureText = u"署名"_qs;
+    setVerticalMode(h.window(), true);
+    fill(h, kFriend, u"縦"_qs, u"あいう"_qs);
+    const auto geometry = VerticalGeometry::of(builtInPhoneModels()[0]);
+    ASSERT_TRUE(geometry);
+    const QString layout =
+        renderVertical(prepareVertical(u"あいう"_qs, *geometry).text, *geometry, VerticalForm::Sending);
+    send(h);
+    const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"縦"_qs, layout));
+    EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
+    EXPECT_TRUE(h.folder.readText(u"OutPutLog.mbx"_qs).contains(u"\r\nX-ViewMode:TATE\r\n\r\n"_qs));
+    EXPECT_TRUE(h.body().isEmpty()); // IOutput starts a new mail at once
+    EXPECT_TRUE(h.state().verticalMode);
+}
+
+TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
+{
+    WindowHarness h;
+    writeTwoAccounts(h);
+    start(h);
+    h.ui().Combo2->setCurrentIndex(1);
+    h.ui().IOutNO->setChecked(true);
+    h.ui().OutBcc->setChecked(true);
+    fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::Yes);
+    send(h);
+    MailFields fields = fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs);
+    fields.bcc = u"sub@isp.example.jp"_qs;
+    EXPECT_EQ(outboxBytes(h, 1), recordBytes(fields));
+    EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
+    EXPECT_TRUE(h.body().isEmpty());
+    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
+}
+
+TEST(SendCommand, RetriesAfterAFailedAttemptAndGoesOnAsAfterSuccess)
+{
+    WindowHarness h;
+    start(h);
+    h.ui().IOutNO->setChecked(true);
+    QDir(h.folder.path()).mkpath(u"becky/User0/OutBox.mbx"_qs); // Becky holds the file
+    fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+    h.dialogs
+        .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
+                       Dialogs::Answer::Yes)
+        .whileShown([&h] { QDir(h.folder.file(u"becky/User0/OutBox.mbx"_qs)).removeRecursively(); })
+        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+    send(h);
+    EXPECT_EQ(outboxBytes(h), recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
+    EXPECT_TRUE(h.folder.exists(u"OutPutLog.mbx"_qs));
+}
+
+TEST(SendCommand, GivingUpKeepsTheMailAndLogsNothing)
+{
+    WindowHarness h;
+    start(h);
+    h.ui().IOutNO->setChecked(true);
+    h.ui().IOutEnd->setChecked(true);
+    QDir(h.folder.path()).mkpath(u"becky/User0/OutBox.mbx"_qs);
+    fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+    h.dialogs
+        .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
+                       Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。3度目の送信を試みますか？。"_qs,
+                       Dialogs::Answer::No)
+        .expectMessage(Dialogs::defaultTitle(),
+                       u"BECKYが送受信処理中か、Horonamiの設定内容のERRです。書き込みできません。再度送信ください。"_qs);
+    send(h);
+    EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
+    EXPECT_EQ(h.body(), u"本文"_qs);
+    EXPECT_TRUE(h.state().bodyModified);
+    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.window().hasEnded());
+}
+
+TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
+{
+    WindowHarness h;
+    writeTwoAccounts(h);
+    start(h);
+    h.ui().Combo2->setCurrentIndex(1);
+    h.ui().IOutNO->setChecked(true);
+    // Becky now lives elsewhere; the registry tells where.
+    QDir(h.folder.file(u"becky"_qs)).removeRecursively();
+    QDir(h.folder.path()).mkpath(u"moved/User1"_qs);
+    const QString moved = h.folder.file(u"moved/"_qs);
+    const QString users = u"Software\\RIMArts\\Rebecca\\Users\\"_qs;
+    h.registry.set(u"Software\\RIMArts\\Rebecca\\Settings"_qs, u"HomeDir"_qs, moved);
+    h.registry.set(users + u"0"_qs, u"Account"_qs, u"メイン"_qs);
+    h.registry.set(users + u"0"_qs, u"Address"_qs, u"me@isp.example.jp"_qs);
+    h.registry.set(users + u"1"_qs, u"Account"_qs, u"サブ"_qs);
+    h.registry.set(users + u"1"_qs, u"MailDirNo"_qs, QString(QChar(1)));
+    h.registry.set(users + u"1"_qs, u"Address"_qs, u"sub@isp.example.jp"_qs);
+    fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+    h.dialogs
+        .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
+                       Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"設定を変更しました。再送信なさいますか？"_qs, Dialogs::Answer::Yes)
+        .expectMessage(Dialogs::defaultTitle(), u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs)
+        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+    send(h);
+    EXPECT_EQ(h.ui().Combo2->currentIndex(), 1);
+    EXPECT_EQ(h.state().accountIndex, 1);
+    EXPECT_EQ(h.folder.readBytes(u"moved/User1/OutBox.mbx"_qs),
+              recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
+}
+
+TEST(SendCommand, ToDifferingOnlyByCaseOffersRegistration)
+{
+    WindowHarness h;
+    start(h);
+    h.ui().IOutNO->setChecked(true);
+    const QString to = u"Friend@docomo.ne.jp"_qs;
+    fill(h, to, u"件名"_qs, u"本文"_qs);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No)
+        .expectMessage(u"ｱﾄﾞﾚｽ登録"_qs, u"このｱﾄﾞﾚｽを登録しますか？"_qs, Dialogs::Answer::Yes);
+    send(h);
+    EXPECT_EQ(h.folder.readText(u"addr.adr"_qs), kFriend + u"\r\n"_qs + to + u"\r\n"_qs);
+    ASSERT_EQ(h.ui().Combo1->count(), 2);
+    EXPECT_EQ(h.ui().Combo1->itemText(1), to);
+    EXPECT_TRUE(h.ui().Command6->isEnabled());
+}
+
+TEST(SendCommand, ExitQuestionEndsTheProgramAndIsSkippedWhenTheLogFails)
+{
+    for (const bool logBlocked : {false, true}) {
+        WindowHarness h;
+        start(h);
+        h.ui().IOutNO->setChecked(true);
+        h.ui().IOutput->setChecked(true);
+        h.ui().IOutEnd->setChecked(true);
+        if (logBlocked)
+            QDir(h.folder.path()).mkpath(u"OutPutLog.mbx"_qs);
+        fill(h, kFriend, u"件名"_qs, u"本文"_qs);
+        if (!logBlocked)
+            h.dialogs.expectMessage(u"終了します？"_qs, u"終了しますか？"_qs, Dialogs::Answer::Yes);
+        send(h);
+        EXPECT_EQ(h.window().hasEnded(), !logBlocked);
+        EXPECT_EQ(outboxBytes(h), recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
+    }
+}
+
+TEST(DraftCommand, WritesTheTypedMailToTheDraftsWithoutQuestionsOrLog)
+{
+    WindowHarness h;
+    start(h);
+    h.state().signatureOn = true;
+    h.state().signatureText = u"署名"_qs;
+    setVerticalMode(h.window(), true);
+    fill(h, QString(), QString(), u"下書き"_qs);
+    h.dialogs.expectMessage(u"終了？"_qs,
+                            u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
+                            u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
+                            Dialogs::Answer::No);
+    h.ui().TotyuuSave->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Exclamation);
+    EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(QString(), QString(), u"下書き"_qs)));
+    EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
+    EXPECT_FALSE(h.state().draftMode);
+    EXPECT_FALSE(h.state().sending);
+    EXPECT_TRUE(h.state().bodyModified);
+}
+
+TEST(DraftCommand, GivingUpSaysTheDraftWasNotSaved)
+{
+    WindowHarness h;
+    start(h);
+    QDir(h.folder.path()).mkpath(u"becky/User0/OutBox/Draft.mbx"_qs);
+    fill(h, kFriend, u"件名"_qs, u"下書き"_qs);
+    h.dialogs
+        .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
+                       Dialogs::Answer::No)
+        .expectMessage(Dialogs::defaultTitle(),
+                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
+    h.ui().TotyuuSave->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_FALSE(h.state().draftMode);
+    EXPECT_FALSE(h.state().sending);
+}
+
+} // namespace
