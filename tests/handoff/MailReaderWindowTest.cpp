@@ -83,6 +83,23 @@ TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel
     EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：3"_qs);
 }
 
+TEST(MailReader, ADamagedLogIsListedAsFarAsItCanBeRead)
+{
+    WindowHarness h;
+    // Invalid Shift-JIS bytes, a body line of two megabytes, and a last
+    // record cut off before its "." line.
+    const QByteArray damaged = "Subject:\x82\xff\x80\r\n\r\n" + QByteArray(2 << 20, 'x') + "\r\n.\r\n"
+                               + "Subject:cut\r\n\r\nno end";
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, damaged);
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    h.dialogs.verifyAllShown();
+    ASSERT_EQ(model(h).recordCount(), 1);
+    const LoadedMail mail = mailboxreader::splitRow(model(h).record(1).text);
+    EXPECT_EQ(mail.body.size(), (2 << 20) + 2);
+    EXPECT_EQ(h.ui().Label6->text(), u"草稿：0_ログ：1"_qs);
+}
+
 TEST(MailReader, MissingMailboxesAreReported)
 {
     WindowHarness h;
