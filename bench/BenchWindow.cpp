@@ -1,0 +1,29 @@
+#include "BenchWindow.h"
+
+#include "platform/Cp932.h"
+
+#include <QDir>
+#include <QFile>
+
+BenchWindow::BenchWindow()
+{
+    const QString folder = folder_.path();
+    const QString data = folder + u"/becky/"_qs;
+    QDir(folder).mkpath(u"becky/User0/OutBox"_qs);
+    QFile record(folder + u"/Becky.mil"_qs);
+    if (record.open(QIODevice::WriteOnly))
+        record.write(cp932::encode(data + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs));
+    record.close();
+
+    services_ = std::make_unique<Services>(
+        Services{dialogs_, clipboard_, shell_, registry_, paths_, folder, QString()});
+    window_ = std::make_unique<MainWindow>(*services_);
+    if (window_->startup())
+        window_->show();
+}
+
+BenchWindow::~BenchWindow()
+{
+    window_->hide();
+    window_.reset();
+}

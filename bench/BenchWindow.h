@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "app/Services.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Registry.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+/// Dialogs that answer every box at once: Yes or OK, and the default text of
+/// an input box.
+class AnsweringDialogs : public Dialogs {
+public:
+    Answer message(const QString &, const QString &, Buttons buttons, Icon) override
+    {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString input(const QString &, const QString &, const QString &defaultText) override
+    {
+        return defaultText;
+    }
+};
+
+/// A main window for benchmarks: started on a temporary program folder with a
+/// Becky record, so that the start-up asks nothing, and shown.
+class BenchWindow {
+public:
+    BenchWindow();
+    ~BenchWindow();
+
+    MainWindow &window() { return *window_; }
+    MainControls &ui() { return window_->ui(); }
+
+private:
+    class NoClipboard : public Clipboard {
+    public:
+        void setText(const QString &) override {}
+        QString text() const override { return {}; }
+    };
+    class NoShell : public Shell {
+    public:
+        void openDocument(const QString &) override {}
+    };
+    class NoRegistry : public Registry {
+    public:
+        QString readString(const QString &, const QString &) const override { return {}; }
+    };
+    class SamePaths : public HostPaths {
+    public:
+        QString toHost(const QString &path) const override { return path; }
+    };
+
+    QTemporaryDir folder_;
+    AnsweringDialogs dialogs_;
+    NoClipboard clipboard_;
+    NoShell shell_;
+    NoRegistry registry_;
+    SamePaths paths_;
+    std::unique_ptr<Services> services_;
+    std::unique_ptr<MainWindow> window_;
+};

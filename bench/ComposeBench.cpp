@@ -1,0 +1,143 @@
+// The composition tools against bare Qt floors: a keystroke with the
+// vertical preview on, the "SP抜き" filter and the count command.
+#include "BenchWindow.h"
+#include "Ratio.h"
+
+#include "compose/BodyEdit.h"
+#include "compose/ComposeCommands.h"
+#include "compose/FilterCommands.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+namespace {
+
+// A body of 200 characters with line breaks, as a short mail has them.
+QString shortMail()
+{
+    QString body;
+    while (body.size() < 200)
+        body += u"今日は、駅前のラーメン屋でmeetingです。\r\n"_qs;
+    return body.left(200);
+}
+
+// One typed character and one Backspace: the body keeps its length.
+void typeAndErase(QWidget *field)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &press);
+    QCoreApplication::sendEvent(field, &release);
+    QCoreApplication::sendEvent(field, &erase);
+    QCoreApplication::sendEvent(field, &erased);
+    QCoreApplication::processEvents();
+}
+
+void verticalKeystroke(benchmark::State &state)
+{
+    BenchWindow b;
+    b.ui().Frame3->show();
+    b.window().layoutControls();
+    b.ui().Check3->setChecked(true);
+    b.ui().Text1->setBodyText(shortMail());
+    b.ui().Text1->moveCursor(QTextCursor::End);
+    for (auto _ : state)
+        typeAndErase(b.ui().Text1);
+}
+
+void verticalKeystrokeFloor(benchmark::State &state)
+{
+    // The layout's length, as the preview box shows it for this body.
+    BenchWindow b;
+    b.ui().Check3->setChecked(true);
+    b.ui().Text1->setBodyText(shortMail());
+    const QString layout = b.ui().Text3->toPlainText();
+
+    QPlainTextEdit field;
+    QPlainTextEdit preview;
+    field.setPlainText(shortMail().replace(u"\r\n"_qs, u"\n"_qs));
+    field.moveCursor(QTextCursor::End);
+    QObject::connect(&field, &QPlainTextEdit::textChanged, &preview, [&] { preview.setPlainText(layout); });
+    field.show();
+    preview.show();
+    for (auto _ : state)
+        typeAndErase(&field);
+}
+
+// 64,000 characters in 800 lines, 16,000 of them spaces: each line is 19
+// times "abc " and "a ", then CR LF.
+QString spacedBody() { return (u"abc "_qs.repeated(19) + u"a \r\n"_qs).repeated(800); }
+
+void spaceFilter(benchmark::State &state)
+{
+    BenchWindow b;
+    const QString body = spacedBody();
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.ui().Text1->setBodyText(body);
+        state.ResumeTiming();
+        runFilter(b.window(), 5);
+    }
+}
+
+void spaceFilterFloor(benchmark::State &state)
+{
+    QPlainTextEdit field;
+    field.show();
+    const QString text = spacedBody().replace(u"\r\n"_qs, u"\n"_qs);
+    // Where each space stands once the spaces before it are gone.
+    QList<int> positions;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u' ')
+            positions.append(i - static_cast<int>(positions.size()));
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        field.setPlainText(text);
+        state.ResumeTiming();
+        for (const int position : positions) {
+            QTextCursor cursor = field.textCursor();
+            cursor.setPosition(position);
+            cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+            field.setTextCursor(cursor);
+            cursor.removeSelectedText();
+        }
+    }
+}
+
+// 64,000 characters of a mail: kana, kanji, letters, spaces and breaks.
+QString longMail() { return u"今日は<b>Horo</b>（駅前） ab.\r\n"_qs.repeated(2667).left(64000); }
+
+void countCommandCase(benchmark::State &state)
+{
+    BenchWindow b;
+    b.ui().Text1->setBodyText(longMail());
+    for (int flag : {0, 1, 3, 4, 5, 7})
+        b.ui().Check1[flag]->setChecked(true);
+    for (auto _ : state)
+        countCommand(b.window());
+}
+
+void countCommandFloor(benchmark::State &state)
+{
+    const QString body = longMail();
+    for (auto _ : state) {
+        int counted = 0;
+        for (const QChar c : body) {
+            counted += c.unicode() > 0x7f ? 2 : 1;
+            QCoreApplication::processEvents();
+        }
+        benchmark::DoNotOptimize(counted);
+    }
+}
+
+const bool registered = ratio::add("vertical keystroke", verticalKeystroke, verticalKeystrokeFloor)
+                        && ratio::add("filter", spaceFilter, spaceFilterFloor)
+                        && ratio::add("count command", countCommandCase, countCommandFloor);
+
+} // namespace
