@@ -26,7 +26,7 @@ protected:
         h.ui().Combo3->addItem(name, code);
         h.ui().Combo3->setCurrentIndex(h.ui().Combo3->count() - 1);
     }
-    QString preview() const { return const_cast<WindowHarness &>(h).ui().Text3->toPlainText(); }
+    QString preview() { return h.ui().Text3->toPlainText(); }
     const Twips &twips() { return h.window().twips(); }
     bool isRed() { return h.ui().Command7->palette().color(QPalette::Button) == QColor(Qt::red); }
 
