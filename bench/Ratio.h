@@ -27,8 +27,8 @@ bool add(const std::string &name, Body measured, Body floor);
 class Collector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override;
-    /// Seconds per iteration of a benchmark, or a negative value when it
-    /// did not run.
+    /// Seconds per iteration of a benchmark's fastest repetition, or a
+    /// negative value when it did not run.
     double secondsPerIteration(const std::string &name) const;
 
 private:

@@ -140,7 +140,12 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     twips.place(c.Label6, 3900, 45, 1200, 285);
     c.Label1 = statusLabel(c.Picture1, u"Label1"_qs, u"\u00A5≒0.0円 000.0文字 (000)"_qs);
     c.Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Rewritten on every keystroke: plain text, a fixed size and opaque, so
+    // that nothing around or beneath it is laid out or repainted with it.
+    c.Label1->setTextFormat(Qt::PlainText);
+    c.Label1->setAutoFillBackground(true);
     twips.place(c.Label1, 5280, 45, 2550, 285);
+    c.Label1->setFixedSize(c.Label1->size()); // no relayout when the text changes
     c.Label5 = named(new QLabel(c.Picture1), u"Label5"_qs, u"警告"_qs);
     c.Label5->setAutoFillBackground(true);
     c.Label5->hide();

@@ -31,48 +31,56 @@ BodyEdit::BodyEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::textChanged, this, &BodyEdit::onTextChanged);
 }
 
-int BodyEdit::bytesOf(QStringView text) const
+namespace {
+
+// A line's byte length, kept as the block's user state (-1 until known).
+int lineBytes(QTextBlock block)
 {
-    // A break is CR LF on disk: two single bytes.
-    return cp932::byteLength(text) + static_cast<int>(text.count(u'\n'));
+    if (block.userState() < 0)
+        block.setUserState(cp932::byteLength(block.text()));
+    return block.userState();
 }
 
-void BodyEdit::resync()
+} // namespace
+
+void BodyEdit::recount()
 {
-    field_ = normalizedFieldText(document()->toRawText());
-    bytes_ = bytesOf(field_);
-    breaks_ = static_cast<int>(field_.count(u'\n'));
+    QTextDocument *doc = document();
+    blockCount_ = doc->blockCount();
+    bytes_ = 2 * (blockCount_ - 1);
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        bytes_ += lineBytes(block);
 }
 
 void BodyEdit::onContentsChange(int position, int removed, int added)
 {
     if (replacingAll_)
         return;
-    const int oldLength = static_cast<int>(field_.size());
-    const int newLength = document()->characterCount() - 1; // without the final separator
-    // The document may report its closing separator as part of the change.
-    removed = std::min(removed, oldLength - position);
-    added = newLength - (oldLength - removed);
-    if (position < 0 || position > oldLength || removed < 0 || added < 0) {
-        resync();
-        return;
+    QTextDocument *doc = document();
+    // The document may count its closing separator in the change.
+    const int end = doc->characterCount() - 1;
+    const QTextBlock first = doc->findBlock(std::min(position, end));
+    const QTextBlock last = doc->findBlock(std::min(position + added, end));
+    if (doc->blockCount() == blockCount_ && first == last && first.userState() >= 0) {
+        // An edit inside one line: only that line's bytes change.
+        const int before = first.userState();
+        QTextBlock line = first;
+        line.setUserState(-1);
+        bytes_ += lineBytes(line) - before;
+    } else {
+        // Lines were split, joined or replaced: weigh the changed lines anew
+        // and add up the lines' kept byte lengths.
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+            block.setUserState(-1);
+            if (block == last)
+                break;
+        }
+        recount();
     }
-    QTextCursor cursor(document());
-    cursor.setPosition(position);
-    cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-    const QString inserted = normalizedFieldText(cursor.selectedText());
-
-    // Weigh the changed stretch with one neighbour on each side, so that a
-    // surrogate pair torn or joined by the edit is counted right.
-    const int from = std::max(0, position - 1);
-    const int oldTo = std::min(oldLength, position + removed + 1);
-    const int before = bytesOf(QStringView(field_).sliced(from, oldTo - from));
-    breaks_ -= static_cast<int>(QStringView(field_).sliced(position, removed).count(u'\n'));
-    field_.replace(position, removed, inserted);
-    const int newTo = oldTo - removed + added;
-    bytes_ += bytesOf(QStringView(field_).sliced(from, newTo - from)) - before;
-    breaks_ += static_cast<int>(inserted.count(u'\n'));
-    emit fieldEdited(position, removed, inserted);
+    QTextCursor cursor(doc);
+    cursor.setPosition(std::min(position, end));
+    cursor.setPosition(std::min(position + added, end), QTextCursor::KeepAnchor);
+    emit fieldEdited(position, removed, normalizedFieldText(cursor.selectedText()));
 }
 
 void BodyEdit::onTextChanged()
@@ -81,24 +89,32 @@ void BodyEdit::onTextChanged()
         emit bodyChanged();
 }
 
-QString BodyEdit::bodyText() const { return bodytext::toBody(field_); }
+QString BodyEdit::fieldText() const { return normalizedFieldText(document()->toRawText()); }
+
+QString BodyEdit::bodyText() const { return bodytext::toBody(fieldText()); }
+
+int BodyEdit::bodyLength() const
+{
+    // Each break is one character of the field and two of the body.
+    return document()->characterCount() - 1 + blockCount_ - 1;
+}
 
 void BodyEdit::setBodyText(const QString &body)
 {
+    const int oldLength = document()->characterCount() - 1;
     const QString field = bodytext::toField(body);
-    const int oldLength = static_cast<int>(field_.size());
     replacingAll_ = true;
     setPlainText(field);
     replacingAll_ = false;
-    resync();
-    emit fieldEdited(0, oldLength, field_);
+    recount();
+    emit fieldEdited(0, oldLength, field);
     emit bodyChanged();
 }
 
 int BodyEdit::toBodyPosition(int fieldPosition) const
 {
     // The block number is the number of breaks before the position.
-    fieldPosition = std::clamp(fieldPosition, 0, static_cast<int>(field_.size()));
+    fieldPosition = std::clamp(fieldPosition, 0, document()->characterCount() - 1);
     return fieldPosition + document()->findBlock(fieldPosition).blockNumber();
 }
 
@@ -107,7 +123,7 @@ int BodyEdit::toFieldPosition(int bodyPosition) const
     if (bodyPosition <= 0)
         return 0;
     if (bodyPosition >= bodyLength())
-        return static_cast<int>(field_.size());
+        return document()->characterCount() - 1;
     // Block k starts at body position start(k) + 2k... find the last block
     // that starts at or before the body position.
     int low = 0;
@@ -144,9 +160,7 @@ int BodyEdit::bodySelectionLength() const
 
 QString BodyEdit::selectedBodyText() const
 {
-    const QTextCursor cursor = textCursor();
-    return bodytext::toBody(
-        QStringView(field_).sliced(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
+    return bodytext::toBody(normalizedFieldText(textCursor().selectedText()));
 }
 
 void BodyEdit::setBodySelection(int start, int length)
@@ -188,7 +202,8 @@ void BodyEdit::keyReleaseEvent(QKeyEvent *event)
 
 void BodyEdit::insertFromMimeData(const QMimeData *source)
 {
-    // Pasted CR LF or CR breaks would otherwise become two breaks or none.
+    // Pasted CR LF or CR breaks would otherwise become two breaks or none,
+    // and a line separator would be a break the count cannot see.
     if (source->hasText())
-        textCursor().insertText(bodytext::toField(source->text()));
+        textCursor().insertText(normalizedFieldText(bodytext::toField(source->text())));
 }

@@ -4,9 +4,10 @@
 
 #include <QPlainTextEdit>
 
-/// The body field. It keeps a copy of its text and the body's count in step
-/// with every edit, so that a keystroke costs the same whatever the body's
-/// length: nothing here copies the whole text out of the document.
+/// The body field. It keeps the body's count in step with every edit (each
+/// line's byte length is kept with the line), so that a keystroke costs the
+/// same whatever the body's length: nothing on that path copies the whole
+/// text out of the document.
 ///
 /// Positions, lengths and texts of the public functions are in the body's
 /// CR LF form (a line break counts 2); the document holds one character per
@@ -21,11 +22,11 @@ public:
     /// Replaces the whole body as one change (CR LF, CR or LF breaks).
     void setBodyText(const QString &body);
     /// The field's own text, one "\n" per break.
-    const QString &fieldText() const { return field_; }
+    QString fieldText() const;
 
     /// The body's count, kept in step with the edits.
     CharCount count() const { return {bytes_ / 2.0, bodyLength()}; }
-    int bodyLength() const { return static_cast<int>(field_.size()) + breaks_; }
+    int bodyLength() const;
 
     int bodyCursorPosition() const;
     /// Puts the caret at a body position (no selection).
@@ -61,11 +62,10 @@ protected:
 private:
     void onContentsChange(int position, int removed, int added);
     void onTextChanged();
-    void resync();
-    int bytesOf(QStringView text) const;
+    void recount();
 
-    QString field_;
+    /// Code page 932 bytes of the body, a break counting 2 (CR LF).
     int bytes_ = 0;
-    int breaks_ = 0;
+    int blockCount_ = 1;
     bool replacingAll_ = false;
 };

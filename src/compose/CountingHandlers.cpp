@@ -81,9 +81,14 @@ void updatePreview(MainWindow &w)
     if (!c.Frame3->isVisibleTo(&w))
         return;
     refreshPreviewCopy(w);
-    QTextCursor cursor = c.Text3->textCursor();
-    cursor.setPosition(std::min(c.Text1->textCursor().position(), c.Text3->document()->characterCount() - 1));
-    c.Text3->setTextCursor(cursor);
+    // An edit copied at the caret carries the box's caret along with it, so
+    // it is set only when the two have parted.
+    const int caret = std::min(c.Text1->textCursor().position(), c.Text3->document()->characterCount() - 1);
+    if (c.Text3->textCursor().position() != caret) {
+        QTextCursor cursor = c.Text3->textCursor();
+        cursor.setPosition(caret);
+        c.Text3->setTextCursor(cursor);
+    }
 }
 
 void rebuildLimitStatus(MainWindow &w)

@@ -1,0 +1,105 @@
+// Typing into a body of 64,000 characters against the same keystroke into
+// bare text fields: with the preview panel hidden, and shown.
+#include "BenchWindow.h"
+#include "Ratio.h"
+
+#include "compose/BodyEdit.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// 64,000 characters of a mail body (a line break counts 2), in lines of
+// mixed Japanese and ASCII text.
+QString largeBody()
+{
+    const QString line = u"明日の待ち合わせは駅前のカフェで10時にしましょう。OK?\r\n"_qs;
+    QString body = line.repeated(64000 / static_cast<int>(line.size()) + 1);
+    return body.left(64000);
+}
+
+// One typed character and one Backspace at the caret, each delivered as a
+// key press and release, then the pending repaints: the body keeps its length.
+void typeAndErase(QWidget *field)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &press);
+    QCoreApplication::sendEvent(field, &release);
+    QCoreApplication::sendEvent(field, &erase);
+    QCoreApplication::sendEvent(field, &erased);
+    QCoreApplication::processEvents();
+}
+
+// The caret in the middle of the body, where an edit shifts half the text.
+void caretToMiddle(QPlainTextEdit *field)
+{
+    QTextCursor cursor = field->textCursor();
+    cursor.setPosition(field->document()->characterCount() / 2);
+    field->setTextCursor(cursor);
+}
+
+void horonamiKeystroke(benchmark::State &state, bool preview)
+{
+    BenchWindow b;
+    b.ui().Frame3->setVisible(preview);
+    b.window().layoutControls();
+    b.ui().Text1->setBodyText(largeBody());
+    caretToMiddle(b.ui().Text1);
+    for (auto _ : state)
+        typeAndErase(b.ui().Text1);
+}
+
+void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
+{
+    // The same size and font as the body field: only the program's own work
+    // on a keystroke differs.
+    BenchWindow sizes;
+    QPlainTextEdit field;
+    field.resize(sizes.ui().Text1->size());
+    field.setFont(sizes.ui().Text1->font());
+    field.setPlainText(QString(largeBody()).replace(u"\r\n"_qs, u"\n"_qs));
+    caretToMiddle(&field);
+    field.show();
+
+    // Two text fields are the floor with the preview shown: every change of
+    // the first is copied into the second, edit by edit.
+    QPlainTextEdit copy;
+    copy.resize(sizes.ui().Text3->size());
+    copy.setFont(sizes.ui().Text3->font());
+    if (copyIntoSecondField) {
+        copy.setPlainText(field.toPlainText());
+        copy.show();
+        QObject::connect(field.document(), &QTextDocument::contentsChange, &copy,
+                         [&](int position, int removed, int added) {
+                             QTextCursor source(field.document());
+                             source.setPosition(position);
+                             source.setPosition(position + added, QTextCursor::KeepAnchor);
+                             QTextCursor target(copy.document());
+                             target.setPosition(position);
+                             target.setPosition(std::min(position + removed, copy.document()->characterCount() - 1),
+                                                QTextCursor::KeepAnchor);
+                             target.insertText(source.selectedText());
+                         });
+    }
+    for (auto _ : state)
+        typeAndErase(&field);
+}
+
+const bool registeredHidden = ratio::add(
+    "keystroke", [](benchmark::State &s) { horonamiKeystroke(s, false); },
+    [](benchmark::State &s) { bareKeystroke(s, false); });
+
+const bool registeredShown = ratio::add(
+    "keystroke with preview", [](benchmark::State &s) { horonamiKeystroke(s, true); },
+    [](benchmark::State &s) { bareKeystroke(s, true); });
+
+} // namespace
