@@ -58,14 +58,27 @@ void horonamiKeystroke(benchmark::State &state, bool preview)
         typeAndErase(b.ui().Text1);
 }
 
+struct FieldLook {
+    QSize size;
+    QFont font;
+};
+
+// The size and font of the body field and the preview box, read off a
+// window that is gone again before the floor is measured.
+std::pair<FieldLook, FieldLook> fieldLooks()
+{
+    BenchWindow b;
+    return {{b.ui().Text1->size(), b.ui().Text1->font()}, {b.ui().Text3->size(), b.ui().Text3->font()}};
+}
+
 void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
 {
     // The same size and font as the body field: only the program's own work
     // on a keystroke differs.
-    BenchWindow sizes;
+    const auto [bodyLook, previewLook] = fieldLooks();
     QPlainTextEdit field;
-    field.resize(sizes.ui().Text1->size());
-    field.setFont(sizes.ui().Text1->font());
+    field.resize(bodyLook.size);
+    field.setFont(bodyLook.font);
     field.setPlainText(QString(largeBody()).replace(u"\r\n"_qs, u"\n"_qs));
     caretToMiddle(&field);
     field.show();
@@ -73,8 +86,8 @@ void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
     // Two text fields are the floor with the preview shown: every change of
     // the first is copied into the second, edit by edit.
     QPlainTextEdit copy;
-    copy.resize(sizes.ui().Text3->size());
-    copy.setFont(sizes.ui().Text3->font());
+    copy.resize(previewLook.size);
+    copy.setFont(previewLook.font);
     if (copyIntoSecondField) {
         copy.setPlainText(field.toPlainText());
         copy.show();

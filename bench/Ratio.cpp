@@ -21,8 +21,8 @@ bool add(const std::string &name, Body measured, Body floor)
     caseNames().push_back(name);
     // Each side runs several times and keeps its fastest run: the machine's
     // other work only ever slows a run down.
-    benchmark::RegisterBenchmark(name.c_str(), std::move(measured))->Unit(benchmark::kMillisecond)->Repetitions(3);
-    benchmark::RegisterBenchmark(floorName(name).c_str(), std::move(floor))->Unit(benchmark::kMillisecond)->Repetitions(3);
+    benchmark::RegisterBenchmark(name.c_str(), std::move(measured))->Unit(benchmark::kMillisecond)->Repetitions(5);
+    benchmark::RegisterBenchmark(floorName(name).c_str(), std::move(floor))->Unit(benchmark::kMillisecond)->Repetitions(5);
     return true;
 }
 

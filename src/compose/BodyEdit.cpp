@@ -77,10 +77,7 @@ void BodyEdit::onContentsChange(int position, int removed, int added)
         }
         recount();
     }
-    QTextCursor cursor(doc);
-    cursor.setPosition(std::min(position, end));
-    cursor.setPosition(std::min(position + added, end), QTextCursor::KeepAnchor);
-    emit fieldEdited(position, removed, normalizedFieldText(cursor.selectedText()));
+    emit fieldEdited(std::min(position, end), removed, std::min(position + added, end) - std::min(position, end));
 }
 
 void BodyEdit::onTextChanged()
@@ -90,6 +87,14 @@ void BodyEdit::onTextChanged()
 }
 
 QString BodyEdit::fieldText() const { return normalizedFieldText(document()->toRawText()); }
+
+QString BodyEdit::fieldText(int position, int length) const
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(position);
+    cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+    return normalizedFieldText(cursor.selectedText());
+}
 
 QString BodyEdit::bodyText() const { return bodytext::toBody(fieldText()); }
 
@@ -107,7 +112,7 @@ void BodyEdit::setBodyText(const QString &body)
     setPlainText(field);
     replacingAll_ = false;
     recount();
-    emit fieldEdited(0, oldLength, field);
+    emit fieldEdited(0, oldLength, document()->characterCount() - 1);
     emit bodyChanged();
 }
 

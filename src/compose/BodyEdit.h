@@ -23,6 +23,8 @@ public:
     void setBodyText(const QString &body);
     /// The field's own text, one "\n" per break.
     QString fieldText() const;
+    /// `length` characters of the field's text from `position`.
+    QString fieldText(int position, int length) const;
 
     /// The body's count, kept in step with the edits.
     CharCount count() const { return {bytes_ / 2.0, bodyLength()}; }
@@ -47,8 +49,10 @@ signals:
     /// Raised once for every change of the text, also by program code, after
     /// the count is up to date.
     void bodyChanged();
-    /// The edit that was just made to the field text (field positions).
-    void fieldEdited(int position, int removed, const QString &inserted);
+    /// The edit that was just made to the field text (field positions):
+    /// `removed` characters at `position` were replaced by `added` ones,
+    /// which fieldText(position, added) gives.
+    void fieldEdited(int position, int removed, int added);
     /// A key is pressed; set *swallow to keep the field from handling it.
     void keyDown(QKeyEvent *event, bool *swallow);
     /// A key is released.

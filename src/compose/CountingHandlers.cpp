@@ -53,7 +53,7 @@ bool previewShowsBodyCopy(MainWindow &w)
 
 // Applies an edit of the body to the preview box while it mirrors the body;
 // a hidden panel is brought up to date when it is shown again.
-void followBodyEdit(MainWindow &w, int position, int removed, const QString &inserted)
+void followBodyEdit(MainWindow &w, int position, int removed, int added)
 {
     ComposeState &s = w.state();
     if (!s.previewIsBodyCopy)
@@ -65,7 +65,7 @@ void followBodyEdit(MainWindow &w, int position, int removed, const QString &ins
     QTextCursor cursor(w.ui().Text3->document());
     cursor.setPosition(position);
     cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
-    cursor.insertText(inserted);
+    cursor.insertText(w.ui().Text1->fieldText(position, added));
 }
 
 void updatePreview(MainWindow &w)
@@ -328,9 +328,7 @@ void connectCountingHandlers(MainWindow &w)
     MainControls &c = w.ui();
     QObject::connect(c.Text1, &BodyEdit::bodyChanged, &w, [&w] { onBodyChanged(w); });
     QObject::connect(c.Text1, &BodyEdit::fieldEdited, &w,
-                     [&w](int position, int removed, const QString &inserted) {
-                         followBodyEdit(w, position, removed, inserted);
-                     });
+                     [&w](int position, int removed, int added) { followBodyEdit(w, position, removed, added); });
     QObject::connect(c.Text1, &BodyEdit::keyDown, &w,
                      [&w](QKeyEvent *event, bool *swallow) { onBodyKeyDown(w, event, swallow); });
     QObject::connect(c.Text1, &BodyEdit::keyUp, &w, [&w](QKeyEvent *) { onBodyKeyUp(w); });
