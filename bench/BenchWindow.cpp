@@ -2,8 +2,10 @@
 
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 
 BenchWindow::BenchWindow()
 {
@@ -26,4 +28,17 @@ BenchWindow::~BenchWindow()
 {
     window_->hide();
     window_.reset();
+}
+
+void typeAndErase(QWidget *field)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &press);
+    QCoreApplication::sendEvent(field, &release);
+    QCoreApplication::sendEvent(field, &erase);
+    QCoreApplication::sendEvent(field, &erased);
+    QCoreApplication::processEvents();
 }

@@ -24,20 +24,6 @@ QString shortMail()
     return body.left(200);
 }
 
-// One typed character and one Backspace: the body keeps its length.
-void typeAndErase(QWidget *field)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(field, &press);
-    QCoreApplication::sendEvent(field, &release);
-    QCoreApplication::sendEvent(field, &erase);
-    QCoreApplication::sendEvent(field, &erased);
-    QCoreApplication::processEvents();
-}
-
 void verticalKeystroke(benchmark::State &state)
 {
     BenchWindow b;

@@ -24,21 +24,6 @@ QString largeBody()
     return body.left(64000);
 }
 
-// One typed character and one Backspace at the caret, each delivered as a
-// key press and release, then the pending repaints: the body keeps its length.
-void typeAndErase(QWidget *field)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(field, &press);
-    QCoreApplication::sendEvent(field, &release);
-    QCoreApplication::sendEvent(field, &erase);
-    QCoreApplication::sendEvent(field, &erased);
-    QCoreApplication::processEvents();
-}
-
 // The caret in the middle of the body, where an edit shifts half the text.
 void caretToMiddle(QPlainTextEdit *field)
 {
