@@ -133,18 +133,18 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.Picture1->setToolTip(u"○表示は、OFF　●表示はONを表します。"_qs);
     twips.place(c.Picture1, 0, 6600, 7935, 375);
     c.Label3[0] = statusLabel(c.Picture1, u"Label3(0)"_qs, u"・制限："_qs);
-    twips.place(c.Label3[0], 60, 45, 2500, 285);
+    twips.place(c.Label3[0], 60, 45, 2480, 285);
     c.Label3[1] = statusLabel(c.Picture1, u"Label3(1)"_qs, u"・署名追加：OFF"_qs);
-    twips.place(c.Label3[1], 2580, 45, 1500, 285);
+    twips.place(c.Label3[1], 2580, 45, 1350, 285);
     c.Label6 = statusLabel(c.Picture1, u"Label6"_qs, u"草稿：0_ログ：0"_qs);
-    twips.place(c.Label6, 3900, 45, 1200, 285);
+    twips.place(c.Label6, 3950, 45, 1350, 285);
     c.Label1 = statusLabel(c.Picture1, u"Label1"_qs, u"\u00A5≒0.0円 000.0文字 (000)"_qs);
     c.Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Rewritten on every keystroke: plain text, a fixed size and opaque, so
     // that nothing around or beneath it is laid out or repainted with it.
     c.Label1->setTextFormat(Qt::PlainText);
     c.Label1->setAutoFillBackground(true);
-    twips.place(c.Label1, 5280, 45, 2550, 285);
+    twips.place(c.Label1, 5450, 45, 2400, 285);
     c.Label1->setFixedSize(c.Label1->size()); // no relayout when the text changes
     c.Label5 = named(new QLabel(c.Picture1), u"Label5"_qs, u"警告"_qs);
     c.Label5->setAutoFillBackground(true);

@@ -103,6 +103,7 @@ void rebuildLimitStatus(MainWindow &w)
     if (w.ui().Check2->isChecked())
         text += u"i-mode"_qs;
     w.ui().Label3[0]->setText(text);
+    w.ui().Label3[0]->setToolTip(text); // the whole list, when the label cuts it
 }
 
 void setImodeControlsEnabled(MainWindow &w, bool on)
