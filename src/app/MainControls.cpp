@@ -78,8 +78,9 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     twips.place(c.Label2, 0, 1200, 1035, 330);
     c.Text2 = named(new QLineEdit(client), u"Text2"_qs, u"件名"_qs);
     twips.place(c.Text2, 1080, 1200, 6855, 330);
+    // The vertical scroll bar shows as soon as the body needs it (a bar
+    // kept on at all times makes Qt re-measure every line on each keystroke).
     c.Text1 = named(new BodyEdit(client), u"Text1"_qs, u"本文"_qs);
-    c.Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     twips.place(c.Text1, 0, 1560, 5895, 3375);
     c.List1 = named(new QListView(client), u"List1"_qs, u"草稿とログの一覧"_qs);
     c.List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,6 +111,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
         c.Combo3->addItem(model.name, model.code);
     c.Text3 = named(new QPlainTextEdit(c.Frame3), u"Text3"_qs, u"プレビュー"_qs);
     c.Text3->setReadOnly(true);
+    // Always there, so that the box wraps at the same width whatever its length.
     c.Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     twips.place(c.Text3, 120, 540, 1755, 1710);
     c.Command5 = named(new QPushButton(u"送信イメージ"_qs, c.Frame3), u"Command5"_qs, u"送信イメージ"_qs);
