@@ -44,7 +44,4 @@ struct ComposeState {
     int sendingAddressIndex = 0;
     /// Position of the Becky address book chosen last.
     QString beckyBookIndex = QStringLiteral("0");
-    /// Hand-over with the address book window's file drop: "0", "1" while the
-    /// drop panel is open, or the dropped path.
-    QString openFileFlag = QStringLiteral("0");
 };

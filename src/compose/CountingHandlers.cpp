@@ -1,6 +1,7 @@
 #include "compose/CountingHandlers.h"
 
 #include "app/MainWindow.h"
+#include "app/SettingsFormat.h"
 #include "compose/BodyEdit.h"
 #include "compose/BodyText.h"
 #include "compose/CharCount.h"
@@ -21,8 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-
-#include <cmath>
 
 namespace {
 
@@ -172,16 +171,6 @@ void onSubjectChanged(MainWindow &w)
 
 } // namespace
 
-int toInt16(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
-        return 0;
-    const double rounded = std::nearbyint(value); // halves to even
-    return rounded < -32768 || rounded > 32767 ? 0 : static_cast<int>(rounded);
-}
-
 void onBodyChanged(MainWindow &w)
 {
     MainControls &c = w.ui();
@@ -249,13 +238,16 @@ void onLimitFlagChanged(MainWindow &w, int index)
     MainControls &c = w.ui();
     ComposeState &s = w.state();
     if (index == 6 && c.Check1[6]->isChecked()) {
-        int candidate = 0;
-        if (toInt16(s.pendingLimit) != 0) {
-            candidate = toInt16(s.pendingLimit);
+        // Empty text, text that is not a number and numbers beyond 16 bits
+        // all count as 0.
+        int candidate = settingsformat::parseInt16(s.pendingLimit).value_or(0);
+        if (candidate != 0) {
             s.pendingLimit = u"0"_qs;
         } else {
-            candidate = toInt16(w.dialogs().input(u"制限する文字数を入力してください。"_qs,
-                                                  u"制限文字数"_qs, u"256"_qs));
+            candidate = settingsformat::parseInt16(w.dialogs().input(
+                                                       u"制限する文字数を入力してください。"_qs,
+                                                       u"制限文字数"_qs, u"256"_qs))
+                            .value_or(0);
         }
         if (candidate < 11) {
             w.dialogs().inform(u"10文字以下には設定できません。"_qs);

@@ -28,8 +28,3 @@ void setPreviewText(MainWindow &w, const QString &bodyFormText);
 
 /// Makes the preview box a copy of the body again (when the panel shows).
 void refreshPreviewCopy(MainWindow &w);
-
-/// A 16-bit whole number from text, rounded to the nearest (halves to
-/// even); 0 for empty text, text that is not a number or a value outside
-/// the 16-bit range.
-int toInt16(const QString &text);
