@@ -4,8 +4,12 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
+#ifdef Q_OS_WIN
+#include "platform/WindowsRegistry.h"
+#else
 #include "platform/WinePaths.h"
 #include "platform/WineRegistry.h"
+#endif
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -37,9 +41,15 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     loadJapaneseQtTranslations(app);
 
+#ifdef Q_OS_WIN
+    WindowsRegistry registry;
+    WindowsPaths hostPaths;
+#else
+    // Becky runs under Wine: its registry and drives are the prefix's.
     const QString prefix = WineRegistry::prefixFromEnvironment();
     WineRegistry registry(prefix);
     WinePaths hostPaths(prefix);
+#endif
     QtDialogs dialogs;
     QtClipboard clipboard;
     QtShell shell;
