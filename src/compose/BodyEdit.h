@@ -35,15 +35,10 @@ public:
     void setBodyCursorPosition(int position);
     int bodySelectionStart() const;
     int bodySelectionLength() const;
-    QString selectedBodyText() const;
     /// Selects `length` body characters from `start`.
     void setBodySelection(int start, int length);
     /// Replaces the selection (or inserts at the caret) as one edit.
     void replaceBodySelection(const QString &text);
-
-    /// The body position of a field position and back.
-    int toBodyPosition(int fieldPosition) const;
-    int toFieldPosition(int bodyPosition) const;
 
 signals:
     /// Raised once for every change of the text, also by program code, after
@@ -64,6 +59,9 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    /// The body position of a field position and back.
+    int toBodyPosition(int fieldPosition) const;
+    int toFieldPosition(int bodyPosition) const;
     void onContentsChange(int position, int removed, int added);
     void onTextChanged();
     void recount();

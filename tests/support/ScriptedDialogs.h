@@ -27,7 +27,6 @@ public:
 
     /// Fails the test for every scripted box not shown yet, then forgets them.
     void verifyAllShown();
-    bool allShown() const { return script_.isEmpty(); }
 
     Answer message(const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override;
