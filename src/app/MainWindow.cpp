@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AddressList.h"
+#include "app/HelpCommands.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "app/WindowCommands.h"
@@ -79,6 +80,7 @@ void MainWindow::connectHandlers()
 {
     connectWindowCommands(*this);
     connectAddressField(*this);
+    connectHelpCommands(*this);
     connectCountingHandlers(*this);
     connectComposeCommands(*this);
     connectHandoffCommands(*this);

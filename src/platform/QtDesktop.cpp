@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
 
@@ -12,6 +11,5 @@ QString QtClipboard::text() const { return QGuiApplication::clipboard()->text();
 
 void QtShell::openDocument(const QString &path)
 {
-    if (QFileInfo::exists(path))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

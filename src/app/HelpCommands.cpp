@@ -1,0 +1,73 @@
+#include "app/HelpCommands.h"
+
+#include "app/BeckySetup.h"
+#include "app/MainWindow.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+
+namespace {
+
+const QString kResetTitle = u"再設定"_qs;
+
+void removeIfPresent(const MainWindow &w, const QString &name)
+{
+    QFile::remove(w.programFile(name));
+}
+
+bool present(const MainWindow &w, const QString &name) { return QFile::exists(w.programFile(name)); }
+
+void deleteStoredState(MainWindow &w)
+{
+    Dialogs &dialogs = w.dialogs();
+    removeIfPresent(w, u"Horo.ini"_qs);
+    removeIfPresent(w, u"Becky.mil"_qs);
+    // The phone models go only together with the address book that names them.
+    if (present(w, u"addr.adr"_qs)
+        && dialogs.askYesNo(u"アドレス帳関係のデータも削除しますか？"_qs, u"アドレス帳＋NEW機種情報"_qs)) {
+        removeIfPresent(w, u"Keitai.pre"_qs);
+        removeIfPresent(w, u"addr.adr"_qs);
+    }
+    if (present(w, u"OutPutLog.mbx"_qs)
+        && dialogs.askYesNo(u"現在まで出力したログデータも削除しますか？"_qs, u"i-modeメール出力ログファイル"_qs))
+        removeIfPresent(w, u"OutPutLog.mbx"_qs);
+}
+
+} // namespace
+
+void resetSettings(MainWindow &w)
+{
+    Dialogs &dialogs = w.dialogs();
+    if (!dialogs.askYesNo(u"設定を初期化し、再設定を行いますか？"_qs, kResetTitle))
+        return;
+    if (dialogs.askYesNo(u"完全初期状態からの再設定を行いますか？\r\n※調子がおかしいときは、YESにしてください。"_qs,
+                         kResetTitle))
+        deleteStoredState(w);
+    // With the own address unknown again, discovery proposes Becky's one.
+    w.ui().OutAdr[0]->setText(u"なし"_qs);
+    runBeckyDiscovery(w);
+    // The refilled account list shows the account chosen before.
+    w.ui().Combo2->setCurrentIndex(w.state().accountIndex);
+}
+
+void showAbout(MainWindow &w)
+{
+    w.dialogs().inform(u"ご利用ありがとうございます。\r\nHoronami！ バージョン%1.%2.%3"_qs.arg(HORONAMI_VERSION_MAJOR)
+                           .arg(HORONAMI_VERSION_MINOR)
+                           .arg(HORONAMI_VERSION_PATCH),
+                       Dialogs::defaultTitle(), Dialogs::Icon::Information);
+}
+
+void connectHelpCommands(MainWindow &w)
+{
+    MainControls &c = w.ui();
+    QObject::connect(c.Horo, &QAction::triggered, &w, [&w] { showAbout(w); });
+    QObject::connect(c.ReadMe, &QAction::triggered, &w, [&w] {
+        if (present(w, u"readme.txt"_qs))
+            w.services().shell.openDocument(w.programFile(u"readme.txt"_qs));
+    });
+    QObject::connect(c.ReSetSave, &QAction::triggered, &w, [&w] { resetSettings(w); });
+}

@@ -1,0 +1,112 @@
+#include "app/HelpCommands.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kAskReset = u"設定を初期化し、再設定を行いますか？"_qs;
+const QString kAskFull = u"完全初期状態からの再設定を行いますか？\r\n※調子がおかしいときは、YESにしてください。"_qs;
+const QString kProposalTitle = u"***@docomo.ne.jpがいいよ。"_qs;
+
+// Becky's registry with one account, so that the discovery after a reset finds it.
+void withBeckyInRegistry(WindowHarness &h)
+{
+    const QString users = u"Software\\RIMArts\\Rebecca\\Users\\0"_qs;
+    h.registry.set(u"Software\\RIMArts\\Rebecca\\Settings"_qs, u"HomeDir"_qs, h.dataFolder());
+    h.registry.set(users, u"Account"_qs, u"メイン"_qs);
+    h.registry.set(users, u"Address"_qs, u"me@isp.example.jp"_qs);
+}
+
+void expectProposal(WindowHarness &h)
+{
+    h.dialogs.expectMessage(kProposalTitle, u"使用するi-mode用のメールアドレスは、[me@isp.example.jp]でよろしいですか？"_qs,
+                            Dialogs::Answer::Yes);
+}
+
+TEST(HelpCommands, AboutShowsTheVersion)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"ご利用ありがとうございます。\r\nHoronami！ バージョン5.4.11"_qs);
+    h.ui().Horo->trigger();
+    EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Information);
+}
+
+TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
+{
+    WindowHarness h;
+    h.folder.writeText(u"readme.txt"_qs, u"使い方"_qs);
+    ASSERT_TRUE(h.start());
+    h.ui().ReadMe->trigger();
+    EXPECT_EQ(h.shell.opened, QStringList{h.folder.file(u"readme.txt"_qs)});
+    QFile::remove(h.folder.file(u"readme.txt"_qs));
+    h.ui().ReadMe->trigger();
+    EXPECT_EQ(h.shell.opened.size(), 1);
+}
+
+TEST(HelpCommands, DecliningTheResetChangesNothing)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::No);
+    h.ui().ReSetSave->trigger();
+    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
+}
+
+TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
+{
+    WindowHarness h;
+    withBeckyInRegistry(h);
+    h.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::No);
+    expectProposal(h);
+    h.ui().ReSetSave->trigger();
+    EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
+    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@isp.example.jp"_qs);
+    EXPECT_EQ(h.ui().Combo2->currentIndex(), 0);
+}
+
+TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
+{
+    WindowHarness h;
+    withBeckyInRegistry(h);
+    h.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\n"_qs);
+    h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n"_qs);
+    h.folder.writeText(u"OutPutLog.mbx"_qs, u"From:a\r\n\r\nb\r\n.\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::Yes)
+        .expectMessage(u"アドレス帳＋NEW機種情報"_qs, u"アドレス帳関係のデータも削除しますか？"_qs, Dialogs::Answer::Yes)
+        .expectMessage(u"i-modeメール出力ログファイル"_qs, u"現在まで出力したログデータも削除しますか？"_qs,
+                       Dialogs::Answer::No);
+    expectProposal(h);
+    h.ui().ReSetSave->trigger();
+    EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
+    EXPECT_FALSE(h.folder.exists(u"addr.adr"_qs));
+    EXPECT_FALSE(h.folder.exists(u"Keitai.pre"_qs));
+    EXPECT_TRUE(h.folder.exists(u"OutPutLog.mbx"_qs));
+    EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs)); // written again by the discovery
+}
+
+TEST(HelpCommands, FullResetWithoutAnAddressBookKeepsThePresets)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::Yes);
+    h.ui().ReSetSave->trigger(); // no Becky in the registry: nothing more is asked
+    EXPECT_TRUE(h.folder.exists(u"Keitai.pre"_qs));
+    EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));
+}
+
+} // namespace
