@@ -9,6 +9,7 @@
 #include "compose/ComposeCommands.h"
 #include "compose/CountingHandlers.h"
 #include "handoff/HandoffCommands.h"
+#include "pictograph/PictographCommands.h"
 #include "pictograph/PictographMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -81,6 +82,7 @@ void MainWindow::connectHandlers()
     connectWindowCommands(*this);
     connectAddressField(*this);
     connectHelpCommands(*this);
+    connectPictographCommands(*this);
     connectCountingHandlers(*this);
     connectComposeCommands(*this);
     connectHandoffCommands(*this);

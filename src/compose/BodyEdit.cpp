@@ -163,6 +163,11 @@ int BodyEdit::bodySelectionLength() const
     return toBodyPosition(cursor.selectionEnd()) - toBodyPosition(cursor.selectionStart());
 }
 
+QString BodyEdit::selectedBodyText() const
+{
+    return bodytext::toBody(normalizedFieldText(textCursor().selectedText()));
+}
+
 void BodyEdit::setBodySelection(int start, int length)
 {
     QTextCursor cursor = textCursor();

@@ -35,6 +35,7 @@ public:
     void setBodyCursorPosition(int position);
     int bodySelectionStart() const;
     int bodySelectionLength() const;
+    QString selectedBodyText() const;
     /// Selects `length` body characters from `start`.
     void setBodySelection(int start, int length);
     /// Replaces the selection (or inserts at the caret) as one edit.

@@ -7,6 +7,7 @@
 #include "compose/CharCount.h"
 #include "compose/ComposeCommands.h"
 #include "handoff/HandoffCommands.h"
+#include "pictograph/PictographCommands.h"
 #include "pictograph/PictographMenu.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"

@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
-#include "platform/TextFile.h"
+#include "pictograph/Definitions.h"
 
 #include <QAction>
 
@@ -11,31 +11,17 @@ namespace {
 constexpr int kMenuEntries = 20;
 constexpr char kSymbol[] = "pictographSymbol";
 
-// The symbol of a definition line: its first character (a surrogate pair
-// counts as one).
-QString symbolOf(const QString &line)
-{
-    return line.left(line.size() > 1 && line.at(0).isHighSurrogate() ? 2 : 1);
-}
-
 } // namespace
 
 void fillPictographMenu(MainWindow &w)
 {
     MainControls &c = w.ui();
-    int added = 0;
-    for (const QString &line : textfile::readLines(w.programFile(u"Emoji.code"_qs))) {
-        if (added == kMenuEntries)
-            break;
-        if (line.isEmpty())
-            continue;
-        const QString symbol = symbolOf(line);
-        // The second character (a TAB) is skipped whatever it is.
-        const QString caption = symbol + u"   =   "_qs + line.mid(symbol.size() + 1);
-        QAction *entry = added == 0 ? c.PutChar[0] : w.addPictographEntry(caption);
+    const QList<Definition> list = definitions::read(w.programFile(u"Emoji.code"_qs));
+    for (qsizetype k = 0; k < std::min<qsizetype>(list.size(), kMenuEntries); ++k) {
+        const QString caption = list[k].symbol + u"   =   "_qs + list[k].keyword;
+        QAction *entry = k == 0 ? c.PutChar[0] : w.addPictographEntry(caption);
         entry->setText(caption);
-        entry->setProperty(kSymbol, symbol);
-        ++added;
+        entry->setProperty(kSymbol, list[k].symbol);
     }
 }
 

@@ -14,6 +14,3 @@ void connectPictographEntry(MainWindow &w, QAction *entry, int index);
 /// selection and records it as used. Does nothing for a missing entry or
 /// the placeholder "なし".
 void insertPictograph(MainWindow &w, int index);
-
-/// Replaces every backslash-escaped keyword of the body by its pictograph.
-void substituteKeywords(MainWindow &w);

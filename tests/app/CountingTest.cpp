@@ -239,17 +239,30 @@ TEST(Counting, BodyKeys)
     EXPECT_EQ(h.body(), u"\r\n"_qs);
 }
 
-TEST(Counting, EnterMarksTheSubstitutionWhenAutomatic)
+TEST(Counting, EnterSubstitutesEscapedKeywordsOnRelease)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Emoji.code"_qs, u"\uE63E\thare\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    h.ui().Aouttikan->setChecked(true);
+    h.typeIntoBody(u"\\hare"_qs);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
+    QCoreApplication::sendEvent(h.ui().Text1, &press);
+    EXPECT_TRUE(h.state().substituteOnKeyUp);
+    EXPECT_EQ(h.body(), u"\\hare\r\n"_qs); // the line break is in; the keyword not yet
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
+    QCoreApplication::sendEvent(h.ui().Text1, &release);
+    EXPECT_FALSE(h.state().substituteOnKeyUp);
+    EXPECT_EQ(h.body(), u"\uE63E\r\n"_qs);
+}
+
+TEST(Counting, AutomaticSubstitutionWithoutDefinitionsSaysSo)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.ui().Aouttikan->setChecked(true);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
-    QCoreApplication::sendEvent(h.ui().Text1, &press);
-    EXPECT_TRUE(h.state().substituteOnKeyUp);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
-    QCoreApplication::sendEvent(h.ui().Text1, &release);
-    EXPECT_FALSE(h.state().substituteOnKeyUp);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"置換定義ファイルがありましぇーん。"_qs);
+    h.pressInBody(Qt::Key_Return);
 }
 
 TEST(Counting, LongSubjectsWarnOnEveryChange)
