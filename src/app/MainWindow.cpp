@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "addressbook/AddressBookCommands.h"
 #include "app/AddressList.h"
 #include "app/HelpCommands.h"
 #include "app/Startup.h"
@@ -88,6 +89,7 @@ void MainWindow::connectHandlers()
     connectHandoffCommands(*this);
     connectSendingAddress(*this, controls_.OutAdr[0], 0);
     connectPictographEntry(*this, controls_.PutChar[0], 0);
+    connectAddressBook(*this);
 }
 
 bool MainWindow::startup() { return runStartup(*this); }

@@ -1,0 +1,187 @@
+#include "addressbook/AddressBookFile.h"
+
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace addressbook {
+
+namespace {
+
+const QString imodeMark = QStringLiteral("docomo");
+
+// Cuts `rest` at its first TAB: returns the text before it and leaves the
+// text after it in `rest` (all of it, and nothing left, without a TAB).
+QString takeField(QString &rest)
+{
+    const qsizetype tab = rest.indexOf(u'\t');
+    if (tab < 0)
+        return std::exchange(rest, QString());
+    QString field = rest.left(tab);
+    rest = rest.mid(tab + 1);
+    return field;
+}
+
+QString entryLine(const AddressEntry &entry)
+{
+    return entry.address + u'\t' + entry.name + u'\t' + entry.details;
+}
+
+QString listText(const QString &name, const QString &address)
+{
+    return name + u'<' + address + u'>';
+}
+
+// An empty detail field is written as ".".
+QString orDot(const QString &field)
+{
+    return field.isEmpty() ? QStringLiteral(".") : field;
+}
+
+} // namespace
+
+QString unknownModel()
+{
+    return QStringLiteral("不明");
+}
+
+LoadedBook loadBook(const QString &path, bool imodeOnly)
+{
+    LoadedBook book;
+    for (const QString &line : textfile::readLines(path)) {
+        if (line.contains(u'\t')) {
+            QString rest = line;
+            const QString address = takeField(rest);
+            if (imodeOnly && !address.contains(imodeMark)) {
+                book.setAside.append(line);
+                continue;
+            }
+            const QString name = takeField(rest);
+            book.entries.append({address, name, rest});
+        } else if (line.contains(u'@')) {
+            book.entries.append({line, line, QString()});
+        }
+    }
+    return book;
+}
+
+DetailFields splitDetails(const QString &details)
+{
+    QString rest = details;
+    DetailFields fields;
+    fields.model = takeField(rest);
+    fields.nickname = takeField(rest);
+    fields.homePage = takeField(rest);
+    fields.pgpUserId = takeField(rest);
+    return fields;
+}
+
+QString cleanField(const QString &text)
+{
+    QString clean = text;
+    clean.replace(u'\t', u' ');
+    clean.remove(u'\r');
+    clean.remove(u'\n');
+    return clean;
+}
+
+void commitEntry(AddressEntry &entry, EntryEdit &edit, const std::function<QString()> &modelName)
+{
+    if (edit.addressChanged)
+        entry.address = cleanField(edit.address);
+    if (edit.nameChanged)
+        entry.name = cleanField(edit.name);
+    if (edit.detailsChanged || edit.nameChanged) {
+        DetailFields &d = edit.details;
+        d.nickname = orDot(cleanField(d.nickname));
+        d.homePage = orDot(cleanField(d.homePage));
+        d.pgpUserId = orDot(cleanField(d.pgpUserId));
+        entry.details = cleanField(modelName()) + u'\t' + d.nickname + u'\t' + d.homePage + u'\t'
+                        + d.pgpUserId;
+    }
+    edit.addressChanged = edit.nameChanged = edit.detailsChanged = false;
+}
+
+std::optional<QString> savedLine(const AddressEntry &entry)
+{
+    if (!entry.details.isEmpty())
+        return entryLine(entry);
+    if (!entry.address.isEmpty())
+        return entry.address;
+    return std::nullopt;
+}
+
+AddressListItem addressListItem(const AddressEntry &entry)
+{
+    if (entry.details.isEmpty())
+        return {entry.address, QString()};
+    QString rest = entry.details;
+    return {listText(entry.name, entry.address), takeField(rest)};
+}
+
+std::optional<AddressListItem> addressListItemOfLine(const QString &line)
+{
+    if (line.contains(u'\t')) {
+        const QStringList fields = line.split(u'\t');
+        // A line without its model field reads the model as empty.
+        return AddressListItem{listText(fields.value(1), fields.value(0)), fields.value(2)};
+    }
+    if (line.contains(u'@'))
+        return AddressListItem{line, QString()};
+    return std::nullopt;
+}
+
+bool saveBook(const QString &path, const QList<AddressEntry> &entries, const QStringList &setAside)
+{
+    QStringList lines;
+    for (const AddressEntry &entry : entries) {
+        if (const std::optional<QString> line = savedLine(entry))
+            lines.append(*line);
+    }
+    lines.append(setAside);
+    return textfile::writeAtomically(path, textfile::joinLines(lines));
+}
+
+bool importEntry(const QString &path, const AddressEntry &entry)
+{
+    return textfile::appendAll(path, cp932::encode(textfile::joinLines({entryLine(entry)})));
+}
+
+bool exportBook(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return false;
+    QSaveFile out(target);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+bool holdsImodeAddress(const QString &path)
+{
+    const QStringList lines = textfile::readLines(path);
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString &line) { return line.contains(imodeMark); });
+}
+
+QList<BookFile> listBeckyBooks(const QString &folder, bool imodeOnly)
+{
+    QList<BookFile> books;
+    const QDir dir(folder);
+    for (const QString &file : dir.entryList(QDir::Files, QDir::Name)) {
+        if (!file.endsWith(u".adr"_qs, Qt::CaseInsensitive))
+            continue;
+        const QString path = dir.filePath(file);
+        if (imodeOnly && !holdsImodeAddress(path))
+            continue;
+        books.append({file.chopped(4), path});
+    }
+    return books;
+}
+
+} // namespace addressbook

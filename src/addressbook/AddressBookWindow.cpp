@@ -1,0 +1,510 @@
+#include "addressbook/AddressBookWindow.h"
+
+#include "app/AddressList.h"
+#include "app/CarrierDomain.h"
+#include "app/MainWindow.h"
+#include "app/PresetFile.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+const QString putIntoMailCaption = QStringLiteral("ﾒｰﾙへ入力");
+
+// The program's own address book, in its program folder.
+QString addrFile()
+{
+    return QStringLiteral("addr.adr");
+}
+
+} // namespace
+
+AddressBookWindow::AddressBookWindow(MainWindow &main)
+    : QDialog(&main, Qt::Window), main_(main)
+{
+    setObjectName(u"AddressBook"_qs);
+    setWindowTitle(u"アドレス帳"_qs);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const Twips &twips = main.twips();
+    resize(twips.toPixels(7110), twips.toPixels(4980));
+    createAddressBookControls(controls_, this, twips);
+    connectControls();
+}
+
+void AddressBookWindow::connectControls()
+{
+    AddressBookControls &c = controls_;
+    connect(c.Combo1, &QComboBox::currentIndexChanged, this, [this] { loadChosenBook(); });
+    connect(c.List1, &QListWidget::currentRowChanged, this, [this] { showEntry(); });
+    connect(c.List1, &QListWidget::itemDoubleClicked, this, [this] { putIntoMail(); });
+    connect(c.List1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) { popUpMenu(pos); });
+    connect(c.Command1, &QPushButton::clicked, this, [this] { saveMode_ ? save() : putIntoMail(); });
+    connect(c.Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(c.Command3[0], &QPushButton::clicked, this, [this] { newEntry(); });
+    connect(c.Command3[1], &QPushButton::clicked, this, [this] { edit(); });
+    connect(c.Command3[2], &QPushButton::clicked, this, [this] { deleteEntry(); });
+    connect(c.Command3[3], &QPushButton::clicked, this, [this] { exportMode_ ? exportMyAdr() : importEntry(); });
+    connect(c.adrchg, &QAction::triggered, this, [this] { importEntry(); });
+    connect(c.OnMail, &QAction::triggered, this, [this] { putIntoMail(); });
+    connect(c.DelList, &QAction::triggered, this, [this] { deleteEntry(); });
+    connect(c.NameChg, &QAction::triggered, this, [this] { rename(); });
+    connect(c.MnuHenkou, &QAction::triggered, this, [this] { edit(); });
+    connect(c.NewAdr, &QAction::triggered, this, [this] { newEntry(); });
+    connect(c.BeckyEx, &QAction::triggered, this, [this] { exportMyAdr(); });
+
+    // Only the user's edits count as changes; text set by the window does not.
+    connect(c.Text1[0], &QLineEdit::textEdited, this, [this] { markEdited(&addressChanged_); });
+    connect(c.Text1[1], &QLineEdit::textEdited, this, [this] { markEdited(&nameChanged_); });
+    for (int i = 2; i < 5; ++i)
+        connect(c.Text1[i], &QLineEdit::textEdited, this, [this] { markEdited(&detailsChanged_); });
+    connect(c.Combo2, &QComboBox::activated, this, [this] { detailsChanged_ = true; });
+
+    for (QWidget *hinted : {static_cast<QWidget *>(c.List1), static_cast<QWidget *>(c.Command3[0]),
+                            static_cast<QWidget *>(c.Command3[1]), static_cast<QWidget *>(c.Command3[2]),
+                            static_cast<QWidget *>(c.Command3[3])})
+        hinted->installEventFilter(this);
+    for (QLineEdit *field : c.Text1)
+        field->installEventFilter(this);
+    c.Label2->installEventFilter(this);
+}
+
+void AddressBookWindow::openMyAdr(const QString &addressBookFolder)
+{
+    AddressBookControls &c = controls_;
+    exportFolder_ = addressBookFolder;
+    mode_ = Mode::MyAdr;
+    c.Combo2->addItem(addressbook::unknownModel(), 809);
+    const QComboBox *models = main_.ui().Combo3;
+    for (int i = 0; i < models->count(); ++i)
+        c.Combo2->addItem(models->itemText(i), models->itemData(i));
+    c.Combo2->addItem(otherModelName(), 0);
+    c.Combo1->addItem(u"addr"_qs, main_.programFile(addrFile()));
+    c.Combo1->setEnabled(false);
+    exportMode_ = true;
+    c.Command3[3]->setText(u"エクスポート"_qs);
+    c.Command3[3]->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
+}
+
+void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex)
+{
+    AddressBookControls &c = controls_;
+    mode_ = Mode::BeckyAdr;
+    {
+        const QSignalBlocker quiet(c.Combo1);
+        for (const addressbook::BookFile &book : books)
+            c.Combo1->addItem(book.shownName, book.path);
+        c.Combo1->setCurrentIndex(-1);
+    }
+    if (rememberedIndex >= 0 && rememberedIndex < books.size())
+        c.Combo1->setCurrentIndex(rememberedIndex);
+    else if (!books.isEmpty())
+        c.Combo1->setCurrentIndex(0);
+    for (int i = 0; i < 3; ++i)
+        c.Command3[i]->setEnabled(false);
+}
+
+void AddressBookWindow::openFileDrop()
+{
+    AddressBookControls &c = controls_;
+    mode_ = Mode::FileDrop;
+    const Twips &twips = main_.twips();
+    c.Frame1->raise();
+    c.Frame1->show();
+    twips.place(c.Frame1, 0, 0, twips.width(c.Frame1), twips.height(c.Frame1));
+    // The inner area is the panel alone; the window system adds the borders
+    // and the caption around it.
+    resize(twips.toPixels(twips.width(c.Frame1)), twips.toPixels(twips.height(c.Frame1)));
+    setWindowTitle(u"読み込み"_qs);
+}
+
+// Loads the book chosen in the kind list, with the main window's i-mode
+// setting as the filter.
+void AddressBookWindow::loadChosenBook()
+{
+    AddressBookControls &c = controls_;
+    const int chosen = c.Combo1->currentIndex();
+    if (chosen < 0)
+        return;
+    const addressbook::LoadedBook book =
+        addressbook::loadBook(c.Combo1->itemData(chosen).toString(), main_.ui().Check2->isChecked());
+    entries_ = book.entries;
+    setAside_ = book.setAside;
+    {
+        const QSignalBlocker quiet(c.List1);
+        c.List1->clear();
+        for (const AddressEntry &entry : entries_)
+            c.List1->addItem(entry.name);
+    }
+    c.Label1->setText(c.Combo1->itemText(chosen));
+    if (!entries_.isEmpty())
+        selectEntry(0);
+}
+
+// Selects a line from code and shows it, also when it was selected already.
+void AddressBookWindow::selectEntry(int row)
+{
+    {
+        const QSignalBlocker quiet(controls_.List1);
+        controls_.List1->setCurrentRow(row);
+    }
+    showEntry();
+}
+
+void AddressBookWindow::showEntry()
+{
+    AddressBookControls &c = controls_;
+    const int row = c.List1->currentRow();
+    if (mode_ == Mode::MyAdr) {
+        if (anyFieldChanged()
+            && main_.dialogs().askYesNo(u"アドレス情報が変更されたようです。保存しますか？"_qs, u"保存？"_qs))
+            commitAt(shownIndex_);
+        shownIndex_ = row;
+    }
+    c.Text1[1]->setText(row >= 0 ? c.List1->item(row)->text() : QString());
+    if (row >= 0 && row < entries_.size())
+        fillFields(entries_[row]);
+    clearFieldFlags();
+    saveMode_ = false;
+    c.Command1->setText(putIntoMailCaption);
+    setFieldsLocked(c, true);
+}
+
+void AddressBookWindow::fillFields(const AddressEntry &entry)
+{
+    AddressBookControls &c = controls_;
+    const addressbook::DetailFields fields = addressbook::splitDetails(entry.details);
+    c.Text1[0]->setText(entry.address);
+    if (mode_ == Mode::MyAdr) {
+        c.Combo2->setCurrentIndex(std::max(c.Combo2->findText(fields.model, Qt::MatchExactly | Qt::MatchCaseSensitive), 0));
+    } else {
+        c.Combo2->clear();
+        c.Combo2->addItem(fields.model);
+        c.Combo2->setCurrentIndex(0);
+    }
+    c.Text1[2]->setText(fields.nickname);
+    c.Text1[3]->setText(fields.homePage);
+    c.Text1[4]->setText(fields.pgpUserId);
+}
+
+bool AddressBookWindow::anyFieldChanged() const
+{
+    return addressChanged_ || nameChanged_ || detailsChanged_;
+}
+
+void AddressBookWindow::clearFieldFlags()
+{
+    addressChanged_ = nameChanged_ = detailsChanged_ = false;
+}
+
+void AddressBookWindow::markEdited(bool *flag)
+{
+    *flag = true;
+    saveMode_ = true;
+}
+
+// Puts the edited fields into the entry at `row`; the file is written by
+// the save only.
+void AddressBookWindow::commitAt(int row)
+{
+    AddressBookControls &c = controls_;
+    if (row >= 0 && row < entries_.size()) {
+        addressbook::EntryEdit edit{c.Text1[0]->text(), c.Text1[1]->text(),
+                                    {QString(), c.Text1[2]->text(), c.Text1[3]->text(), c.Text1[4]->text()},
+                                    addressChanged_, nameChanged_, detailsChanged_};
+        const bool rebuilt = detailsChanged_ || nameChanged_;
+        addressbook::commitEntry(entries_[row], edit, [this] { return chosenModelName(); });
+        c.List1->item(row)->setText(entries_[row].name);
+        if (rebuilt) {
+            c.Text1[2]->setText(edit.details.nickname);
+            c.Text1[3]->setText(edit.details.homePage);
+            c.Text1[4]->setText(edit.details.pgpUserId);
+        }
+        bookChanged_ = true;
+    }
+    clearFieldFlags();
+    setFieldsLocked(c, true);
+}
+
+// The model name for rebuilt details: "不明" without a choice; "その他" adds
+// a new phone model and takes its name.
+QString AddressBookWindow::chosenModelName()
+{
+    QComboBox *models = controls_.Combo2;
+    const int chosen = models->currentIndex();
+    if (chosen < 0)
+        return addressbook::unknownModel();
+    if (models->itemText(chosen) != otherModelName())
+        return models->itemText(chosen);
+    const std::optional<PhoneModel> added =
+        presetfile::addPreset(main_.dialogs(), main_.programFile(u"Keitai.pre"_qs));
+    if (!added) {
+        main_.dialogs().inform(u"機種を登録できませんでした。"_qs);
+        return addressbook::unknownModel();
+    }
+    const int at = models->count() - 1; // before "その他", which stays last
+    models->insertItem(at, added->name, added->code);
+    models->setCurrentIndex(at);
+    return added->name;
+}
+
+// Writes MY ADR and rebuilds the main window's To list from what was
+// written. A failed write is reported and changes nothing.
+bool AddressBookWindow::saveMyAdr()
+{
+    if (!addressbook::saveBook(main_.programFile(addrFile()), entries_, setAside_)) {
+        main_.dialogs().inform(u"アドレス帳を保存できませんでした。"_qs);
+        return false;
+    }
+    rebuildAddressList();
+    bookChanged_ = false;
+    return true;
+}
+
+// One To list entry per written line, in file order. The recipient being
+// typed stays in the To field.
+void AddressBookWindow::rebuildAddressList()
+{
+    QComboBox *to = main_.ui().Combo1;
+    const QString recipient = to->currentText();
+    to->clear();
+    for (const AddressEntry &entry : entries_) {
+        if (addressbook::savedLine(entry))
+            addAddressListItem(main_, addressbook::addressListItem(entry));
+    }
+    for (const QString &line : setAside_) {
+        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
+            addAddressListItem(main_, *item);
+    }
+    to->setCurrentIndex(-1);
+    to->setEditText(recipient);
+}
+
+void AddressBookWindow::putIntoMail()
+{
+    const int row = controls_.List1->currentRow();
+    if (row < 0 || row >= entries_.size())
+        return;
+    QComboBox *to = main_.ui().Combo1;
+    const QString current = to->currentText();
+    const QString &address = entries_[row].address;
+    to->setEditText(current.isEmpty() ? address : current + u',' + address);
+}
+
+void AddressBookWindow::edit()
+{
+    if (!controls_.Text1[0]->isReadOnly())
+        return;
+    controls_.Command1->setText(u"保存"_qs);
+    saveMode_ = true;
+    setFieldsLocked(controls_, false);
+}
+
+void AddressBookWindow::save()
+{
+    commitAt(controls_.List1->currentRow());
+    if (!saveMyAdr())
+        return;
+    controls_.Command1->setText(putIntoMailCaption);
+    saveMode_ = false;
+    main_.dialogs().inform(u"保存しました。"_qs, u"アドレス帳更新"_qs);
+}
+
+void AddressBookWindow::newEntry()
+{
+    const QString answer = addressbook::cleanField(main_.dialogs().input(
+        u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, atCarrierMailDomain()));
+    if (answer.isEmpty())
+        return;
+    entries_.append({answer.contains(u'@') ? answer : QString(), answer, QString()});
+    {
+        const QSignalBlocker quiet(controls_.List1);
+        controls_.List1->addItem(answer);
+    }
+    bookChanged_ = true;
+}
+
+void AddressBookWindow::deleteEntry()
+{
+    QListWidget *list = controls_.List1;
+    const int row = list->currentRow();
+    if (row < 0 || row >= entries_.size())
+        return;
+    if (!main_.dialogs().askYesNo(entries_[row].name + u"を削除しますか？"_qs, u"削除確認"_qs))
+        return;
+    entries_.removeAt(row);
+    {
+        const QSignalBlocker quiet(list);
+        delete list->takeItem(row);
+        list->setCurrentRow(-1);
+    }
+    bookChanged_ = true;
+    clearFieldFlags();
+    if (!entries_.isEmpty())
+        selectEntry(0);
+}
+
+void AddressBookWindow::rename()
+{
+    const int row = controls_.List1->currentRow();
+    if (row < 0 || row >= entries_.size())
+        return;
+    const QString answer = addressbook::cleanField(
+        main_.dialogs().input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name));
+    if (answer.isEmpty())
+        return;
+    entries_[row].name = answer;
+    controls_.List1->item(row)->setText(answer);
+    bookChanged_ = true;
+}
+
+void AddressBookWindow::importEntry()
+{
+    const int row = controls_.List1->currentRow();
+    if (row < 0 || row >= entries_.size())
+        return;
+    const AddressEntry &entry = entries_[row];
+    if (!main_.dialogs().askYesNo(entry.name + u"をMYアドレス帳に登録しますか？"_qs, u"インポート"_qs))
+        return;
+    if (!addressbook::importEntry(main_.programFile(addrFile()), entry)) {
+        main_.dialogs().inform(u"MYアドレス帳に登録できませんでした。"_qs);
+        return;
+    }
+    main_.ui().Combo1->addItem(controls_.Text1[0]->text(), 0);
+    main_.ui().Command6->setEnabled(true);
+}
+
+void AddressBookWindow::exportMyAdr()
+{
+    Dialogs &dialogs = main_.dialogs();
+    if (!dialogs.askYesNo(u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, u"Beckyエクスポート"_qs))
+        return;
+    const QString group = dialogs.input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                                        u"グループ名指定"_qs, u"i-mode"_qs);
+    if (group.isEmpty())
+        return;
+    const QString target = QDir(exportFolder_).filePath(group + u".Adr"_qs);
+    if (QFileInfo::exists(target)
+        && !dialogs.askYesNo(u"そのグループ名は、既に存在します。上書きしますか？\r\n"
+                             u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
+                             u"上書き確認"_qs))
+        return;
+    if (!addressbook::exportBook(main_.programFile(addrFile()), target)) {
+        dialogs.inform(u"エクスポートできませんでした。"_qs);
+        return;
+    }
+    dialogs.inform(u"追加完了しました。"_qs);
+}
+
+void AddressBookWindow::popUpMenu(const QPoint &pos)
+{
+    QMenu *menu = mode_ == Mode::MyAdr ? controls_.MyMnuList : controls_.MnuList;
+    menu->popup(controls_.List1->viewport()->mapToGlobal(pos));
+}
+
+void AddressBookWindow::dropFiles(const QStringList &paths)
+{
+    ComposeState &state = main_.state();
+    for (const QString &path : paths) {
+        if (main_.dialogs().askYesNo(QDir::toNativeSeparators(path) + u"を読み込みますか？"_qs, u"Horo"_qs)) {
+            state.openFile = path;
+            break;
+        }
+    }
+    if (state.openFile != u"1"_qs)
+        close();
+}
+
+// Run by the close box, "閉じる" and ESC alike.
+void AddressBookWindow::closeEvent(QCloseEvent *event)
+{
+    // The file-drop panel shows no book: it leaves the remembered one alone.
+    if (mode_ != Mode::FileDrop)
+        main_.state().beckyBookIndex = QString::number(controls_.Combo1->currentIndex());
+    if (mode_ == Mode::MyAdr) {
+        if (anyFieldChanged())
+            showEntry();
+        if (bookChanged_
+            && main_.dialogs().askYesNo(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs)
+            && !saveMyAdr()) {
+            event->ignore(); // the book stays open rather than being lost
+            return;
+        }
+    }
+    closing_ = true;
+    QDialog::closeEvent(event);
+}
+
+void AddressBookWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+// The layout rules in twips; an assignment the window system would reject
+// is skipped by the twips setters.
+void AddressBookWindow::layOut()
+{
+    AddressBookControls &c = controls_;
+    const Twips &twips = main_.twips();
+    const int width = twips.toTwips(this->width());
+    const int height = twips.toTwips(this->height());
+    twips.setWidth(c.Combo1, width);
+    twips.setWidth(c.List1, width - twips.width(c.Command3[0]) - 240);
+    twips.setHeight(c.List1, height - 3240);
+    twips.setLeft(c.Command3[0], twips.width(c.List1) + 105);
+    for (int i = 1; i < 4; ++i)
+        twips.setLeft(c.Command3[i], twips.left(c.Command3[0]));
+    twips.setTop(c.Frame2, height - 2940);
+    twips.setWidth(c.Frame2, twips.width(c.Combo1));
+    twips.setWidth(c.Text1[0], twips.width(c.Frame2) - 1440);
+    for (int i = 1; i < 5; ++i)
+        twips.setWidth(c.Text1[i], twips.width(c.Text1[0]));
+    twips.setWidth(c.Combo2, twips.width(c.Text1[0]));
+    twips.setTop(c.Label1, height - 540);
+    twips.setTop(c.Command1, twips.top(c.Label1));
+    twips.setTop(c.Command2, twips.top(c.Label1));
+}
+
+bool AddressBookWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    AddressBookControls &c = controls_;
+    if (watched == c.Label2) {
+        if (event->type() == QEvent::DragEnter) {
+            auto *drag = static_cast<QDragEnterEvent *>(event);
+            if (drag->mimeData()->hasUrls())
+                drag->acceptProposedAction();
+            return true;
+        }
+        if (event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            QStringList paths;
+            for (const QUrl &url : drop->mimeData()->urls()) {
+                if (url.isLocalFile())
+                    paths.append(url.toLocalFile());
+            }
+            drop->acceptProposedAction();
+            if (!paths.isEmpty())
+                dropFiles(paths);
+            return true;
+        }
+    } else if (event->type() == QEvent::Enter) {
+        if (auto *widget = qobject_cast<QWidget *>(watched))
+            c.Label1->setText(widget->toolTip());
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,331 @@
+#include "addressbook/AddressBookCommands.h"
+#include "addressbook/AddressBookWindow.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = Dialogs::Answer;
+
+const QString addrBook = u"addr.adr"_qs;
+
+QStringList toListItems(const MainControls &c)
+{
+    QStringList items;
+    for (int i = 0; i < c.Combo1->count(); ++i)
+        items.append(c.Combo1->itemText(i) + u'#' + QString::number(c.Combo1->itemData(i).toInt()));
+    return items;
+}
+
+QStringList entryLines(AddressBookWindow &book)
+{
+    QStringList lines;
+    for (int i = 0; i < book.ui().List1->count(); ++i)
+        lines.append(book.ui().List1->item(i)->text());
+    return lines;
+}
+
+// Types text into a field as the user does (key events that carry text).
+void typeInto(QLineEdit *field, const QString &text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(field, &press);
+    }
+}
+
+// Opens MY ADR through the address button.
+AddressBookWindow &openMyAdr(WindowHarness &h)
+{
+    h.ui().Command6->click();
+    AddressBookWindow *book = openAddressBook(h.window());
+    EXPECT_NE(book, nullptr);
+    return *book;
+}
+
+void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
+{
+    // The harness keeps Becky's data folder under its program folder.
+    QDir(h.folder.path()).mkpath(u"becky/AddrBook"_qs);
+    h.folder.writeText(u"becky/AddrBook/"_qs + name, text);
+}
+
+TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
+{
+    WindowHarness h;
+    h.folder.writeText(addrBook, u"solo@docomo.ne.jp\r\nメモ\r\nb@docomo.ne.jp\tビー\tN501i\tbee\t.\t.\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    const AddressBookControls &c = book.ui();
+    EXPECT_EQ(book.mode(), AddressBookWindow::Mode::MyAdr);
+    EXPECT_EQ(c.Combo1->count(), 1);
+    EXPECT_EQ(c.Combo1->currentText(), u"addr"_qs);
+    EXPECT_FALSE(c.Combo1->isEnabled());
+    EXPECT_EQ(c.Command3[3]->text(), u"エクスポート"_qs);
+    EXPECT_EQ(entryLines(book), QStringList({u"solo@docomo.ne.jp"_qs, u"ビー"_qs}));
+    EXPECT_EQ(c.Text1[0]->text(), u"solo@docomo.ne.jp"_qs);
+    EXPECT_EQ(c.Combo2->currentText(), u"不明"_qs);
+    EXPECT_TRUE(c.Text1[0]->isReadOnly());
+
+    c.Command1->click();
+    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp"_qs);
+    c.List1->setCurrentRow(1);
+    EXPECT_EQ(c.Combo2->currentText(), u"N501i"_qs);
+    EXPECT_EQ(c.Text1[2]->text(), u"bee"_qs);
+    c.Command1->click();
+    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
+    book.close();
+    EXPECT_EQ(h.state().beckyBookIndex, u"0"_qs);
+}
+
+TEST(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
+{
+    WindowHarness h;
+    h.folder.writeText(addrBook, u"solo@docomo.ne.jp\r\njunk line\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    const AddressBookControls &c = book.ui();
+
+    h.dialogs.expectInput(u"登録名"_qs, u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs,
+                          u"花子@docomo.ne.jp"_qs, u"@docomo.ne.jp"_qs);
+    c.Command3[0]->click();
+    EXPECT_TRUE(book.bookChanged());
+    c.List1->setCurrentRow(1);
+    c.Command3[1]->click();
+    EXPECT_EQ(c.Command1->text(), u"保存"_qs);
+    EXPECT_FALSE(c.Text1[0]->isReadOnly());
+    c.Combo2->setCurrentIndex(c.Combo2->findText(u"F501i"_qs));
+    emit c.Combo2->activated(c.Combo2->currentIndex());
+    typeInto(c.Text1[1], u"さん"_qs);
+    h.dialogs.expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs);
+    c.Command1->click();
+
+    EXPECT_EQ(h.folder.readText(addrBook),
+              u"solo@docomo.ne.jp\r\n花子@docomo.ne.jp\t花子@docomo.ne.jpさん\tF501i\t.\t.\t.\r\n"_qs);
+    EXPECT_EQ(c.Command1->text(), u"ﾒｰﾙへ入力"_qs);
+    EXPECT_FALSE(book.saveMode());
+    EXPECT_FALSE(book.bookChanged());
+    EXPECT_EQ(c.Text1[3]->text(), u"."_qs);
+    EXPECT_TRUE(c.Text1[0]->isReadOnly());
+    EXPECT_EQ(toListItems(h.ui()),
+              QStringList({u"solo@docomo.ne.jp#0"_qs, u"花子@docomo.ne.jpさん<花子@docomo.ne.jp>#2"_qs}));
+    book.close();
+}
+
+TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
+{
+    WindowHarness h;
+    h.folder.writeText(addrBook, u"a@docomo.ne.jp\tエー\tP501i\t.\t.\t.\r\nb@docomo.ne.jp\tビー\tD501i\t.\t.\t.\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    const AddressBookControls &c = book.ui();
+    c.Command3[1]->click();
+    c.Text1[2]->clear();
+    typeInto(c.Text1[2], u"えーちゃん"_qs);
+    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Answer::Yes);
+    c.List1->setCurrentRow(1);
+    EXPECT_EQ(book.entries()[0].details, u"P501i\tえーちゃん\t.\t."_qs);
+    EXPECT_EQ(book.entries()[1].details, u"D501i\t.\t.\t."_qs);
+    EXPECT_EQ(c.Text1[2]->text(), u"."_qs);
+
+    // Answering No drops the edit; the close then offers to save the book.
+    c.Command3[1]->click();
+    typeInto(c.Text1[0], u"x"_qs);
+    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Answer::No)
+        .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Answer::No);
+    book.close();
+    EXPECT_EQ(book.entries()[1].address, u"b@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.folder.readText(addrBook).count(u"えーちゃん"_qs), 0);
+}
+
+TEST(MyAddressBook, ChoosingOtherAddsAPhoneModel)
+{
+    WindowHarness h;
+    h.folder.writeText(addrBook, u"a@docomo.ne.jp\tエー\tP501i\tnick\t.\t.\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    const AddressBookControls &c = book.ui();
+    EXPECT_EQ(c.Combo2->itemText(0), u"不明"_qs);
+    EXPECT_EQ(c.Combo2->itemData(0).toInt(), 809);
+    c.Command3[1]->click();
+    c.Combo2->setCurrentIndex(c.Combo2->count() - 1);
+    EXPECT_EQ(c.Combo2->currentText(), u"その他"_qs);
+    emit c.Combo2->activated(c.Combo2->currentIndex());
+    h.dialogs.expectInput(u"機種名"_qs, u"機種名を入れてください"_qs, u"SO502i"_qs, u"不明"_qs)
+        .expectInput(u"機種名"_qs, u"その携帯の表示できる桁数行数を続けて入力してください。\r\n※例　8桁9行の場合は、0809"_qs,
+                     u"1008"_qs, u"0809"_qs)
+        .expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs);
+    c.Command1->click();
+    EXPECT_EQ(h.folder.readText(u"Keitai.pre"_qs), u"SO502i#1008\r\n"_qs);
+    EXPECT_EQ(c.Combo2->currentText(), u"SO502i"_qs);
+    EXPECT_EQ(c.Combo2->itemText(c.Combo2->count() - 1), u"その他"_qs);
+    EXPECT_EQ(h.folder.readText(addrBook), u"a@docomo.ne.jp\tエー\tSO502i\tnick\t.\t.\r\n"_qs);
+    book.close();
+}
+
+TEST(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
+{
+    WindowHarness h;
+    h.folder.writeText(addrBook, u"only@docomo.ne.jp\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    h.dialogs.expectInput(u"登録名"_qs, u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"名無し"_qs,
+                          u"@docomo.ne.jp"_qs);
+    book.ui().Command3[0]->click();
+    EXPECT_EQ(book.entries().last().address, QString());
+    h.dialogs.expectMessage(u"削除確認"_qs, u"only@docomo.ne.jpを削除しますか？"_qs, Answer::Yes);
+    book.ui().Command3[2]->click();
+    EXPECT_EQ(entryLines(book), QStringList({u"名無し"_qs}));
+    h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Answer::Yes);
+    book.close();
+    // An entry made of a name only has neither address nor details: not written.
+    EXPECT_EQ(h.folder.readBytes(addrBook), QByteArray());
+    EXPECT_TRUE(toListItems(h.ui()).isEmpty());
+}
+
+TEST(MyAddressBook, ExportsWithTheDefaultGroupName)
+{
+    WindowHarness h;
+    const QByteArray bytes = hexBytes("8ea5 0961 4064 6f63 6f6d 6f0d 0a"); // "自\ta@docomo\r\n"
+    h.folder.writeBytes(addrBook, bytes);
+    ASSERT_TRUE(h.start());
+    QDir().mkpath(h.dataFolder() + u"AddrBook"_qs);
+    AddressBookWindow &book = openMyAdr(h);
+    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Answer::Yes)
+        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                     u"i-mode"_qs, u"i-mode"_qs)
+        .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs);
+    book.ui().Command3[3]->click();
+    QFile exported(h.dataFolder() + u"AddrBook/i-mode.Adr"_qs);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), bytes);
+
+    // The group exists now: No leaves it alone.
+    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Answer::Yes)
+        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                     u"i-mode"_qs, u"i-mode"_qs)
+        .expectMessage(u"上書き確認"_qs,
+                       u"そのグループ名は、既に存在します。上書きしますか？\r\n"
+                       u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
+                       Answer::No);
+    book.ui().Command3[3]->click();
+    book.close();
+}
+
+TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    writeBeckyBook(h, u"a.adr"_qs, u"x@isp.jp\tエックス\t備考\r\nlast@docomo.ne.jp\r\n"_qs);
+    writeBeckyBook(h, u"b.adr"_qs, u"y@isp.jp\tワイ\t\r\n"_qs);
+    writeBeckyBook(h, u"c.adr"_qs, QString());
+    h.dialogs.expectMessage(u"CHECK"_qs,
+                            u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
+                            u"(i-mode設定欄にチェックが入ります。)"_qs,
+                            Answer::Yes);
+    h.ui().Command2->click();
+    EXPECT_TRUE(h.ui().Check2->isChecked());
+    AddressBookWindow *book = openAddressBook(h.window());
+    ASSERT_NE(book, nullptr);
+    EXPECT_EQ(book->mode(), AddressBookWindow::Mode::BeckyAdr);
+    EXPECT_EQ(book->ui().Combo1->count(), 1);
+    EXPECT_EQ(entryLines(*book), QStringList({u"last@docomo.ne.jp"_qs}));
+    EXPECT_FALSE(book->ui().Command3[0]->isEnabled());
+    EXPECT_EQ(book->ui().Command3[3]->text(), u"インポート"_qs);
+    book->close();
+}
+
+TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.ui().Command6->setEnabled(false);
+    writeBeckyBook(h, u"a.adr"_qs, u"a@isp.jp\r\n"_qs);
+    writeBeckyBook(h, u"b.adr"_qs, u"b@isp.jp\r\n"_qs);
+    writeBeckyBook(h, u"c.Adr"_qs, u"c@isp.jp\tシー\tメモ\r\nd@isp.jp\tディー\t\r\n"_qs);
+    h.ui().Check2->hide(); // no i-mode question
+
+    struct Row {
+        QString remembered;
+        QString chosen;
+    };
+    for (const Row &row : {Row{u"2"_qs, u"c"_qs}, Row{u"3"_qs, u"a"_qs}, Row{u"-1"_qs, u"a"_qs}}) {
+        h.state().beckyBookIndex = row.remembered;
+        h.ui().Command2->click();
+        AddressBookWindow *book = openAddressBook(h.window());
+        ASSERT_NE(book, nullptr);
+        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered.toStdString();
+        book->close();
+    }
+
+    h.state().beckyBookIndex = u"2"_qs;
+    h.ui().Command2->click();
+    AddressBookWindow *book = openAddressBook(h.window());
+    ASSERT_NE(book, nullptr);
+    EXPECT_EQ(book->ui().Combo2->count(), 1);
+    EXPECT_EQ(book->ui().Combo2->currentText(), u"メモ"_qs);
+    book->ui().List1->setCurrentRow(1);
+    h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Answer::Yes);
+    book->ui().Command3[3]->click();
+    EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
+    EXPECT_TRUE(h.ui().Command6->isEnabled());
+    EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
+    book->ui().Combo1->setCurrentIndex(1);
+    book->close();
+    EXPECT_EQ(h.state().beckyBookIndex, u"1"_qs);
+}
+
+TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
+{
+    WindowHarness h;
+    h.folder.writeText(u"one.txt"_qs, u"いち"_qs);
+    h.folder.writeText(u"two.txt"_qs, u"に"_qs);
+    ASSERT_TRUE(h.start());
+    const QString one = h.folder.file(u"one.txt"_qs);
+    const QString two = h.folder.file(u"two.txt"_qs);
+    h.dialogs.expectMessage(u"Horo"_qs, QDir::toNativeSeparators(one) + u"を読み込みますか？"_qs, Answer::No)
+        .expectMessage(u"Horo"_qs, QDir::toNativeSeparators(two) + u"を読み込みますか？"_qs, Answer::Yes);
+    QTimer::singleShot(0, &h.window(), [&h, one, two] {
+        AddressBookWindow *panel = openAddressBook(h.window());
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->windowTitle(), u"読み込み"_qs);
+        EXPECT_EQ(h.state().openFile, u"1"_qs);
+        EXPECT_TRUE(panel->ui().Label2->acceptDrops());
+        panel->dropFiles({one, two});
+    });
+    h.state().beckyBookIndex = u"2"_qs;
+    h.ui().openfile->trigger();
+    EXPECT_EQ(h.body(), u"に"_qs);
+    EXPECT_EQ(h.state().openFile, u"0"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, u"2"_qs);
+}
+
+TEST(OpenCommand, EscapeCancels)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.setBody(u"本文"_qs);
+    QTimer::singleShot(0, &h.window(), [&h] {
+        AddressBookWindow *panel = openAddressBook(h.window());
+        ASSERT_NE(panel, nullptr);
+        QTest::keyClick(panel, Qt::Key_Escape);
+    });
+    h.ui().openfile->trigger();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+    EXPECT_EQ(h.state().openFile, u"0"_qs);
+}
+
+} // namespace
