@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <utility>
+
 namespace addressbook {
 
 namespace {
