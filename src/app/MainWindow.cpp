@@ -12,6 +12,7 @@
 #include "handoff/HandoffCommands.h"
 #include "pictograph/PictographCommands.h"
 #include "pictograph/PictographMenu.h"
+#include "pictograph/RegistrationWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 
@@ -89,6 +90,7 @@ void MainWindow::connectHandlers()
     connectHandoffCommands(*this);
     connectSendingAddress(*this, controls_.OutAdr[0], 0);
     connectPictographEntry(*this, controls_.PutChar[0], 0);
+    connectRegistrationWindow(*this);
     connectAddressBook(*this);
 }
 

@@ -1,0 +1,99 @@
+#include "pictograph/DefinitionWriter.h"
+#include "pictograph/RegistrationEntry.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace registration;
+
+TEST(RegistrationEntry, EntryTextRoundTripsAlsoWithASurrogatePairSymbol)
+{
+    const Definition rows[] = {
+        {u"\uE63E"_qs, u"hare"_qs},
+        {u"\U0001F600"_qs, u"smile"_qs}, // the last three code units would cut the pair
+        {u"X"_qs, QString()},            // an empty keyword is allowed
+        {u"\t"_qs, u"a\tb"_qs},          // separators inside keyword and symbol
+    };
+    for (const Definition &d : rows) {
+        const QString text = entryText(d);
+        const Definition back = parseEntry(text);
+        EXPECT_EQ(back.symbol, d.symbol) << qPrintable(text);
+        EXPECT_EQ(back.keyword, d.keyword) << qPrintable(text);
+    }
+    EXPECT_EQ(entryText({u"\uE63E"_qs, u"hare"_qs}), u"hare\t\t\uE63E"_qs);
+}
+
+TEST(RegistrationEntry, SelectorCoversBothCodeBlocksAndSkipsTheGap)
+{
+    struct Row {
+        int value;
+        QString symbol;
+    };
+    const Row rows[] = {
+        {0, u"\uE63E"_qs},   // 0xF89F
+        {93, u"\uE69B"_qs},  // 0xF8FC, the end of the first block
+        {94, u"\uE69C"_qs},  // 0xF940
+        {156, u"\uE6DA"_qs}, // 0xF97E
+        {157, QString()},    // 0xF97F is no character
+        {158, u"\uE6DB"_qs}, // 0xF980
+        {206, u"\uE70B"_qs}, // 0xF9B0
+        {-1, QString()},
+        {207, QString()},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(selectorSymbol(r.value), r.symbol) << r.value;
+}
+
+TEST(RegistrationEntry, SelectorLabelPadsToThreeDigits)
+{
+    EXPECT_EQ(selectorLabel(0), u"記号000"_qs);
+    EXPECT_EQ(selectorLabel(57), u"記号057"_qs);
+    EXPECT_EQ(selectorLabel(206), u"記号206"_qs);
+}
+
+TEST(RegistrationEntry, OverlapLooksAtTheWholeEntryText)
+{
+    const QStringList entries = {u"hare\t\t\uE63E"_qs, u"ame\t\t\uE640"_qs, u"harehare\t\t\uE63F"_qs};
+    EXPECT_EQ(overlappingEntries(entries, u"a"_qs), QList<int>({0, 1, 2}));
+    EXPECT_EQ(overlappingEntries(entries, u"hare"_qs), QList<int>({0, 2}));
+    EXPECT_EQ(overlappingEntries(entries, u"\uE640"_qs), QList<int>({1})); // the symbol counts too
+    EXPECT_EQ(overlappingEntries(entries, QString()), QList<int>({0, 1, 2}));
+    EXPECT_TRUE(overlappingEntries(entries, u"kumo"_qs).isEmpty());
+
+    EXPECT_TRUE(sameKeyword(entries[0], u"hare"_qs));
+    EXPECT_FALSE(sameKeyword(entries[2], u"hare"_qs));
+    EXPECT_TRUE(sameKeyword(u"\t\tX"_qs, QString()));
+}
+
+TEST(RegistrationEntry, SortsByKeywordIgnoringCase)
+{
+    EXPECT_EQ(sortedEntries({u"kumo\t\tc"_qs, u"Hare\t\ta"_qs, u"ame\t\tb"_qs}),
+              QStringList({u"ame\t\tb"_qs, u"Hare\t\ta"_qs, u"kumo\t\tc"_qs}));
+}
+
+TEST(DefinitionWriter, WritesOneCp932LinePerDefinitionAndReadsBack)
+{
+    TestFolder dir;
+    const QString path = dir.file(u"Emoji.code"_qs);
+    const QList<Definition> list = {{u"\uE63E"_qs, u"晴れ"_qs}, {u"A"_qs, QString()}};
+    ASSERT_TRUE(definitions::write(path, list));
+    // U+E63E is F89F, "晴れ" is 90B0 82EA in code page 932.
+    EXPECT_EQ(dir.readBytes(u"Emoji.code"_qs), hexBytes("f89f 09 90b0 82ea 0d0a 41 09 0d0a"));
+    const QList<Definition> back = definitions::read(path);
+    ASSERT_EQ(back.size(), 2);
+    EXPECT_EQ(back[0].keyword, u"晴れ"_qs);
+    EXPECT_EQ(back[1].symbol, u"A"_qs);
+
+    ASSERT_TRUE(definitions::write(path, {}));
+    EXPECT_TRUE(dir.readBytes(u"Emoji.code"_qs).isEmpty());
+}
+
+TEST(DefinitionWriter, AFailedWriteReportsIt)
+{
+    TestFolder dir;
+    EXPECT_FALSE(definitions::write(dir.file(u"missing/Emoji.code"_qs), {{u"A"_qs, u"a"_qs}}));
+}
+
+} // namespace
