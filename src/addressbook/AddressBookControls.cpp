@@ -1,6 +1,7 @@
 #include "addressbook/AddressBookControls.h"
 
 #include "app/CarrierDomain.h"
+#include "app/ControlNames.h"
 #include "app/Twips.h"
 
 #include <QAction>
@@ -16,25 +17,10 @@
 namespace {
 
 template <typename W>
-W *named(W *widget, const QString &name, const QString &accessibleName)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-template <typename W>
 W *tipped(W *widget, const QString &toolTip)
 {
     widget->setToolTip(toolTip);
     return widget;
-}
-
-QAction *entry(QMenu *menu, const QString &name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
 }
 
 } // namespace
@@ -108,15 +94,15 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
     c.Frame1->hide();
 
     c.MnuList = named(new QMenu(u"メニュー"_qs, window), u"MnuList"_qs, u"メニュー"_qs);
-    c.adrchg = entry(c.MnuList, u"adrchg"_qs, u"アドレス帳にインポート(&I)"_qs);
+    c.adrchg = menuEntry(c.MnuList, u"adrchg"_qs, u"アドレス帳にインポート(&I)"_qs);
     c.MyMnuList = named(new QMenu(u"Editメニュー"_qs, window), u"MyMnuList"_qs, u"Editメニュー"_qs);
-    c.OnMail = entry(c.MyMnuList, u"OnMail"_qs, u"メールへ(&M)"_qs);
+    c.OnMail = menuEntry(c.MyMnuList, u"OnMail"_qs, u"メールへ(&M)"_qs);
     c.MyMnuList->addSeparator()->setObjectName(u"Editbou"_qs);
-    c.DelList = entry(c.MyMnuList, u"DelList"_qs, u"削除(&D)"_qs);
-    c.NameChg = entry(c.MyMnuList, u"NameChg"_qs, u"登録名変更(&N)"_qs);
-    c.MnuHenkou = entry(c.MyMnuList, u"MnuHenkou"_qs, u"変更(&H)"_qs);
-    c.NewAdr = entry(c.MyMnuList, u"NewAdr"_qs, u"新規作成(&N)"_qs);
-    c.BeckyEx = entry(c.MyMnuList, u"BeckyEx"_qs, u"BECKYエクスポート(&B)"_qs);
+    c.DelList = menuEntry(c.MyMnuList, u"DelList"_qs, u"削除(&D)"_qs);
+    c.NameChg = menuEntry(c.MyMnuList, u"NameChg"_qs, u"登録名変更(&N)"_qs);
+    c.MnuHenkou = menuEntry(c.MyMnuList, u"MnuHenkou"_qs, u"変更(&H)"_qs);
+    c.NewAdr = menuEntry(c.MyMnuList, u"NewAdr"_qs, u"新規作成(&N)"_qs);
+    c.BeckyEx = menuEntry(c.MyMnuList, u"BeckyEx"_qs, u"BECKYエクスポート(&B)"_qs);
 
     setFieldsLocked(c, true);
 }

@@ -1,6 +1,7 @@
 #include "app/MainControls.h"
 
 #include "app/ClickableFrame.h"
+#include "app/ControlNames.h"
 #include "app/Twips.h"
 #include "compose/BodyEdit.h"
 #include "compose/PhoneModel.h"
@@ -17,14 +18,6 @@
 #include <QPushButton>
 
 namespace {
-
-template <typename W>
-W *named(W *widget, const QString &name, const QString &accessibleName)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &face,
                            const QString &toolTip)
@@ -158,16 +151,6 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
 
 namespace {
 
-QAction *entry(QMenu *menu, const QString &name, const QString &caption,
-               const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
-}
-
 QAction *checkable(QAction *action)
 {
     action->setCheckable(true);
@@ -193,83 +176,83 @@ QMenu *subMenu(QMenu *parent, const QString &name, const QString &caption)
 void createMenus(MainControls &c, QMenuBar *bar)
 {
     c.Mnufile = topMenu(bar, u"Mnufile"_qs, u"ファイル(&F)"_qs);
-    c.openfile = entry(c.Mnufile, u"openfile"_qs, u"開く(&O)"_qs);
-    c.newfile = entry(c.Mnufile, u"newfile"_qs, u"新規作成（&N）"_qs);
-    c.TotyuuSave = entry(c.Mnufile, u"TotyuuSave"_qs, u"草稿に保存(&S)"_qs);
-    c.ReadingBecky[0] = entry(c.Mnufile, u"ReadingBecky(0)"_qs, u"草稿から読み込み(&R)"_qs);
-    c.ReadingBecky[1] = entry(c.Mnufile, u"ReadingBecky(1)"_qs, u"ログから読み込み(&L)"_qs);
+    c.openfile = menuEntry(c.Mnufile, u"openfile"_qs, u"開く(&O)"_qs);
+    c.newfile = menuEntry(c.Mnufile, u"newfile"_qs, u"新規作成（&N）"_qs);
+    c.TotyuuSave = menuEntry(c.Mnufile, u"TotyuuSave"_qs, u"草稿に保存(&S)"_qs);
+    c.ReadingBecky[0] = menuEntry(c.Mnufile, u"ReadingBecky(0)"_qs, u"草稿から読み込み(&R)"_qs);
+    c.ReadingBecky[1] = menuEntry(c.Mnufile, u"ReadingBecky(1)"_qs, u"ログから読み込み(&L)"_qs);
     c.Mnufile->addSeparator()->setObjectName(u"bou"_qs);
-    c.Mnuexit = entry(c.Mnufile, u"Mnuexit"_qs, u"終了(&E)"_qs);
+    c.Mnuexit = menuEntry(c.Mnufile, u"Mnuexit"_qs, u"終了(&E)"_qs);
 
     c.mainmnu = topMenu(bar, u"mainmnu"_qs, u"編集(&C)"_qs);
-    c.CopyDisp[0] = entry(c.mainmnu, u"CopyDisp(0)"_qs, u"表示アドレスコピー(&A)"_qs);
-    c.CopyDisp[1] = entry(c.mainmnu, u"CopyDisp(1)"_qs, u"表示タイトルコピー(&T)"_qs);
-    c.CopyDisp[2] = entry(c.mainmnu, u"CopyDisp(2)"_qs, u"表示件名コピー(&S)"_qs);
+    c.CopyDisp[0] = menuEntry(c.mainmnu, u"CopyDisp(0)"_qs, u"表示アドレスコピー(&A)"_qs);
+    c.CopyDisp[1] = menuEntry(c.mainmnu, u"CopyDisp(1)"_qs, u"表示タイトルコピー(&T)"_qs);
+    c.CopyDisp[2] = menuEntry(c.mainmnu, u"CopyDisp(2)"_qs, u"表示件名コピー(&S)"_qs);
     c.mojisize = subMenu(c.mainmnu, u"mojisize"_qs, u"文字ｻｲｽﾞ(&M)"_qs);
     const QString sizes[3] = {u"小"_qs, u"中"_qs, u"大"_qs};
     for (int i = 0; i < 3; ++i)
-        c.SizeFontChg[i] = entry(c.mojisize, u"SizeFontChg(%1)"_qs.arg(i), sizes[i]);
+        c.SizeFontChg[i] = menuEntry(c.mojisize, u"SizeFontChg(%1)"_qs.arg(i), sizes[i]);
     c.mainmnu->addSeparator()->setObjectName(u"bou2"_qs);
     // The backslash of "↑変換\" is shown as the yen sign the Japanese font draws.
     const QString filters[9] = {u"改行抜き"_qs, u"→変換>"_qs, u"←変換<"_qs, u"↑変換\u00A5"_qs,
                                 u"×変換x"_qs, u"SP抜き"_qs, u"半角変換"_qs, u"(抜き"_qs, u")抜き"_qs};
     for (int i = 0; i < 9; ++i)
-        c.nuki[i] = entry(c.mainmnu, u"nuki(%1)"_qs.arg(i), filters[i]);
+        c.nuki[i] = menuEntry(c.mainmnu, u"nuki(%1)"_qs.arg(i), filters[i]);
     c.mainmnu->addSeparator()->setObjectName(u"bou1"_qs);
-    c.Cmero = entry(c.mainmnu, u"Cmero"_qs, u"上記処理連続動作"_qs, QKeySequence(u"Ctrl+M"_qs));
+    c.Cmero = menuEntry(c.mainmnu, u"Cmero"_qs, u"上記処理連続動作"_qs, QKeySequence(u"Ctrl+M"_qs));
 
     c.Mnucode = topMenu(bar, u"Mnucode"_qs, u"コード登録(&C)"_qs);
-    c.mojio = entry(c.Mnucode, u"mojio"_qs, u"文字コード登録(&M)"_qs);
-    c.MnuTouroku[0] = entry(c.Mnucode, u"MnuTouroku(0)"_qs, u"置換(&T)"_qs, QKeySequence(u"Ctrl+T"_qs));
-    c.MnuTouroku[1] = entry(c.Mnucode, u"MnuTouroku(1)"_qs, u"絵文字消去(&D)"_qs);
-    c.EmojiChk = entry(c.Mnucode, u"EmojiChk"_qs, u"絵文字チェック(&E)"_qs, QKeySequence(u"Ctrl+E"_qs));
-    c.Aouttikan = checkable(entry(c.Mnucode, u"Aouttikan"_qs, u"自動置換(&A)"_qs));
+    c.mojio = menuEntry(c.Mnucode, u"mojio"_qs, u"文字コード登録(&M)"_qs);
+    c.MnuTouroku[0] = menuEntry(c.Mnucode, u"MnuTouroku(0)"_qs, u"置換(&T)"_qs, QKeySequence(u"Ctrl+T"_qs));
+    c.MnuTouroku[1] = menuEntry(c.Mnucode, u"MnuTouroku(1)"_qs, u"絵文字消去(&D)"_qs);
+    c.EmojiChk = menuEntry(c.Mnucode, u"EmojiChk"_qs, u"絵文字チェック(&E)"_qs, QKeySequence(u"Ctrl+E"_qs));
+    c.Aouttikan = checkable(menuEntry(c.Mnucode, u"Aouttikan"_qs, u"自動置換(&A)"_qs));
     c.Mnucode->addSeparator()->setObjectName(u"bou3"_qs);
-    c.PutChar.append(entry(c.Mnucode, u"PutChar(0)"_qs, u"なし"_qs));
+    c.PutChar.append(menuEntry(c.Mnucode, u"PutChar(0)"_qs, u"なし"_qs));
 
     c.imenu = topMenu(bar, u"imenu"_qs, u"i-mode(&I)"_qs);
-    c.IOutNO = checkable(entry(c.imenu, u"IOutNO"_qs, u"送信時確認なし(&O)"_qs));
-    c.IOutput = checkable(entry(c.imenu, u"IOutput"_qs, u"送信後新規画面(&N)"_qs));
-    c.IOutEnd = checkable(entry(c.imenu, u"IOutEnd"_qs, u"送信後終了確認(&E)"_qs));
-    c.OutBcc = checkable(entry(c.imenu, u"OutBcc"_qs, u"送信ｱｶｳﾝﾄｱﾄﾞﾚｽにもBCCで送信(&M)"_qs));
+    c.IOutNO = checkable(menuEntry(c.imenu, u"IOutNO"_qs, u"送信時確認なし(&O)"_qs));
+    c.IOutput = checkable(menuEntry(c.imenu, u"IOutput"_qs, u"送信後新規画面(&N)"_qs));
+    c.IOutEnd = checkable(menuEntry(c.imenu, u"IOutEnd"_qs, u"送信後終了確認(&E)"_qs));
+    c.OutBcc = checkable(menuEntry(c.imenu, u"OutBcc"_qs, u"送信ｱｶｳﾝﾄｱﾄﾞﾚｽにもBCCで送信(&M)"_qs));
     c.OutAccuntChg = subMenu(c.imenu, u"OutAccuntChg"_qs, u"送信ｱｶｳﾝﾄ変更動作(&A)"_qs);
     const QString modes[3] = {u"送信ｱﾄﾞﾚｽ変更しない(&N)"_qs, u"送信ｱﾄﾞﾚｽも変更(&A)"_qs,
                               u"送信ｱﾄﾞﾚｽ変更確認ﾒｯｾｰｼﾞを出す(&M)"_qs};
     for (int i = 0; i < 3; ++i)
-        c.OutAdrChg[i] = checkable(entry(c.OutAccuntChg, u"OutAdrChg(%1)"_qs.arg(i), modes[i]));
+        c.OutAdrChg[i] = checkable(menuEntry(c.OutAccuntChg, u"OutAdrChg(%1)"_qs.arg(i), modes[i]));
     c.imenu->addSeparator()->setObjectName(u"bou7(0)"_qs);
-    c.OutAdr.append(checkable(entry(c.imenu, u"OutAdr(0)"_qs, u"なし"_qs)));
+    c.OutAdr.append(checkable(menuEntry(c.imenu, u"OutAdr(0)"_qs, u"なし"_qs)));
 
     c.MnuWindow = topMenu(bar, u"MnuWindow"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs);
-    c.ViewPre[0] = entry(c.MnuWindow, u"ViewPre(0)"_qs, u"ﾌﾟﾚﾋﾞｭｰ画面表示(&P)"_qs);
-    c.ViewPre[1] = entry(c.MnuWindow, u"ViewPre(1)"_qs, u"ログor草稿画面(&L)"_qs);
-    c.ViewPre[2] = entry(c.MnuWindow, u"ViewPre(2)"_qs, u"制限画面表示(&S)"_qs);
+    c.ViewPre[0] = menuEntry(c.MnuWindow, u"ViewPre(0)"_qs, u"ﾌﾟﾚﾋﾞｭｰ画面表示(&P)"_qs);
+    c.ViewPre[1] = menuEntry(c.MnuWindow, u"ViewPre(1)"_qs, u"ログor草稿画面(&L)"_qs);
+    c.ViewPre[2] = menuEntry(c.MnuWindow, u"ViewPre(2)"_qs, u"制限画面表示(&S)"_qs);
     c.MnuWindow->addSeparator()->setObjectName(u"winbou"_qs);
-    c.YokoPre = entry(c.MnuWindow, u"YokoPre"_qs, u"無理矢理横書き(&Y)"_qs);
+    c.YokoPre = menuEntry(c.MnuWindow, u"YokoPre"_qs, u"無理矢理横書き(&Y)"_qs);
     c.MnuTATE = subMenu(c.MnuWindow, u"MnuTATE"_qs, u"無理矢理縦書き(&T)"_qs);
-    c.PreTate[0] = entry(c.MnuTATE, u"PreTate(0)"_qs, u"TEXT_Viewモード(&T)"_qs);
-    c.PreTate[1] = entry(c.MnuTATE, u"PreTate(1)"_qs, u"送信_TEXTモード(&S)"_qs);
+    c.PreTate[0] = menuEntry(c.MnuTATE, u"PreTate(0)"_qs, u"TEXT_Viewモード(&T)"_qs);
+    c.PreTate[1] = menuEntry(c.MnuTATE, u"PreTate(1)"_qs, u"送信_TEXTモード(&S)"_qs);
 
     c.MnuHelp = topMenu(bar, u"MnuHelp"_qs, u"ヘルプ(&H)"_qs);
-    c.Horo = entry(c.MnuHelp, u"Horo"_qs, u"Horonamiについて(&W)"_qs);
-    c.ReadMe = entry(c.MnuHelp, u"ReadMe"_qs, u"ReadMe(&R)"_qs);
+    c.Horo = menuEntry(c.MnuHelp, u"Horo"_qs, u"Horonamiについて(&W)"_qs);
+    c.ReadMe = menuEntry(c.MnuHelp, u"ReadMe"_qs, u"ReadMe(&R)"_qs);
     c.MnuHelp->addSeparator()->setObjectName(u"Rebou"_qs);
-    c.ReSetSave = entry(c.MnuHelp, u"ReSetSave"_qs, u"再設定(&S)"_qs);
+    c.ReSetSave = menuEntry(c.MnuHelp, u"ReSetSave"_qs, u"再設定(&S)"_qs);
     c.MnuHelp->addSeparator()->setObjectName(u"helpbou"_qs);
-    c.MnuOpenHelp = entry(c.MnuHelp, u"MnuOpenHelp"_qs, u"ヘルプ(&H)"_qs);
+    c.MnuOpenHelp = menuEntry(c.MnuHelp, u"MnuOpenHelp"_qs, u"ヘルプ(&H)"_qs);
     c.MnuOpenHelp->setEnabled(false);
 }
 
 QAction *addSendingAddress(MainControls &c, const QString &caption)
 {
-    QAction *action = checkable(entry(c.imenu, u"OutAdr(%1)"_qs.arg(c.OutAdr.size()), caption));
+    QAction *action = checkable(menuEntry(c.imenu, u"OutAdr(%1)"_qs.arg(c.OutAdr.size()), caption));
     c.OutAdr.append(action);
     return action;
 }
 
 QAction *addPictographEntry(MainControls &c, const QString &caption)
 {
-    QAction *action = entry(c.Mnucode, u"PutChar(%1)"_qs.arg(c.PutChar.size()), caption);
+    QAction *action = menuEntry(c.Mnucode, u"PutChar(%1)"_qs.arg(c.PutChar.size()), caption);
     c.PutChar.append(action);
     return action;
 }

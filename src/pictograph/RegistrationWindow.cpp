@@ -1,5 +1,6 @@
 #include "pictograph/RegistrationWindow.h"
 
+#include "app/ControlNames.h"
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/DefinitionWriter.h"
@@ -23,14 +24,6 @@
 namespace {
 
 const QString kTitle = u"文字コード登録"_qs;
-
-template <typename W>
-W *named(W *widget, const QString &name, const QString &accessibleName)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 QPushButton *button(const QString &name, const QString &caption)
 {
