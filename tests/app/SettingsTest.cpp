@@ -116,7 +116,7 @@ TEST(SettingsFile, AFailedWriteIsReportedAndChangesNothing)
     // A folder stands where the file goes: the new file cannot be put in place.
     h.folder.writeText(u"Horo.ini/keep.txt"_qs, u"old"_qs);
     h.dialogs.expectMessage(Dialogs::defaultTitle(),
-                            u"設定ファイル（Horo.ini）を保存できませんでした。前回の設定が残ります。"_qs);
+                            u"設定ファイル（Horo.ini）を保存できませんでした。前回の設定が残ります。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     EXPECT_TRUE(h.window().close());
     EXPECT_EQ(h.folder.readText(u"Horo.ini/keep.txt"_qs), u"old"_qs);
 }

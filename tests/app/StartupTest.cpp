@@ -83,7 +83,7 @@ TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
     EXPECT_EQ(h.ui().Text1->font().pointSize(), 15);
     EXPECT_TRUE(h.state().bodyModified);
 
-    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     EXPECT_FALSE(h.window().close());
     EXPECT_TRUE(h.window().isVisible());
     EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).startsWith(u"Font=15"_qs));
@@ -97,7 +97,7 @@ TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
     h.folder.writeBytes(u"over.txt"_qs, QByteArray(64001, 'b'));
     loadTextFile(h.window(), h.folder.file(u"exact.txt"_qs));
     EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
-    h.dialogs.expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs);
+    h.dialogs.expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     loadTextFile(h.window(), h.folder.file(u"over.txt"_qs));
     EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
     EXPECT_TRUE(h.body().startsWith(u'a'));
@@ -109,7 +109,7 @@ TEST(MainWindow, CloseAsksWritesTheSettingsAndSwitchesImodeOff)
     ASSERT_TRUE(h.start());
     h.ui().Check2->setChecked(true);
     h.typeIntoBody(u"あ"_qs);
-    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     EXPECT_TRUE(h.window().close());
     EXPECT_FALSE(h.ui().Check2->isChecked());
     const QString ini = h.folder.readText(u"Horo.ini"_qs);

@@ -72,7 +72,7 @@ TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel
     EXPECT_TRUE(h.ui().List1->isVisible());
 
     // An empty log is reported; the list keeps only its header row.
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().ReadingBecky[1]->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).rowCount(), 1);
@@ -104,7 +104,7 @@ TEST(MailReader, MissingMailboxesAreReported)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile).expectMessage(Dialogs::defaultTitle(), kNoFile);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile, Dialogs::Buttons::Ok, Dialogs::Icon::None).expectMessage(Dialogs::defaultTitle(), kNoFile, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().ReadingBecky[0]->trigger();
     h.ui().ReadingBecky[1]->trigger();
     h.dialogs.verifyAllShown();
@@ -125,12 +125,12 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     h.typeIntoBody(u"書きかけ"_qs);
 
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
-                            Dialogs::Answer::No);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"書きかけ"_qs);
 
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"一\r\n二\r\n"_qs); // empty lines are not kept
     EXPECT_EQ(h.ui().Text2->text(), u"題"_qs);
@@ -155,7 +155,7 @@ TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
     h.ui().ReadingBecky[1]->trigger();
     h.dialogs.expectMessage(u"横書き編集"_qs,
                             u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), fromVertical(layout + u"\r\n"_qs, 8, 9));
     EXPECT_TRUE(h.body().startsWith(u"あいう"_qs));
@@ -173,10 +173,10 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
     h.ui().ReadingBecky[1]->trigger();
     h.dialogs
         .expectMessage(u"縦がき？"_qs, u"この文章は、縦書きで記入された可能性があります。縦書きとみなします。"_qs,
-                       Dialogs::Answer::Yes)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"横書き編集"_qs,
                        u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
-                       Dialogs::Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
     EXPECT_FALSE(h.state().verticalMode);
