@@ -2,6 +2,7 @@
 
 #include "app/BeckySetup.h"
 #include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
@@ -49,8 +50,8 @@ void resetSettings(MainWindow &w)
     // With the own address unknown again, discovery proposes Becky's one.
     w.ui().OutAdr[0]->setText(u"なし"_qs);
     runBeckyDiscovery(w);
-    // The refilled account list shows the account chosen before.
-    w.ui().Combo2->setCurrentIndex(w.state().accountIndex);
+    // The refilled lists show what was chosen before.
+    restoreAccountChoice(w);
 }
 
 void showAbout(MainWindow &w)

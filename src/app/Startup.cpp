@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <iterator>
 
 namespace {
 
@@ -21,7 +24,31 @@ bool exists(const MainWindow &w, const QString &name)
     return QFile::exists(w.programFile(name));
 }
 
+// The stored index when it names an entry of a list of `count`, else 0.
+int storedOrFirst(int stored, qsizetype count)
+{
+    return stored >= 0 && stored < count ? stored : 0;
+}
+
 } // namespace
+
+void restoreAccountChoice(MainWindow &w)
+{
+    MainControls &c = w.ui();
+    ComposeState &s = w.state();
+    if (c.Combo2->count() > 0) {
+        s.accountIndex = storedOrFirst(s.accountIndex, c.Combo2->count());
+        // Restoring is not the user's choice: the account-change handler stays out.
+        const QSignalBlocker quiet(c.Combo2);
+        c.Combo2->setCurrentIndex(s.accountIndex);
+    }
+    s.sendingAddressIndex = storedOrFirst(s.sendingAddressIndex, c.OutAdr.size());
+    for (qsizetype i = 0; i < c.OutAdr.size(); ++i)
+        c.OutAdr[i]->setChecked(i == s.sendingAddressIndex);
+    s.accountChangeMode = storedOrFirst(s.accountChangeMode, std::ssize(c.OutAdrChg));
+    for (int i = 0; i < std::ssize(c.OutAdrChg); ++i)
+        c.OutAdrChg[i]->setChecked(i == s.accountChangeMode);
+}
 
 bool runStartup(MainWindow &w)
 {
@@ -42,14 +69,7 @@ bool runStartup(MainWindow &w)
         readSettings(w);
     if (!findBecky(w))
         return false;
-    if (c.Combo2->count() > 0)
-        c.Combo2->setCurrentIndex(w.state().accountIndex);
-    const int address = w.state().sendingAddressIndex;
-    if (address >= 0 && address < c.OutAdr.size())
-        c.OutAdr[address]->setChecked(true);
-    const int mode = w.state().accountChangeMode;
-    if (mode >= 0 && mode < 3)
-        c.OutAdrChg[mode]->setChecked(true);
+    restoreAccountChoice(w);
     if (exists(w, u"Emoji.code"_qs))
         fillPictographMenu(w);
     return true;

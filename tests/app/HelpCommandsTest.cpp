@@ -74,6 +74,37 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     EXPECT_EQ(h.ui().Combo2->currentIndex(), 0);
 }
 
+// The reset re-selects the stored account as the start-up does: not as a
+// user's choice, so the account-change mode neither moves the sending
+// address (mode 1) nor asks about it (mode 2).
+TEST(HelpCommands, ResetReselectsTheStoredAccountQuietly)
+{
+    struct Row {
+        int mode;
+        int storedAccount;
+        int shownAccount;
+    };
+    for (const Row &row : {Row{1, 1, 1}, Row{2, 1, 1}, Row{1, 7, 0}}) {
+        WindowHarness h;
+        withBeckyInRegistry(h);
+        const QString second = u"Software\\RIMArts\\Rebecca\\Users\\1"_qs;
+        h.registry.set(second, u"Account"_qs, u"サブ"_qs);
+        h.registry.set(second, u"Address"_qs, u"sub@isp.example.jp"_qs);
+        h.folder.writeText(u"Horo.ini"_qs, u"AcOp=%1\r\n"_qs.arg(row.mode));
+        ASSERT_TRUE(h.start());
+        h.state().accountIndex = row.storedAccount;
+        h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+            .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+        expectProposal(h);
+        h.ui().ReSetSave->trigger();
+        h.dialogs.verifyAllShown();
+        EXPECT_EQ(h.ui().Combo2->count(), 2);
+        EXPECT_EQ(h.ui().Combo2->currentIndex(), row.shownAccount) << row.storedAccount;
+        EXPECT_EQ(h.state().accountIndex, row.shownAccount);
+        EXPECT_EQ(h.state().sendingAddressIndex, 0) << row.mode;
+    }
+}
+
 TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
 {
     WindowHarness h;
