@@ -51,9 +51,10 @@ void checkKeywords(MainWindow &w)
     } else {
         BodyEdit *body = w.ui().Text1;
         // 1-based positions, as the search counts them: from the character
-        // just before the caret, or from the start.
+        // just before the caret (the selection's start when there is one),
+        // or from the start.
         const int start = dialogs.askYesNo(u"現在位置から絵文字チェックを行いますか？"_qs, u"確認事項"_qs)
-                              ? std::max(1, body->bodyCursorPosition())
+                              ? std::max(1, body->bodySelectionStart())
                               : 1;
         for (const Definition &d : definitions::read(definitionFile(w))) {
             // Nothing to find, or a keyword that is its own pictograph.

@@ -62,6 +62,20 @@ TEST_F(PictographCommands, CheckAsksOncePerOccurrenceAndGoesOnAfterANo)
     EXPECT_EQ(h.body(), u"ame hare \uE640"_qs);
 }
 
+TEST_F(PictographCommands, CheckFromTheCaretStartsAtTheSelectionsStart)
+{
+    h.setBody(u"ame hare ame"_qs);
+    h.ui().Text1->setBodySelection(4, 8); // "hare ame", the caret after it
+    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::None, Dialogs::Answer::Yes);
+    expectFound(u"hare"_qs, kSun, Dialogs::Answer::Yes);
+    expectFound(u"ame"_qs, u"\uE640"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"2個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok,
+                            Dialogs::Icon::None);
+    h.ui().EmojiChk->trigger();
+    EXPECT_EQ(h.body(), u"ame "_qs + kSun + u" \uE640"_qs);
+}
+
 TEST(PictographCommandsWithoutFile, SayThatTheDefinitionsAreMissing)
 {
     WindowHarness h;
