@@ -1,17 +1,25 @@
-#include "addressbook/AddressBookCommands.h"
+#include "app/AddressBookOpeners.h"
 
 #include "addressbook/AddressBookFile.h"
 #include "addressbook/AddressBookWindow.h"
+#include "addressbook/CarrierDomain.h"
+#include "app/AddressList.h"
 #include "app/MainWindow.h"
+#include "app/PresetFile.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 
+#include <optional>
+
 namespace {
+
+const QString kMyAdrFile = QStringLiteral("addr.adr");
 
 // A window open from a previous click is closed first, with its questions,
 // so that every opening starts from the design state. Returns nullptr when
@@ -23,13 +31,37 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
         if (!open->isClosing())
             return nullptr;
     }
-    return new AddressBookWindow(w);
+    auto *window = new AddressBookWindow(w.dialogs(), w.twips(), &w);
+    window->setImodeOnly(w.ui().Check2->isChecked());
+    QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
+        QComboBox *to = w.ui().Combo1;
+        const QString current = to->currentText();
+        to->setEditText(current.isEmpty() ? address : current + u',' + address);
+    });
+    QObject::connect(window, &AddressBookWindow::addressListChanged, &w,
+                     [&w](const QList<addressbook::AddressListItem> &items) { replaceAddressList(w, items); });
+    QObject::connect(window, &AddressBookWindow::entryImported, &w, [&w](const QString &address) {
+        addAddressListItem(w, {address, QString()});
+        w.ui().Command6->setEnabled(true);
+    });
+    QObject::connect(window, &AddressBookWindow::bookChosen, &w,
+                     [&w](int index) { w.state().beckyBookIndex = index; });
+    return window;
 }
 
 // Becky's data folder + "AddrBook", as a host path.
 QString addressBookFolder(MainWindow &w)
 {
     return w.services().hostPaths.toHost(w.state().dataFolder + u"AddrBook"_qs);
+}
+
+QList<PhoneModel> phoneModels(MainWindow &w)
+{
+    const QComboBox *models = w.ui().Combo3;
+    QList<PhoneModel> list;
+    for (int i = 0; i < models->count(); ++i)
+        list.append({models->itemText(i), models->itemData(i).toInt()});
+    return list;
 }
 
 } // namespace
@@ -43,7 +75,7 @@ AddressBookWindow *openAddressBook(MainWindow &w)
     return nullptr;
 }
 
-void Command2_Click(MainWindow &w)
+void openBeckyAddressBooks(MainWindow &w)
 {
     QCheckBox *imode = w.ui().Check2;
     if (!imode->isHidden() && !imode->isChecked()
@@ -56,39 +88,38 @@ void Command2_Click(MainWindow &w)
         return;
     const QList<addressbook::BookFile> books =
         addressbook::listBeckyBooks(addressBookFolder(w), imode->isChecked());
-    bool numeric = false;
-    const int remembered = w.state().beckyBookIndex.toInt(&numeric);
-    window->openBeckyBooks(books, numeric ? remembered : -1);
+    window->openBeckyBooks(books, w.state().beckyBookIndex, w.programFile(kMyAdrFile));
     window->show();
 }
 
-void Command6_Click(MainWindow &w)
+void openMyAddressBook(MainWindow &w)
 {
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
-    window->openMyAdr(addressBookFolder(w));
+    const QString presets = w.programFile(u"Keitai.pre"_qs);
+    window->openMyAdr({w.programFile(kMyAdrFile), addressBookFolder(w), phoneModels(w), atCarrierMailDomain(),
+                       [&w, presets] { return presetfile::addPreset(w.dialogs(), presets); }});
     window->show();
 }
 
-void openfile_Click(MainWindow &w)
+void openFileByDrop(MainWindow &w)
 {
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
-    ComposeState &state = w.state();
-    state.openFile = u"1"_qs;
+    std::optional<QString> chosen;
+    QObject::connect(window, &AddressBookWindow::fileChosen, &w, [&chosen](const QString &path) { chosen = path; });
     window->openFileDrop();
     window->exec();
-    if (state.openFile != u"1"_qs)
-        loadTextFile(w, state.openFile);
-    state.openFile = u"0"_qs;
+    if (chosen)
+        loadTextFile(w, *chosen);
 }
 
 void connectAddressBook(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.Command2, &QPushButton::clicked, &w, [&w] { Command2_Click(w); });
-    QObject::connect(c.Command6, &QPushButton::clicked, &w, [&w] { Command6_Click(w); });
-    QObject::connect(c.openfile, &QAction::triggered, &w, [&w] { openfile_Click(w); });
+    QObject::connect(c.Command2, &QPushButton::clicked, &w, [&w] { openBeckyAddressBooks(w); });
+    QObject::connect(c.Command6, &QPushButton::clicked, &w, [&w] { openMyAddressBook(w); });
+    QObject::connect(c.openfile, &QAction::triggered, &w, [&w] { openFileByDrop(w); });
 }

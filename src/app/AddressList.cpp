@@ -1,7 +1,7 @@
 #include "app/AddressList.h"
 
 #include "addressbook/AddressBookFile.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "platform/TextFile.h"
 
@@ -23,7 +23,26 @@ void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
     const int model = c.Combo3->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString recipient = c.Combo1->currentText();
+    const bool wasEmpty = c.Combo1->count() == 0;
     c.Combo1->addItem(item.text, std::max(model, 0));
+    // An editable combo box selects the first item added to an empty list:
+    // the recipient being typed stays.
+    if (wasEmpty) {
+        c.Combo1->setCurrentIndex(-1);
+        c.Combo1->setEditText(recipient);
+    }
+}
+
+void replaceAddressList(MainWindow &w, const QList<addressbook::AddressListItem> &items)
+{
+    QComboBox *to = w.ui().Combo1;
+    const QString recipient = to->currentText();
+    to->clear();
+    for (const addressbook::AddressListItem &item : items)
+        addAddressListItem(w, item);
+    to->setCurrentIndex(-1);
+    to->setEditText(recipient);
 }
 
 namespace {

@@ -1,8 +1,8 @@
 #include "app/MainControls.h"
 
 #include "app/ClickableFrame.h"
-#include "app/ControlNames.h"
-#include "app/Twips.h"
+#include "platform/ControlNames.h"
+#include "platform/Twips.h"
 #include "compose/BodyEdit.h"
 #include "compose/PhoneModel.h"
 
@@ -30,7 +30,7 @@ QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &
 
 QLabel *statusLabel(QWidget *parent, const QString &name, const QString &text)
 {
-    return named(new QLabel(text, parent), name, text);
+    return namedLabel(new QLabel(text, parent), name);
 }
 
 } // namespace
@@ -116,7 +116,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
                          "\u3000署名など詳細な点まで再現する場合は、送信イメージボタンを押してください。\r\n"
                          "\r\n"
                          "\u3000\uE6ECなどの絵文字を送信すると、相手側には、文字化けした物が届く可能性があります。"_qs;
-    c.Label4 = named(new QLabel(note, c.Frame3), u"Label4"_qs, u"注意"_qs);
+    c.Label4 = namedLabel(new QLabel(note, c.Frame3), u"Label4"_qs);
     c.Label4->setWordWrap(true);
     c.Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(c.Label4, 120, 3180, 1815, 2600);
@@ -141,7 +141,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.Label1->setAutoFillBackground(true);
     twips.place(c.Label1, 5450, 45, 2400, 285);
     c.Label1->setFixedSize(c.Label1->size()); // no relayout when the text changes
-    c.Label5 = named(new QLabel(c.Picture1), u"Label5"_qs, u"警告"_qs);
+    c.Label5 = namedLabel(new QLabel(c.Picture1), u"Label5"_qs);
     c.Label5->setAutoFillBackground(true);
     c.Label5->hide();
     twips.place(c.Label5, 30, 30, 7875, 315);

@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
-#include "addressbook/AddressBookCommands.h"
+#include "addressbook/AddressBookWindow.h"
+#include "app/AddressBookOpeners.h"
 #include "app/AddressList.h"
 #include "app/HelpCommands.h"
+#include "app/RegistrationOpener.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "app/WindowCommands.h"
@@ -138,13 +140,22 @@ QAction *MainWindow::addPictographEntry(const QString &caption)
     return action;
 }
 
+bool MainWindow::maybeSaveChildWindows()
+{
+    if (AddressBookWindow *book = openAddressBook(*this); book && !book->maybeSave())
+        return false;
+    if (RegistrationWindow *codes = shownRegistrationWindow(*this); codes && !codes->maybeSave())
+        return false;
+    return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (ended_) {
         event->accept();
         return;
     }
-    if (!runCloseSequence(*this)) {
+    if (!maybeSaveChildWindows() || !runCloseSequence(*this)) {
         event->ignore();
         return;
     }

@@ -3,7 +3,7 @@
 #include "app/ComposeState.h"
 #include "app/MainControls.h"
 #include "app/Services.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QMainWindow>
 
@@ -36,6 +36,10 @@ public:
     /// The whole window (with its menu bar) in twips: width and height.
     QSize windowSizeTwips() const;
     void setWindowSizeTwips(int width, int height);
+
+    /// Runs the close questions of each open child window; false when one
+    /// of them must stay open, and with it the program.
+    bool maybeSaveChildWindows();
 
     /// Ends the program at once, without the close sequence.
     void endProgram();

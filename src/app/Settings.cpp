@@ -124,8 +124,11 @@ const std::vector<Key> &keys()
                  w.ui().Check2->setChecked(*v == 1);
          },
          [](MainWindow &, const Closing &closing) { return closing.imode ? u"1"_qs : u"0"_qs; }},
-        {u"addr", [](MainWindow &w, const QString &value, const QString &) { w.state().beckyBookIndex = value; },
-         [](MainWindow &w, const Closing &) { return w.state().beckyBookIndex; }},
+        {u"addr",
+         [](MainWindow &w, const QString &value, const QString &) {
+             w.state().beckyBookIndex = parseInt16(value).value_or(-1);
+         },
+         [](MainWindow &w, const Closing &) { return QString::number(w.state().beckyBookIndex); }},
         menuCheck(u"ATTI", &MainControls::Aouttikan),
         {u"Font",
          [](MainWindow &w, const QString &value, const QString &) {

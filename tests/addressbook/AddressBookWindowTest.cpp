@@ -1,5 +1,6 @@
-#include "addressbook/AddressBookCommands.h"
+#include "app/AddressBookOpeners.h"
 #include "addressbook/AddressBookWindow.h"
+#include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -20,48 +21,7 @@ namespace {
 
 using Answer = Dialogs::Answer;
 
-const QString addrBook = u"addr.adr"_qs;
-
-QStringList toListItems(const MainControls &c)
-{
-    QStringList items;
-    for (int i = 0; i < c.Combo1->count(); ++i)
-        items.append(c.Combo1->itemText(i) + u'#' + QString::number(c.Combo1->itemData(i).toInt()));
-    return items;
-}
-
-QStringList entryLines(AddressBookWindow &book)
-{
-    QStringList lines;
-    for (int i = 0; i < book.ui().List1->count(); ++i)
-        lines.append(book.ui().List1->item(i)->text());
-    return lines;
-}
-
-// Types text into a field as the user does (key events that carry text).
-void typeInto(QLineEdit *field, const QString &text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(field, &press);
-    }
-}
-
-// Opens MY ADR through the address button.
-AddressBookWindow &openMyAdr(WindowHarness &h)
-{
-    h.ui().Command6->click();
-    AddressBookWindow *book = openAddressBook(h.window());
-    EXPECT_NE(book, nullptr);
-    return *book;
-}
-
-void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
-{
-    // The harness keeps Becky's data folder under its program folder.
-    QDir(h.folder.path()).mkpath(u"becky/AddrBook"_qs);
-    h.folder.writeText(u"becky/AddrBook/"_qs + name, text);
-}
+const QString addrBook = kAddrBook;
 
 TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
 {
@@ -88,7 +48,7 @@ TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     c.Command1->click();
     EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
-    EXPECT_EQ(h.state().beckyBookIndex, u"0"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 0);
 }
 
 TEST(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
@@ -259,19 +219,19 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     h.ui().Check2->hide(); // no i-mode question
 
     struct Row {
-        QString remembered;
+        int remembered;
         QString chosen;
     };
-    for (const Row &row : {Row{u"2"_qs, u"c"_qs}, Row{u"3"_qs, u"a"_qs}, Row{u"-1"_qs, u"a"_qs}}) {
+    for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
         h.state().beckyBookIndex = row.remembered;
         h.ui().Command2->click();
         AddressBookWindow *book = openAddressBook(h.window());
         ASSERT_NE(book, nullptr);
-        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered.toStdString();
+        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered;
         book->close();
     }
 
-    h.state().beckyBookIndex = u"2"_qs;
+    h.state().beckyBookIndex = 2;
     h.ui().Command2->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
@@ -285,7 +245,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->ui().Combo1->setCurrentIndex(1);
     book->close();
-    EXPECT_EQ(h.state().beckyBookIndex, u"1"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 1);
 }
 
 TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
@@ -302,15 +262,13 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
         AddressBookWindow *panel = openAddressBook(h.window());
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->windowTitle(), u"読み込み"_qs);
-        EXPECT_EQ(h.state().openFile, u"1"_qs);
         EXPECT_TRUE(panel->ui().Label2->acceptDrops());
         panel->dropFiles({one, two});
     });
-    h.state().beckyBookIndex = u"2"_qs;
+    h.state().beckyBookIndex = 2;
     h.ui().openfile->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
-    EXPECT_EQ(h.state().openFile, u"0"_qs);
-    EXPECT_EQ(h.state().beckyBookIndex, u"2"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 2);
 }
 
 TEST(OpenCommand, EscapeCancels)
@@ -325,7 +283,6 @@ TEST(OpenCommand, EscapeCancels)
     });
     h.ui().openfile->trigger();
     EXPECT_EQ(h.body(), u"本文"_qs);
-    EXPECT_EQ(h.state().openFile, u"0"_qs);
 }
 
 } // namespace

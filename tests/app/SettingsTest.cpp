@@ -79,7 +79,7 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
         first.ui().OutBcc->setChecked(true);
         first.state().signatureOn = true;
         first.state().signatureText = u"a\\nb"_qs;
-        first.state().beckyBookIndex = u"2"_qs;
+        first.state().beckyBookIndex = 2;
         first.ui().SizeFontChg[2]->trigger();
         ASSERT_TRUE(writeSettings(first.window(), false, true));
         written = first.folder.readBytes(u"Horo.ini"_qs);
@@ -92,7 +92,7 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
     EXPECT_TRUE(second.ui().OutBcc->isChecked());
     EXPECT_TRUE(second.state().signatureOn);
     EXPECT_EQ(second.state().signatureText, u"a\\nb"_qs);
-    EXPECT_EQ(second.state().beckyBookIndex, u"2"_qs);
+    EXPECT_EQ(second.state().beckyBookIndex, 2);
     EXPECT_EQ(second.ui().Text1->font().pointSize(), 15);
     EXPECT_TRUE(second.ui().Frame3->isVisibleTo(&second.window()));
     ASSERT_TRUE(writeSettings(second.window(), false, true));

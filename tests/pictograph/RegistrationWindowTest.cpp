@@ -1,3 +1,4 @@
+#include "app/RegistrationOpener.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
