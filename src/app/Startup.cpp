@@ -2,11 +2,11 @@
 
 #include "app/AddressList.h"
 #include "app/BeckySetup.h"
+#include "app/CodeMenu.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TabStopDelegate.h"
 #include "app/WindowCommands.h"
-#include "pictograph/PictographMenu.h"
 
 #include <QAction>
 #include <QComboBox>

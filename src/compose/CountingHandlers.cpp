@@ -1,5 +1,6 @@
 #include "compose/CountingHandlers.h"
 
+#include "app/CodeMenu.h"
 #include "app/MainWindow.h"
 #include "app/SettingsFormat.h"
 #include "compose/BodyEdit.h"
@@ -7,8 +8,6 @@
 #include "compose/CharCount.h"
 #include "compose/ComposeCommands.h"
 #include "handoff/HandoffCommands.h"
-#include "pictograph/PictographCommands.h"
-#include "pictograph/PictographMenu.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
