@@ -9,10 +9,36 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListView>
+#include <QKeyEvent>
 #include <QPushButton>
 
 // The four on/off options (IOutNO, IOutput, IOutEnd, OutBcc) are checkable
 // menu entries that toggle themselves; the send command reads their marks.
+namespace {
+
+// Enter on the draft and log list loads the row the arrows moved to, as a
+// click does.
+class EnterLoadsRow : public QObject {
+public:
+    explicit EnterLoadsRow(MainWindow &w) : QObject(w.ui().List1), w_(w) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        mailreader::loadMail(w_, w_.ui().List1->currentIndex().row());
+        return true;
+    }
+
+private:
+    MainWindow &w_;
+};
+
+} // namespace
+
 void connectHandoffCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
@@ -37,6 +63,7 @@ void connectHandoffCommands(MainWindow &w)
     mailreader::attachModel(w);
     QObject::connect(c.List1, &QListView::clicked, &w,
                      [&w](const QModelIndex &index) { mailreader::loadMail(w, index.row()); });
+    c.List1->installEventFilter(new EnterLoadsRow(w));
     QObject::connect(c.List1, &QListView::doubleClicked, &w, [&w] { mailreader::hideMailList(w); });
 }
 

@@ -35,13 +35,15 @@ void matchSendingAddress(MainWindow &w, const QString &from)
     sendingoptions::selectSendingAddress(w, found);
 }
 
-// The To field: the address list's entry equal to the text, or the text.
+// The To field: the address list's entry equal to the text, chosen as the
+// user chooses it (which selects the recipient's phone model), or the text.
 void showRecipient(MainWindow &w, const QString &to)
 {
     QComboBox *field = w.ui().Combo1;
     for (int i = 0; i < field->count(); ++i) {
         if (field->itemText(i) == to) {
             field->setCurrentIndex(i);
+            emit field->activated(i);
             return;
         }
     }

@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
+#include <QTextLayout>
+#include <QtMath>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -181,6 +184,59 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
     EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
     EXPECT_FALSE(h.state().verticalMode);
     EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
+}
+
+TEST(MailReader, ArrowsThenEnterLoadAMailAndItsRecipientChoosesThePhoneModel)
+{
+    WindowHarness h;
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\tエー\tF501i\t.\t.\t.\r\n"_qs);
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, logRecord(fieldsFrom(u"エー<a@docomo.ne.jp>"_qs, u"題"_qs, u"本文"_qs), false));
+    ASSERT_TRUE(startImode(h));
+    ASSERT_EQ(h.ui().Combo3->currentText(), u"P501i"_qs);
+    h.ui().ReadingBecky[1]->trigger();
+    QListView *list = h.ui().List1;
+    list->setCurrentIndex(model(h).index(0)); // on the header row
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(h.body(), u"本文\r\n"_qs);
+    EXPECT_EQ(h.ui().Combo1->currentText(), u"エー<a@docomo.ne.jp>"_qs);
+    EXPECT_EQ(h.ui().Combo3->currentText(), u"F501i"_qs);
+}
+
+// The list is as wide as its widest row: the sideways scrolling reaches the
+// end of every column.
+TEST(MailReader, TheListScrollsSidewaysToTheEndOfTheWidestRow)
+{
+    WindowHarness h;
+    const QString longSubject = QString(60, u'長');
+    QByteArray log = logRecord(fieldsFrom(u"a@docomo.ne.jp"_qs, u"短"_qs, u"本文"_qs), false);
+    log += logRecord(fieldsFrom(u"b@docomo.ne.jp"_qs, longSubject, u"本文"_qs + QString(40, u'x')), false);
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, log);
+    ASSERT_TRUE(startImode(h));
+    h.ui().ReadingBecky[1]->trigger();
+    QListView *list = h.ui().List1;
+    list->doItemsLayout();
+    // A row is drawn in one line with tab stops at 125, 300, 390, 570 and
+    // 700 dialog units (a quarter of the average character width).
+    const qreal unit = QFontMetrics(list->font()).averageCharWidth() / 4.0;
+    QTextOption drawn;
+    drawn.setTabs({QTextOption::Tab(125 * unit, QTextOption::LeftTab), QTextOption::Tab(300 * unit, QTextOption::LeftTab),
+                   QTextOption::Tab(390 * unit, QTextOption::LeftTab), QTextOption::Tab(570 * unit, QTextOption::LeftTab),
+                   QTextOption::Tab(700 * unit, QTextOption::LeftTab)});
+    drawn.setWrapMode(QTextOption::NoWrap);
+    int widest = 0;
+    for (int row = 0; row < model(h).rowCount(); ++row) {
+        QTextLayout layout(model(h).index(row).data().toString(), list->font());
+        layout.setTextOption(drawn);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e6);
+        widest = std::max(widest, qCeil(line.naturalTextWidth()));
+        layout.endLayout();
+    }
+    ASSERT_GT(widest, list->viewport()->width());
+    EXPECT_GE(list->visualRect(model(h).index(1)).width(), widest);
+    EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), widest);
 }
 
 TEST(MailReader, TheHeaderRowStartsANewMailAndADoubleClickHidesTheList)
