@@ -24,6 +24,13 @@ end_session() {
 trap end_session EXIT
 chmod 755 "$work"
 mkdir -m 700 "$work/runtime"
+# The session's user may not reach the build folder (a checkout under
+# /root): it runs copies of the program and the session scripts.
+mkdir -p "$work/bin/inputmethod" "$work/bin/support"
+cp "$1" "$work/bin/program"
+cp "$here/mozc-session.sh" "$work/bin/inputmethod/"
+cp "$here/../support/xvfb.sh" "$work/bin/support/"
+shift
 
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -35,4 +42,4 @@ fi
 
 "${run_as[@]}" env -i PATH="$PATH" LANG=C.UTF-8 HOME="$work" TMPDIR="$work" \
     XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" \
-    dbus-run-session -- "$here/mozc-session.sh" "$@"
+    dbus-run-session -- "$work/bin/inputmethod/mozc-session.sh" "$work/bin/program" "$@"
