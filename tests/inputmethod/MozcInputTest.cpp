@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -46,6 +47,21 @@ void typeRomaji(const QString &text)
 
 // The text being composed in the body, not yet part of it.
 QString bodyPreedit(BodyEdit *body) { return body->textCursor().block().layout()->preeditAreaText(); }
+
+// Counts a widget's switches between enabled and disabled: the count
+// command disables its button while it runs.
+class EnabledSwitches : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            ++count;
+        return false;
+    }
+};
 
 class MozcInput : public testing::Test {
 protected:
@@ -143,6 +159,28 @@ TEST_F(MozcInput, CommittingReturnIsNotTheBodysEnter)
     EXPECT_TRUE(QTest::qWaitFor([this] { return h.body().startsWith(u"\uE63E"_qs); }, kImeTimeoutMs))
         << qPrintable(h.body());
     h.dialogs.verifyAllShown();
+}
+
+// With the count on Enter switched on, the committing Return runs no count;
+// a plain Return does.
+TEST_F(MozcInput, CommittingReturnRunsNoCount)
+{
+    h.ui().Check1[8]->setChecked(true);
+    QPushButton *count = h.ui().Command1;
+    ASSERT_TRUE(count->isEnabled());
+    EnabledSwitches switches;
+    count->installEventFilter(&switches);
+
+    focusWithMozc(h.ui().Text1);
+    composeNihongoInBody(QString());
+    commitWithReturn(kNihongo);
+    EXPECT_EQ(switches.count, 0);
+
+    keys({u"Return"_qs});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return h.body() == kNihongo + u"\r\n"_qs; }, kImeTimeoutMs))
+        << qPrintable(h.body());
+    EXPECT_EQ(switches.count, 2);
+    EXPECT_TRUE(count->isEnabled());
 }
 
 TEST_F(MozcInput, CtrlReturnStillSends)
