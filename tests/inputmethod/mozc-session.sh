@@ -29,6 +29,10 @@ for _ in $(seq 100); do
     ibus list-engine >/dev/null 2>&1 && break
     sleep 0.1
 done
+# The program finds the daemon by this address rather than by a file named
+# after the machine id, which a bare CI machine may lack.
+IBUS_ADDRESS=$(ibus address)
+export IBUS_ADDRESS
 
 export QT_IM_MODULE=ibus QT_QPA_PLATFORM=xcb
 "$@"
