@@ -2,19 +2,40 @@
 
 #include "addressbook/AddressBookFile.h"
 #include "addressbook/CarrierDomain.h"
+#include "app/AddressListModel.h"
 #include "app/MainWindow.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
+
+namespace {
+
+// The index of the first phone model of each name.
+QHash<QString, int> modelIndexesByName(const QComboBox *models)
+{
+    QHash<QString, int> indexes;
+    for (int i = models->count() - 1; i >= 0; --i)
+        indexes.insert(models->itemText(i), i);
+    return indexes;
+}
+
+} // namespace
 
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    for (const QString &line : textfile::readLines(w.programFile(u"addr.adr"_qs))) {
-        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
-            addAddressListItem(w, *item);
-    }
+    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    AddressListModel::Entries entries;
+    // Line by line from the decoded file: the lines are never all held at
+    // once beside the entries made from them.
+    textfile::forEachLine(textfile::read(w.programFile(u"addr.adr"_qs)), [&](QStringView line) {
+        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line.toString()))
+            entries.add(item->text, models.value(item->modelName, 0));
+    });
+    // One insertion instead of one per entry.
+    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
     c.Combo1->setCurrentIndex(-1);
     c.Combo1->setEditText(QString());
 }
@@ -36,13 +57,16 @@ void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 
 void replaceAddressList(MainWindow &w, const QList<addressbook::AddressListItem> &items)
 {
-    QComboBox *to = w.ui().Combo1;
-    const QString recipient = to->currentText();
-    to->clear();
+    MainControls &c = w.ui();
+    const QString recipient = c.Combo1->currentText();
+    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    AddressListModel::Entries entries;
     for (const addressbook::AddressListItem &item : items)
-        addAddressListItem(w, item);
-    to->setCurrentIndex(-1);
-    to->setEditText(recipient);
+        entries.add(item.text, models.value(item.modelName, 0));
+    c.Combo1->clear();
+    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
+    c.Combo1->setCurrentIndex(-1);
+    c.Combo1->setEditText(recipient);
 }
 
 namespace {
