@@ -1,8 +1,8 @@
 #include "addressbook/AddressBookControls.h"
 
 #include "app/CarrierDomain.h"
-#include "app/ControlNames.h"
-#include "app/Twips.h"
+#include "widgets/ControlNames.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,6 +3,7 @@
 #include "addressbook/AddressBookFile.h"
 #include "app/CarrierDomain.h"
 #include "app/MainWindow.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
@@ -11,19 +12,19 @@
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    for (const QString &line : textfile::readLines(w.programFile(u"addr.adr"_qs))) {
+    for (const QString &line : textfile::readLines(w.programFile(programfiles::addressBook))) {
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
             addAddressListItem(w, *item);
     }
-    c.Combo1->setCurrentIndex(-1);
-    c.Combo1->setEditText(QString());
+    c.toField->setCurrentIndex(-1);
+    c.toField->setEditText(QString());
 }
 
 void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
-    const int model = c.Combo3->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    c.Combo1->addItem(item.text, std::max(model, 0));
+    const int model = c.phoneModelList->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    c.toField->addItem(item.text, std::max(model, 0));
 }
 
 namespace {
@@ -34,7 +35,7 @@ void completeDomain(MainWindow &w, const QString &text)
 {
     if (!text.endsWith(u'@'))
         return;
-    QLineEdit *edit = w.ui().Combo1->lineEdit();
+    QLineEdit *edit = w.ui().toField->lineEdit();
     const QString domain = carrierMailDomain();
     edit->setText(text + domain);
     edit->setSelection(static_cast<int>(text.size()), static_cast<int>(domain.size()));
@@ -45,17 +46,17 @@ void chooseEntry(MainWindow &w, int index)
     MainControls &c = w.ui();
     if (index < 0)
         return;
-    if (c.Combo3->currentIndex() < 0)
-        c.Combo3->setCurrentIndex(0);
+    if (c.phoneModelList->currentIndex() < 0)
+        c.phoneModelList->setCurrentIndex(0);
     else
-        c.Combo3->setCurrentIndex(c.Combo1->itemData(index).toInt());
+        c.phoneModelList->setCurrentIndex(c.toField->itemData(index).toInt());
 }
 
 } // namespace
 
 void connectAddressField(MainWindow &w)
 {
-    QComboBox *to = w.ui().Combo1;
+    QComboBox *to = w.ui().toField;
     QObject::connect(to, &QComboBox::editTextChanged, &w, [&w](const QString &text) { completeDomain(w, text); });
     QObject::connect(to, &QComboBox::activated, &w, [&w](int index) { chooseEntry(w, index); });
 }

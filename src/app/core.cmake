@@ -1,6 +1,5 @@
 # Logic of the application shell that needs no window.
 target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PresetFile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BeckyEnvironment.cpp
 )

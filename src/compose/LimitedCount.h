@@ -56,5 +56,3 @@ private:
 /// "制限付き文字数は、" w "文字です。" (w in its shortest decimal form).
 QString limitedCountMessage(int size, double count);
 
-/// The count label after the command: w "文字 (" n ")".
-QString limitedCountLabel(double count, int size);

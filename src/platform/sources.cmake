@@ -4,8 +4,9 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
 )
-target_sources(horonami_gui PRIVATE
+target_sources(horonami_widgets PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtDesktop.cpp
 )
