@@ -1,6 +1,6 @@
 #include "addressbook/AddressBookControls.h"
 
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "widgets/ControlNames.h"
 #include "widgets/Twips.h"
 

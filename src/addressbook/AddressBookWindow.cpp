@@ -1,7 +1,7 @@
 #include "addressbook/AddressBookWindow.h"
 
 #include "app/AddressList.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "app/PresetFile.h"
 #include "platform/Dialogs.h"

@@ -1,7 +1,7 @@
 #include "app/AddressList.h"
 
 #include "addressbook/AddressBookFile.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"

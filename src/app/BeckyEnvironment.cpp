@@ -1,6 +1,6 @@
 #include "app/BeckyEnvironment.h"
 
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "handoff/Mailbox.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"

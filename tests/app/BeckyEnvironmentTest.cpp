@@ -1,5 +1,5 @@
 #include "app/BeckyEnvironment.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "handoff/Mailbox.h"
 #include "platform/TextFile.h"
 #include "platform/WinePaths.h"
