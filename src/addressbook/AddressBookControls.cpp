@@ -1,8 +1,8 @@
 #include "addressbook/AddressBookControls.h"
 
 #include "addressbook/CarrierDomain.h"
-#include "widgets/ControlNames.h"
-#include "widgets/Twips.h"
+#include "platform/ControlNames.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "app/MainControls.h"
 
 #include "app/ClickableFrame.h"
-#include "widgets/ControlNames.h"
-#include "widgets/Twips.h"
+#include "platform/ControlNames.h"
+#include "platform/Twips.h"
 #include "compose/BodyEdit.h"
 #include "compose/PhoneModel.h"
 

@@ -5,7 +5,7 @@
 #include "app/Services.h"
 #include "compose/ComposeHost.h"
 #include "handoff/HandoffHost.h"
-#include "widgets/Twips.h"
+#include "platform/Twips.h"
 
 #include <QMainWindow>
 

@@ -1,4 +1,4 @@
-target_sources(horonami_app PRIVATE
+target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AddressList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BeckySetup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClickableFrame.cpp

@@ -9,7 +9,7 @@
 #include "compose/PreviewCommands.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
-#include "widgets/Visibility.h"
+#include "platform/Visibility.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -11,7 +11,7 @@
 #include "compose/PreviewMirror.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsFormat.h"
-#include "widgets/Visibility.h"
+#include "platform/Visibility.h"
 
 #include <QAction>
 #include <QCheckBox>

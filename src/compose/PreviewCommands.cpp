@@ -7,8 +7,8 @@
 #include "compose/PreviewMirror.h"
 #include "compose/SendImage.h"
 #include "compose/VerticalCommands.h"
-#include "widgets/Twips.h"
-#include "widgets/Visibility.h"
+#include "platform/Twips.h"
+#include "platform/Visibility.h"
 
 #include <QCheckBox>
 #include <QComboBox>

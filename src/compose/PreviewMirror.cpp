@@ -5,7 +5,7 @@
 #include "compose/CommandProgress.h"
 #include "compose/ComposeContext.h"
 #include "compose/VerticalCommands.h"
-#include "widgets/Visibility.h"
+#include "platform/Visibility.h"
 
 #include <QCheckBox>
 #include <QFrame>

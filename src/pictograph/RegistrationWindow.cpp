@@ -1,7 +1,7 @@
 #include "pictograph/RegistrationWindow.h"
 
 #include "platform/ProgramFolder.h"
-#include "widgets/ControlNames.h"
+#include "platform/ControlNames.h"
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/DefinitionWriter.h"

@@ -6,7 +6,10 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
 )
-target_sources(horonami_widgets PRIVATE
+# The Qt implementations of the platform seams and the widget helpers every
+# window shares.
+target_sources(horonami_platform_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtDesktop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
 )

@@ -20,7 +20,7 @@ TEST(SettingsFile, AppliesKeysInFileOrder)
                        u"Xsiz=5000\r\nYsiz=9000\r\nFont:15\r\nSei6=1\\250\r\nSei7=1\r\nSsyo=1\r\n"
                        "Snam=山田\\n太郎\r\nATTI=True\r\nIONO=1\r\nBcOp=False\r\nAcnt=0\r\nLogD=草稿：3_ログ：9\r\n"
                        "Look=True\r\nFont=9\r\nshort\r\nZzzz=ignored\r\nSei0=abc\r\n"_qs);
-    ASSERT_TRUE(h.start()); // no question: flag 6 takes 250 unasked
+    ASSERT_TRUE(h.start()); // no question: the character limit takes 250 unasked
     EXPECT_EQ(h.window().windowSizeTwips(), QSize(9000, 5000));
     EXPECT_EQ(h.ui().bodyField->font().pointSize(), 9); // the later Font line wins
     EXPECT_EQ(h.state().mail.bodyLimit, 250);

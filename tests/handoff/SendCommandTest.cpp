@@ -185,7 +185,7 @@ TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
     const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"縦"_qs, layout));
     EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
     EXPECT_TRUE(h.folder.readText(u"OutPutLog.mbx"_qs).contains(u"\r\nX-ViewMode:TATE\r\n\r\n"_qs));
-    EXPECT_TRUE(h.body().isEmpty()); // IOutput starts a new mail at once
+    EXPECT_TRUE(h.body().isEmpty()); // "new mail after sending" starts one at once
     EXPECT_TRUE(h.state().mail.verticalMode);
 }
 
