@@ -57,8 +57,12 @@ void connectCommands(ComposeContext &c, QObject *owner)
     QObject::connect(ui.previewButton, &QPushButton::clicked, owner, [&c] { togglePreviewPanel(c); });
     QObject::connect(ui.phoneModelList, &QComboBox::currentIndexChanged, owner, [&c] { choosePhoneModel(c); });
     QObject::connect(ui.sendImageButton, &QPushButton::clicked, owner, [&c] { showSendImage(c); });
-    for (int i = 0; i < static_cast<int>(ui.panelEntries.size()); ++i)
-        QObject::connect(ui.panelEntries[i], &QAction::triggered, owner, [&c, i] { runPanelCommand(c, i); });
+    const PanelCommand panelCommands[] = {PanelCommand::TogglePreviewPanel, PanelCommand::ToggleMailList,
+                                          PanelCommand::FoldLimitPanel};
+    for (std::size_t i = 0; i < ui.panelEntries.size(); ++i) {
+        const PanelCommand command = panelCommands[i];
+        QObject::connect(ui.panelEntries[i], &QAction::triggered, owner, [&c, command] { runPanelCommand(c, command); });
+    }
 }
 
 } // namespace

@@ -75,22 +75,20 @@ void toggleLimitPanel(ComposeContext &c)
     c.twips.setHeight(panel, height);
 }
 
-void runPanelCommand(ComposeContext &c, int index)
+void runPanelCommand(ComposeContext &c, PanelCommand command)
 {
     if (!c.ui.previewButton->isEnabled())
         return;
-    switch (index) {
-    case 0:
+    switch (command) {
+    case PanelCommand::TogglePreviewPanel:
         togglePreviewPanel(c);
         break;
-    case 1:
+    case PanelCommand::ToggleMailList:
         c.ui.mailList->setVisible(!isShownInWindow(c.ui.mailList));
         c.host.layOut();
         break;
-    case 2:
+    case PanelCommand::FoldLimitPanel:
         toggleLimitPanel(c);
-        break;
-    default:
         break;
     }
 }

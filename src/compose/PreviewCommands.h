@@ -24,7 +24,13 @@ void togglePreviewPanel(ComposeContext &c);
 /// Folds or unfolds the limit panel.
 void toggleLimitPanel(ComposeContext &c);
 
-/// The panel commands of the window menu: 0 shows or hides the preview
-/// panel, 1 the draft and log list, 2 folds the limit panel. Inert while
-/// the preview button is disabled (the i-mode setting is off).
-void runPanelCommand(ComposeContext &c, int index);
+/// The panel commands of the window menu, in the menu's order.
+enum class PanelCommand {
+    TogglePreviewPanel,
+    ToggleMailList,
+    FoldLimitPanel,
+};
+
+/// Runs a panel command of the window menu; inert while the preview button
+/// is disabled (the i-mode setting is off).
+void runPanelCommand(ComposeContext &c, PanelCommand command);

@@ -24,9 +24,12 @@ void connectHandoffCommands(HandoffContext &h, QObject *owner)
         QObject::connect(c.accountChangeModeEntries[static_cast<std::size_t>(mode)], &QAction::triggered, owner,
                          [&h, mode] { sendingoptions::chooseAccountChangeMode(h, mode); });
     }
-    for (int entry = 0; entry < static_cast<int>(c.copyEntries.size()); ++entry) {
-        QObject::connect(c.copyEntries[entry], &QAction::triggered, owner,
-                         [&h, entry] { sendingoptions::copyShownText(h, entry); });
+    using sendingoptions::ShownText;
+    const ShownText copied[] = {ShownText::To, ShownText::Subject, ShownText::Body};
+    for (std::size_t i = 0; i < c.copyEntries.size(); ++i) {
+        const ShownText field = copied[i];
+        QObject::connect(c.copyEntries[i], &QAction::triggered, owner,
+                         [&h, field] { sendingoptions::copyShownText(h, field); });
     }
     QObject::connect(c.accountList, &QComboBox::currentIndexChanged, owner,
                      [&h] { sendingoptions::accountChosen(h); });

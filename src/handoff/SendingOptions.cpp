@@ -80,12 +80,12 @@ void accountChosen(HandoffContext &h)
     }
 }
 
-void copyShownText(HandoffContext &h, int entry)
+void copyShownText(HandoffContext &h, ShownText field)
 {
     const HandoffControls &c = h.ui;
-    const QString text = entry == 0   ? c.toField->currentText()
-                         : entry == 1 ? c.subjectField->text()
-                                      : c.bodyField->bodyText();
+    const QString text = field == ShownText::To        ? c.toField->currentText()
+                         : field == ShownText::Subject ? c.subjectField->text()
+                                                       : c.bodyField->bodyText();
     if (!text.isEmpty())
         h.clipboard.setText(text);
 }

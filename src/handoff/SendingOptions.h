@@ -25,8 +25,11 @@ void selectSendingAddress(HandoffContext &h, int index);
 /// once, Ask through chooseSendingAddress()).
 void accountChosen(HandoffContext &h);
 
-/// Puts the To text (`entry` 0), the subject (1) or the body (2) on the
-/// clipboard; an empty text leaves the clipboard as it is.
-void copyShownText(HandoffContext &h, int entry);
+/// The fields the edit menu copies, in the menu's order.
+enum class ShownText { To, Subject, Body };
+
+/// Puts the shown text of a field on the clipboard; an empty text leaves
+/// the clipboard as it is.
+void copyShownText(HandoffContext &h, ShownText field);
 
 } // namespace sendingoptions
