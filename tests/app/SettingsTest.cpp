@@ -48,6 +48,55 @@ TEST(SettingsFile, ImodeKeyRaisesTheSwitch)
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
 }
 
+// The stored limit waits for the character limit flag; a value that is no
+// usable limit leaves nothing waiting, so that switching the flag on asks.
+TEST(SettingsFile, StoredLimitWaitsOnlyWhenItIsANumber)
+{
+    struct Row {
+        QString line;
+        std::optional<int> pending;
+    };
+    const Row rows[] = {
+        {u"Sei6=0\\300"_qs, 300},
+        {u"Sei6=0\\0"_qs, std::nullopt},
+        {u"Sei6=0\\abc"_qs, std::nullopt},
+        {u"Sei6=0\\"_qs, std::nullopt},
+        {u"Sei6=0\\99999"_qs, std::nullopt}, // beyond 16 bits
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        h.folder.writeText(u"Horo.ini"_qs, row.line + u"\r\n"_qs);
+        ASSERT_TRUE(h.start());
+        EXPECT_EQ(h.state().command.pendingLimit, row.pending) << row.line.toStdString();
+        EXPECT_FALSE(h.ui().limitFlags.isOn(LimitFlag::CharacterLimit));
+    }
+}
+
+TEST(SettingsFile, AccountChangeModeReadsOnlyTheMenusPositions)
+{
+    struct Row {
+        QString value;
+        AccountChangeMode mode;
+    };
+    const Row rows[] = {
+        {u"0"_qs, AccountChangeMode::Keep},
+        {u"1"_qs, AccountChangeMode::Follow},
+        {u"2"_qs, AccountChangeMode::Ask},
+        {u"3"_qs, AccountChangeMode::Keep},
+        {u"-1"_qs, AccountChangeMode::Keep},
+        {u"x"_qs, AccountChangeMode::Keep},
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        h.folder.writeText(u"Horo.ini"_qs, u"AcOp="_qs + row.value + u"\r\n"_qs);
+        ASSERT_TRUE(h.start());
+        EXPECT_EQ(h.state().account.accountChangeMode, row.mode) << row.value.toStdString();
+        const auto marked = static_cast<std::size_t>(row.mode);
+        for (std::size_t i = 0; i < h.ui().accountChangeModeEntries.size(); ++i)
+            EXPECT_EQ(h.ui().accountChangeModeEntries[i]->isChecked(), i == marked) << row.value.toStdString();
+    }
+}
+
 TEST(SettingsFile, WritesEveryKeyInOrder)
 {
     WindowHarness h;
