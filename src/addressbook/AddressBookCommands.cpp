@@ -57,8 +57,9 @@ void Command2_Click(MainWindow &w)
     if (!window)
         return;
     const QString folder = addressBookFolder(w);
-    const QList<addressbook::BookFile> books =
-        folder.isEmpty() ? QList<addressbook::BookFile>() : addressbook::listBeckyBooks(folder, imode->isChecked());
+    QList<addressbook::BookFile> books;
+    if (!folder.isEmpty())
+        books = addressbook::listBeckyBooks(folder, imode->isChecked());
     bool numeric = false;
     const int remembered = w.state().beckyBookIndex.toInt(&numeric);
     window->openBeckyBooks(books, numeric ? remembered : -1);
