@@ -67,8 +67,8 @@ void connectHelpCommands(MainWindow &w)
     MainControls &c = w.ui();
     QObject::connect(c.aboutEntry, &QAction::triggered, &w, [&w] { showAbout(w); });
     QObject::connect(c.readmeEntry, &QAction::triggered, &w, [&w] {
-        if (present(w, programfiles::readme))
-            w.services().shell.openDocument(w.programFile(programfiles::readme));
+        if (QFile::exists(w.services().readme))
+            w.services().shell.openDocument(w.services().readme);
     });
     QObject::connect(c.resetEntry, &QAction::triggered, &w, [&w] { resetSettings(w); });
 }

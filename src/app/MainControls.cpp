@@ -1,5 +1,6 @@
 #include "app/MainControls.h"
 
+#include "app/AddressListModel.h"
 #include "app/ClickableFrame.h"
 #include "platform/ControlNames.h"
 #include "platform/Twips.h"
@@ -64,6 +65,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.addressBookButton = named(new QPushButton(u"アドレス(&A)"_qs, client), u"Command6"_qs, u"アドレス"_qs);
     twips.place(c.addressBookButton, 0, 840, 1035, 345);
     c.toField = named(new QComboBox(client), u"Combo1"_qs, u"宛先"_qs);
+    c.toField->setModel(new AddressListModel(c.toField));
     c.toField->setEditable(true);
     c.toField->setInsertPolicy(QComboBox::NoInsert);
     twips.place(c.toField, 1080, 840, 6855, 345);

@@ -27,7 +27,7 @@ bool exists(const MainWindow &w, const QString &name)
 bool runStartup(MainWindow &w)
 {
     MainControls &c = w.ui();
-    if (!exists(w, programfiles::readme))
+    if (!QFile::exists(w.services().readme))
         c.readmeEntry->setEnabled(false);
     c.mailList->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.mailList));
     if (!w.services().commandLine.isEmpty())
