@@ -8,6 +8,7 @@
 #include "app/PresetFile.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 
 #include <QAction>
@@ -18,8 +19,6 @@
 #include <optional>
 
 namespace {
-
-const QString kMyAdrFile = QStringLiteral("addr.adr");
 
 // A window open from a previous click is closed first, with its questions,
 // so that every opening starts from the design state. Returns nullptr when
@@ -32,9 +31,9 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
             return nullptr;
     }
     auto *window = new AddressBookWindow(w.dialogs(), w.twips(), &w);
-    window->setImodeOnly(w.ui().Check2->isChecked());
+    window->setImodeOnly(w.ui().imodeSetting->isChecked());
     QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
-        QComboBox *to = w.ui().Combo1;
+        QComboBox *to = w.ui().toField;
         const QString current = to->currentText();
         to->setEditText(current.isEmpty() ? address : current + u',' + address);
     });
@@ -42,22 +41,24 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
                      [&w](const QList<addressbook::AddressListItem> &items) { replaceAddressList(w, items); });
     QObject::connect(window, &AddressBookWindow::entryImported, &w, [&w](const QString &address) {
         addAddressListItem(w, {address, QString()});
-        w.ui().Command6->setEnabled(true);
+        w.ui().addressBookButton->setEnabled(true);
     });
     QObject::connect(window, &AddressBookWindow::bookChosen, &w,
                      [&w](int index) { w.state().beckyBookIndex = index; });
     return window;
 }
 
-// Becky's data folder + "AddrBook", as a host path.
+// Becky's data folder + "AddrBook", as a host path; empty while Becky is
+// not found.
 QString addressBookFolder(MainWindow &w)
 {
-    return w.services().hostPaths.toHost(w.state().dataFolder + u"AddrBook"_qs);
+    const std::optional<QString> &data = w.state().account.beckyDataFolder;
+    return data ? w.services().hostPaths.toHost(*data + u"AddrBook"_qs) : QString();
 }
 
 QList<PhoneModel> phoneModels(MainWindow &w)
 {
-    const QComboBox *models = w.ui().Combo3;
+    const QComboBox *models = w.ui().phoneModelList;
     QList<PhoneModel> list;
     for (int i = 0; i < models->count(); ++i)
         list.append({models->itemText(i), models->itemData(i).toInt()});
@@ -77,7 +78,7 @@ AddressBookWindow *openAddressBook(MainWindow &w)
 
 void openBeckyAddressBooks(MainWindow &w)
 {
-    QCheckBox *imode = w.ui().Check2;
+    QCheckBox *imode = w.ui().imodeSetting;
     if (!imode->isHidden() && !imode->isChecked()
         && w.dialogs().askYesNo(u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                                 u"(i-mode設定欄にチェックが入ります。)"_qs,
@@ -86,9 +87,11 @@ void openBeckyAddressBooks(MainWindow &w)
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
-    const QList<addressbook::BookFile> books =
-        addressbook::listBeckyBooks(addressBookFolder(w), imode->isChecked());
-    window->openBeckyBooks(books, w.state().beckyBookIndex, w.programFile(kMyAdrFile));
+    const QString folder = addressBookFolder(w);
+    QList<addressbook::BookFile> books;
+    if (!folder.isEmpty())
+        books = addressbook::listBeckyBooks(folder, imode->isChecked());
+    window->openBeckyBooks(books, w.state().beckyBookIndex, w.programFile(programfiles::addressBook));
     window->show();
 }
 
@@ -97,8 +100,8 @@ void openMyAddressBook(MainWindow &w)
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
-    const QString presets = w.programFile(u"Keitai.pre"_qs);
-    window->openMyAdr({w.programFile(kMyAdrFile), addressBookFolder(w), phoneModels(w), atCarrierMailDomain(),
+    const QString presets = w.programFile(programfiles::phoneModels);
+    window->openMyAdr({w.programFile(programfiles::addressBook), addressBookFolder(w), phoneModels(w), atCarrierMailDomain(),
                        [&w, presets] { return presetfile::addPreset(w.dialogs(), presets); }});
     window->show();
 }
@@ -119,7 +122,7 @@ void openFileByDrop(MainWindow &w)
 void connectAddressBook(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.Command2, &QPushButton::clicked, &w, [&w] { openBeckyAddressBooks(w); });
-    QObject::connect(c.Command6, &QPushButton::clicked, &w, [&w] { openMyAddressBook(w); });
-    QObject::connect(c.openfile, &QAction::triggered, &w, [&w] { openFileByDrop(w); });
+    QObject::connect(c.beckyAddressBookButton, &QPushButton::clicked, &w, [&w] { openBeckyAddressBooks(w); });
+    QObject::connect(c.addressBookButton, &QPushButton::clicked, &w, [&w] { openMyAddressBook(w); });
+    QObject::connect(c.openEntry, &QAction::triggered, &w, [&w] { openFileByDrop(w); });
 }

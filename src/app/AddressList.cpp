@@ -4,6 +4,7 @@
 #include "addressbook/CarrierDomain.h"
 #include "app/AddressListModel.h"
 #include "app/MainWindow.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
@@ -26,47 +27,47 @@ QHash<QString, int> modelIndexesByName(const QComboBox *models)
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
     AddressListModel::Entries entries;
     // Line by line from the decoded file: the lines are never all held at
     // once beside the entries made from them.
-    textfile::forEachLine(textfile::read(w.programFile(u"addr.adr"_qs)), [&](QStringView line) {
+    textfile::forEachLine(textfile::read(w.programFile(programfiles::addressBook)), [&](QStringView line) {
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line.toString()))
             entries.add(item->text, models.value(item->modelName, 0));
     });
     // One insertion instead of one per entry.
-    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
-    c.Combo1->setCurrentIndex(-1);
-    c.Combo1->setEditText(QString());
+    qobject_cast<AddressListModel *>(c.toField->model())->append(entries);
+    c.toField->setCurrentIndex(-1);
+    c.toField->setEditText(QString());
 }
 
 void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
-    const int model = c.Combo3->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const QString recipient = c.Combo1->currentText();
-    const bool wasEmpty = c.Combo1->count() == 0;
-    c.Combo1->addItem(item.text, std::max(model, 0));
+    const int model = c.phoneModelList->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString recipient = c.toField->currentText();
+    const bool wasEmpty = c.toField->count() == 0;
+    c.toField->addItem(item.text, std::max(model, 0));
     // An editable combo box selects the first item added to an empty list:
     // the recipient being typed stays.
     if (wasEmpty) {
-        c.Combo1->setCurrentIndex(-1);
-        c.Combo1->setEditText(recipient);
+        c.toField->setCurrentIndex(-1);
+        c.toField->setEditText(recipient);
     }
 }
 
 void replaceAddressList(MainWindow &w, const QList<addressbook::AddressListItem> &items)
 {
     MainControls &c = w.ui();
-    const QString recipient = c.Combo1->currentText();
-    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    const QString recipient = c.toField->currentText();
+    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
     AddressListModel::Entries entries;
     for (const addressbook::AddressListItem &item : items)
         entries.add(item.text, models.value(item.modelName, 0));
-    c.Combo1->clear();
-    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
-    c.Combo1->setCurrentIndex(-1);
-    c.Combo1->setEditText(recipient);
+    c.toField->clear();
+    qobject_cast<AddressListModel *>(c.toField->model())->append(entries);
+    c.toField->setCurrentIndex(-1);
+    c.toField->setEditText(recipient);
 }
 
 namespace {
@@ -77,7 +78,7 @@ void completeDomain(MainWindow &w, const QString &text)
 {
     if (!text.endsWith(u'@'))
         return;
-    QLineEdit *edit = w.ui().Combo1->lineEdit();
+    QLineEdit *edit = w.ui().toField->lineEdit();
     const QString domain = carrierMailDomain();
     edit->setText(text + domain);
     edit->setSelection(static_cast<int>(text.size()), static_cast<int>(domain.size()));
@@ -88,17 +89,17 @@ void chooseEntry(MainWindow &w, int index)
     MainControls &c = w.ui();
     if (index < 0)
         return;
-    if (c.Combo3->currentIndex() < 0)
-        c.Combo3->setCurrentIndex(0);
+    if (c.phoneModelList->currentIndex() < 0)
+        c.phoneModelList->setCurrentIndex(0);
     else
-        c.Combo3->setCurrentIndex(c.Combo1->itemData(index).toInt());
+        c.phoneModelList->setCurrentIndex(c.toField->itemData(index).toInt());
 }
 
 } // namespace
 
 void connectAddressField(MainWindow &w)
 {
-    QComboBox *to = w.ui().Combo1;
+    QComboBox *to = w.ui().toField;
     QObject::connect(to, &QComboBox::editTextChanged, &w, [&w](const QString &text) { completeDomain(w, text); });
     QObject::connect(to, &QComboBox::activated, &w, [&w](int index) { chooseEntry(w, index); });
 }

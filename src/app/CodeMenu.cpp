@@ -5,6 +5,7 @@
 #include "pictograph/Definitions.h"
 #include "pictograph/KeywordBody.h"
 #include "pictograph/PictographCommands.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int kMenuEntries = 20;
 constexpr char kSymbol[] = "pictographSymbol";
 
-QString definitionFile(const MainWindow &w) { return w.programFile(u"Emoji.code"_qs); }
+QString definitionFile(const MainWindow &w) { return w.programFile(programfiles::pictographs); }
 
 // The body field as the keyword commands see it.
 class BodyFieldForKeywords : public KeywordBody {
@@ -34,15 +35,15 @@ private:
 
 void restoreKeywords(MainWindow &w)
 {
-    BodyFieldForKeywords body(*w.ui().Text1);
+    BodyFieldForKeywords body(*w.ui().bodyField);
     if (keywordcommands::restoreKeywords(body, w.dialogs(), definitionFile(w)))
-        w.state().usedPictographs.clear();
+        w.state().mail.usedPictographs.clear();
 }
 
 void checkKeywords(MainWindow &w)
 {
-    BodyFieldForKeywords body(*w.ui().Text1);
-    w.state().usedPictographs += keywordcommands::checkKeywords(body, w.dialogs(), definitionFile(w));
+    BodyFieldForKeywords body(*w.ui().bodyField);
+    w.state().mail.usedPictographs += keywordcommands::checkKeywords(body, w.dialogs(), definitionFile(w));
 }
 
 } // namespace
@@ -53,7 +54,7 @@ void fillPictographMenu(MainWindow &w)
     const QList<Definition> list = definitions::read(definitionFile(w));
     for (qsizetype k = 0; k < std::min<qsizetype>(list.size(), kMenuEntries); ++k) {
         const QString caption = list[k].symbol + u"   =   "_qs + list[k].keyword;
-        QAction *entry = k == 0 ? c.PutChar[0] : w.addPictographEntry(caption);
+        QAction *entry = k == 0 ? c.pictographEntries[0] : w.addPictographEntry(caption);
         entry->setText(caption);
         entry->setProperty(kSymbol, list[k].symbol);
     }
@@ -67,26 +68,26 @@ void connectPictographEntry(MainWindow &w, QAction *entry, int index)
 void insertPictograph(MainWindow &w, int index)
 {
     MainControls &c = w.ui();
-    if (index < 0 || index >= c.PutChar.size())
+    if (index < 0 || index >= c.pictographEntries.size())
         return;
-    const QString symbol = c.PutChar[index]->property(kSymbol).toString();
+    const QString symbol = c.pictographEntries[index]->property(kSymbol).toString();
     if (symbol.isEmpty())
         return; // the placeholder "なし" stands for no definition
-    c.Text1->replaceBodySelection(symbol);
-    w.state().usedPictographs += symbol;
+    c.bodyField->replaceBodySelection(symbol);
+    w.state().mail.usedPictographs += symbol;
 }
 
 void substituteKeywords(MainWindow &w)
 {
-    BodyFieldForKeywords body(*w.ui().Text1);
+    BodyFieldForKeywords body(*w.ui().bodyField);
     if (keywordcommands::substituteKeywords(body, w.dialogs(), definitionFile(w)))
-        w.state().usedPictographs.clear();
+        w.state().mail.usedPictographs.clear();
 }
 
 void connectPictographCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.MnuTouroku[0], &QAction::triggered, &w, [&w] { substituteKeywords(w); });
-    QObject::connect(c.MnuTouroku[1], &QAction::triggered, &w, [&w] { restoreKeywords(w); });
-    QObject::connect(c.EmojiChk, &QAction::triggered, &w, [&w] { checkKeywords(w); });
+    QObject::connect(c.substituteEntry, &QAction::triggered, &w, [&w] { substituteKeywords(w); });
+    QObject::connect(c.removePictographsEntry, &QAction::triggered, &w, [&w] { restoreKeywords(w); });
+    QObject::connect(c.pictographCheckEntry, &QAction::triggered, &w, [&w] { checkKeywords(w); });
 }

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/RegistrationWindow.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 
@@ -20,13 +21,13 @@ RegistrationWindow *openRegistrationWindow(MainWindow &w)
 {
     RegistrationWindow *window = shownRegistrationWindow(w);
     if (!window) {
-        window = new RegistrationWindow(w.dialogs(), w.programFile(u"Emoji.code"_qs), &w);
+        window = new RegistrationWindow(w.dialogs(), w.programFile(programfiles::pictographs), &w);
         window->resize(w.twips().toPixels(6600), w.twips().toPixels(5400));
         QObject::connect(window, &RegistrationWindow::symbolChosen, &w, [&w](const QString &symbol) {
-            BodyEdit *body = w.ui().Text1;
+            BodyEdit *body = w.ui().bodyField;
             body->setBodySelection(body->bodyLength(), 0);
             body->replaceBodySelection(symbol);
-            w.state().usedPictographs += symbol;
+            w.state().mail.usedPictographs += symbol;
         });
     }
     window->show();
@@ -37,5 +38,5 @@ RegistrationWindow *openRegistrationWindow(MainWindow &w)
 
 void connectRegistrationWindow(MainWindow &w)
 {
-    QObject::connect(w.ui().mojio, &QAction::triggered, &w, [&w] { openRegistrationWindow(w); });
+    QObject::connect(w.ui().registrationEntry, &QAction::triggered, &w, [&w] { openRegistrationWindow(w); });
 }

@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "app/TabStopDelegate.h"
 #include "app/WindowCommands.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,42 +36,42 @@ int storedOrFirst(int stored, qsizetype count)
 void restoreAccountChoice(MainWindow &w)
 {
     MainControls &c = w.ui();
-    ComposeState &s = w.state();
-    if (c.Combo2->count() > 0) {
-        s.accountIndex = storedOrFirst(s.accountIndex, c.Combo2->count());
+    AccountChoice &s = w.state().account;
+    if (c.accountList->count() > 0) {
+        s.accountIndex = storedOrFirst(s.accountIndex, c.accountList->count());
         // Restoring is not the user's choice: the account-change handler stays out.
-        const QSignalBlocker quiet(c.Combo2);
-        c.Combo2->setCurrentIndex(s.accountIndex);
+        const QSignalBlocker quiet(c.accountList);
+        c.accountList->setCurrentIndex(s.accountIndex);
     }
-    s.sendingAddressIndex = storedOrFirst(s.sendingAddressIndex, c.OutAdr.size());
-    for (qsizetype i = 0; i < c.OutAdr.size(); ++i)
-        c.OutAdr[i]->setChecked(i == s.sendingAddressIndex);
-    s.accountChangeMode = storedOrFirst(s.accountChangeMode, std::ssize(c.OutAdrChg));
-    for (int i = 0; i < std::ssize(c.OutAdrChg); ++i)
-        c.OutAdrChg[i]->setChecked(i == s.accountChangeMode);
+    s.sendingAddressIndex = storedOrFirst(s.sendingAddressIndex, c.sendingAddressEntries.size());
+    for (qsizetype i = 0; i < c.sendingAddressEntries.size(); ++i)
+        c.sendingAddressEntries[i]->setChecked(i == s.sendingAddressIndex);
+    const int mode = static_cast<int>(s.accountChangeMode);
+    for (int i = 0; i < std::ssize(c.accountChangeModeEntries); ++i)
+        c.accountChangeModeEntries[i]->setChecked(i == mode);
 }
 
 bool runStartup(MainWindow &w)
 {
     MainControls &c = w.ui();
     if (!QFile::exists(w.services().readme))
-        c.ReadMe->setEnabled(false);
-    c.List1->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.List1));
+        c.readmeEntry->setEnabled(false);
+    c.mailList->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.mailList));
     if (!w.services().commandLine.isEmpty())
         loadTextFile(w, w.services().commandLine);
-    if (exists(w, u"Keitai.pre"_qs))
+    if (exists(w, programfiles::phoneModels))
         readPresets(w);
-    c.Combo3->setCurrentIndex(0);
-    if (exists(w, u"addr.adr"_qs))
+    c.phoneModelList->setCurrentIndex(0);
+    if (exists(w, programfiles::addressBook))
         fillAddressList(w);
     else
-        c.Command6->setEnabled(false);
-    if (exists(w, u"Horo.ini"_qs))
+        c.addressBookButton->setEnabled(false);
+    if (exists(w, programfiles::settings))
         readSettings(w);
     if (!findBecky(w))
         return false;
     restoreAccountChoice(w);
-    if (exists(w, u"Emoji.code"_qs))
+    if (exists(w, programfiles::pictographs))
         fillPictographMenu(w);
     return true;
 }

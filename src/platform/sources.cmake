@@ -4,6 +4,7 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
 )
 # The Qt implementations of the platform seams and the widget helpers every
 # window shares.

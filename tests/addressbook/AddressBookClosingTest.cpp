@@ -121,7 +121,7 @@ TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
             h.dialogs.expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok,
                                     Icon::None);
         if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
-            h.ui().Mnuexit->trigger();
+            h.ui().exitEntry->trigger();
         else
             h.window().close();
         h.dialogs.verifyAllShown();

@@ -58,18 +58,18 @@ TEST(AddressBookKeepsData, ImportKeepsTheTypedRecipientAndEndsTheBooksLastLine)
     // A hand-edited book whose last line has no line end.
     h.folder.writeText(kAddrBook, u"x@isp.jp"_qs);
     ASSERT_TRUE(h.start());
-    h.ui().Combo1->clear(); // the first import fills an empty To list
-    h.ui().Combo1->setEditText(u"typed@docomo.ne.jp"_qs);
-    h.ui().Check2->hide(); // no i-mode question
+    h.ui().toField->clear(); // the first import fills an empty To list
+    h.ui().toField->setEditText(u"typed@docomo.ne.jp"_qs);
+    h.ui().imodeSetting->hide(); // no i-mode question
     writeBeckyBook(h, u"c.adr"_qs, u"d@isp.jp\tディー\t\r\n"_qs);
-    h.ui().Command2->click();
+    h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Buttons::YesNo, Icon::None,
                             Answer::Yes);
     book->ui().Command3[3]->click();
     EXPECT_EQ(h.folder.readText(kAddrBook), u"x@isp.jp\r\nd@isp.jp\tディー\t\r\n"_qs);
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"typed@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"typed@docomo.ne.jp"_qs);
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->close();
 }

@@ -41,12 +41,12 @@ TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     EXPECT_TRUE(c.Text1[0]->isReadOnly());
 
     c.Command1->click();
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp"_qs);
     c.List1->setCurrentRow(1);
     EXPECT_EQ(c.Combo2->currentText(), u"N501i"_qs);
     EXPECT_EQ(c.Text1[2]->text(), u"bee"_qs);
     c.Command1->click();
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
     EXPECT_EQ(h.state().beckyBookIndex, 0);
 }
@@ -196,8 +196,8 @@ TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
                             u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                             u"(i-mode設定欄にチェックが入ります。)"_qs,
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    h.ui().Command2->click();
-    EXPECT_TRUE(h.ui().Check2->isChecked());
+    h.ui().beckyAddressBookButton->click();
+    EXPECT_TRUE(h.ui().imodeSetting->isChecked());
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->mode(), AddressBookWindow::Mode::BeckyAdr);
@@ -212,11 +212,11 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Command6->setEnabled(false);
+    h.ui().addressBookButton->setEnabled(false);
     writeBeckyBook(h, u"a.adr"_qs, u"a@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"b.adr"_qs, u"b@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"c.Adr"_qs, u"c@isp.jp\tシー\tメモ\r\nd@isp.jp\tディー\t\r\n"_qs);
-    h.ui().Check2->hide(); // no i-mode question
+    h.ui().imodeSetting->hide(); // no i-mode question
 
     struct Row {
         int remembered;
@@ -224,7 +224,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     };
     for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
         h.state().beckyBookIndex = row.remembered;
-        h.ui().Command2->click();
+        h.ui().beckyAddressBookButton->click();
         AddressBookWindow *book = openAddressBook(h.window());
         ASSERT_NE(book, nullptr);
         EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered;
@@ -232,7 +232,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     }
 
     h.state().beckyBookIndex = 2;
-    h.ui().Command2->click();
+    h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->ui().Combo2->count(), 1);
@@ -241,7 +241,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     book->ui().Command3[3]->click();
     EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
-    EXPECT_TRUE(h.ui().Command6->isEnabled());
+    EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->ui().Combo1->setCurrentIndex(1);
     book->close();
@@ -266,7 +266,7 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
         panel->dropFiles({one, two});
     });
     h.state().beckyBookIndex = 2;
-    h.ui().openfile->trigger();
+    h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
     EXPECT_EQ(h.state().beckyBookIndex, 2);
 }
@@ -281,7 +281,7 @@ TEST(OpenCommand, EscapeCancels)
         ASSERT_NE(panel, nullptr);
         QTest::keyClick(panel, Qt::Key_Escape);
     });
-    h.ui().openfile->trigger();
+    h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"本文"_qs);
 }
 

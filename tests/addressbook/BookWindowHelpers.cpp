@@ -15,8 +15,8 @@
 QStringList toListItems(const MainControls &c)
 {
     QStringList items;
-    for (int i = 0; i < c.Combo1->count(); ++i)
-        items.append(c.Combo1->itemText(i) + u'#' + QString::number(c.Combo1->itemData(i).toInt()));
+    for (int i = 0; i < c.toField->count(); ++i)
+        items.append(c.toField->itemText(i) + u'#' + QString::number(c.toField->itemData(i).toInt()));
     return items;
 }
 
@@ -38,7 +38,7 @@ void typeInto(QLineEdit *field, const QString &text)
 
 AddressBookWindow &openMyAdr(WindowHarness &h)
 {
-    h.ui().Command6->click();
+    h.ui().addressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     EXPECT_NE(book, nullptr);
     return *book;

@@ -34,7 +34,7 @@ TEST(HelpCommands, AboutShowsTheVersion)
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"ご利用ありがとうございます。\r\nHoronami！ バージョン5.4.11"_qs,
                             Dialogs::Buttons::Ok, Dialogs::Icon::Information);
-    h.ui().Horo->trigger();
+    h.ui().aboutEntry->trigger();
 }
 
 TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
@@ -42,10 +42,10 @@ TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
     WindowHarness h;
     h.folder.writeText(u"readme.txt"_qs, u"使い方"_qs);
     ASSERT_TRUE(h.start());
-    h.ui().ReadMe->trigger();
+    h.ui().readmeEntry->trigger();
     EXPECT_EQ(h.shell.opened, QStringList{h.folder.file(u"readme.txt"_qs)});
     QFile::remove(h.folder.file(u"readme.txt"_qs));
-    h.ui().ReadMe->trigger();
+    h.ui().readmeEntry->trigger();
     EXPECT_EQ(h.shell.opened.size(), 1);
 }
 
@@ -54,8 +54,8 @@ TEST(HelpCommands, DecliningTheResetChangesNothing)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
-    h.ui().ReSetSave->trigger();
-    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@docomo.ne.jp"_qs);
+    h.ui().resetEntry->trigger();
+    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
 }
 
@@ -68,10 +68,10 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     expectProposal(h);
-    h.ui().ReSetSave->trigger();
+    h.ui().resetEntry->trigger();
     EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
-    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@isp.example.jp"_qs);
-    EXPECT_EQ(h.ui().Combo2->currentIndex(), 0);
+    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
+    EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
 }
 
 // The reset re-selects the stored account as the start-up does: not as a
@@ -92,16 +92,16 @@ TEST(HelpCommands, ResetReselectsTheStoredAccountQuietly)
         h.registry.set(second, u"Address"_qs, u"sub@isp.example.jp"_qs);
         h.folder.writeText(u"Horo.ini"_qs, u"AcOp=%1\r\n"_qs.arg(row.mode));
         ASSERT_TRUE(h.start());
-        h.state().accountIndex = row.storedAccount;
+        h.state().account.accountIndex = row.storedAccount;
         h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
             .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
         expectProposal(h);
-        h.ui().ReSetSave->trigger();
+        h.ui().resetEntry->trigger();
         h.dialogs.verifyAllShown();
-        EXPECT_EQ(h.ui().Combo2->count(), 2);
-        EXPECT_EQ(h.ui().Combo2->currentIndex(), row.shownAccount) << row.storedAccount;
-        EXPECT_EQ(h.state().accountIndex, row.shownAccount);
-        EXPECT_EQ(h.state().sendingAddressIndex, 0) << row.mode;
+        EXPECT_EQ(h.ui().accountList->count(), 2);
+        EXPECT_EQ(h.ui().accountList->currentIndex(), row.shownAccount) << row.storedAccount;
+        EXPECT_EQ(h.state().account.accountIndex, row.shownAccount);
+        EXPECT_EQ(h.state().account.sendingAddressIndex, 0) << row.mode;
     }
 }
 
@@ -120,7 +120,7 @@ TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
         .expectMessage(u"i-modeメール出力ログファイル"_qs, u"現在まで出力したログデータも削除しますか？"_qs,
                        Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     expectProposal(h);
-    h.ui().ReSetSave->trigger();
+    h.ui().resetEntry->trigger();
     EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
     EXPECT_FALSE(h.folder.exists(u"addr.adr"_qs));
     EXPECT_FALSE(h.folder.exists(u"Keitai.pre"_qs));
@@ -135,7 +135,7 @@ TEST(HelpCommands, FullResetWithoutAnAddressBookKeepsThePresets)
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
-    h.ui().ReSetSave->trigger(); // no Becky in the registry: nothing more is asked
+    h.ui().resetEntry->trigger(); // no Becky in the registry: nothing more is asked
     EXPECT_TRUE(h.folder.exists(u"Keitai.pre"_qs));
     EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));
 }

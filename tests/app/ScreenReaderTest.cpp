@@ -33,12 +33,12 @@ TEST(ScreenReader, MainWindowLabelsAreReadByTheirCurrentText)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.state().pendingLimit = u"11"_qs;
-    h.ui().Check1[6]->setChecked(true);
+    h.state().command.pendingLimit = 11;
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
     h.setBody(u"あいうえおかきくけこさし"_qs); // past the limit: the warning line shows
-    for (QLabel *label : {h.ui().Label1, h.ui().Label3[0], h.ui().Label3[1], h.ui().Label5, h.ui().Label6})
+    for (QLabel *label : {h.ui().countLabel, h.ui().limitStatusLabel, h.ui().signatureStatusLabel, h.ui().warningLabel, h.ui().mailCountsLabel})
         expectReadAsShown(label);
-    EXPECT_TRUE(h.ui().Label1->text().endsWith(u"(12)"_qs));
+    EXPECT_TRUE(h.ui().countLabel->text().endsWith(u"(12)"_qs));
 }
 
 TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
@@ -52,7 +52,7 @@ TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
     EXPECT_EQ(codes->ui().Label1->text(), u"記号012"_qs);
     codes->close();
 
-    h.ui().Command6->click();
+    h.ui().addressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     // Pointing at a button shows its hint in the hint label.

@@ -113,7 +113,7 @@ TEST(RegistrationKeepsData, EndingTheProgramAsksTheOpenWindowFirst)
             h.dialogs.expectMessage(Dialogs::defaultTitle(), kNote, Buttons::Ok, Icon::None);
         }
         if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
-            h.ui().Mnuexit->trigger();
+            h.ui().exitEntry->trigger();
         else
             h.window().close();
         h.dialogs.verifyAllShown();
