@@ -3,7 +3,9 @@
 //   startup ratio: from the process's start to its main window being mapped
 //   memory ratio:  resident memory once the window is shown and painted
 // Horonami runs as a portable copy in a temporary program folder that holds
-// a heavy user's files (see SampleProgramFolder).
+// a heavy user's files (see SampleProgramFolder). The bare window opens at
+// the size Horonami's window has, so that both draw the same number of
+// pixels: the drawing buffer grows with the window.
 //
 //   xvfb-run -a horonami_startup_bench
 #include "SampleProgramFolder.h"
@@ -36,6 +38,9 @@ struct Launch {
     /// The part of the resident memory that is the process's own (heap,
     /// stacks), not pages of the libraries and fonts it maps.
     long anonymousKiB = -1;
+    /// The mapped window's size in pixels.
+    int width = 0;
+    int height = 0;
 };
 
 std::string windowName(Display *display, Window window)
@@ -49,8 +54,9 @@ std::string windowName(Display *display, Window window)
     return name;
 }
 
-// Waits for a top-level window named `title` to be mapped; false after 30 s.
-bool waitForMapped(Display *display, const std::string &title)
+// Waits for a top-level window named `title` to be mapped and notes its
+// size; false after 30 s.
+bool waitForMapped(Display *display, const std::string &title, Launch &launch)
 {
     const auto deadline = Clock::now() + std::chrono::seconds(30);
     const int fd = ConnectionNumber(display);
@@ -58,8 +64,14 @@ bool waitForMapped(Display *display, const std::string &title)
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && windowName(display, event.xmap.window) == title)
+            if (event.type == MapNotify && windowName(display, event.xmap.window) == title) {
+                XWindowAttributes attributes;
+                if (XGetWindowAttributes(display, event.xmap.window, &attributes)) {
+                    launch.width = attributes.width;
+                    launch.height = attributes.height;
+                }
                 return true;
+            }
         }
         fd_set readable;
         FD_ZERO(&readable);
@@ -83,17 +95,20 @@ long statusKiB(pid_t pid, const QByteArray &name)
     return -1;
 }
 
-Launch launch(Display *display, const char *program, const std::string &title)
+Launch launch(Display *display, const char *program, const std::string &title, const std::string &argument = {})
 {
     Launch result;
     XSync(display, False);
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program, program, static_cast<char *>(nullptr));
+        if (argument.empty())
+            execl(program, program, static_cast<char *>(nullptr));
+        else
+            execl(program, program, argument.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
-    if (waitForMapped(display, title)) {
+    if (waitForMapped(display, title, result)) {
         result.secondsToShown = std::chrono::duration<double>(Clock::now() - start).count();
         // Let the window paint and the process settle before weighing it.
         usleep(500000);
@@ -128,12 +143,19 @@ int main()
     Launch program{1e9, 1L << 40, 1L << 40};
     Launch floor{1e9, 1L << 40, 1L << 40};
     const QByteArray copyPath = copy.toLocal8Bit();
+    const Launch first = launch(display, copyPath.constData(), "Horonami");
+    if (first.width <= 0) {
+        std::fprintf(stderr, "%s did not show its window\n", copyPath.constData());
+        return 1;
+    }
+    const std::string size = std::to_string(first.width) + 'x' + std::to_string(first.height);
     for (int round = 0; round < kRounds; ++round) {
         // Each side keeps its best round: the machine's other work only
         // ever slows a start down or swells it.
-        for (auto [side, path, title] : {std::tuple{&floor, HORONAMI_BARE_WINDOW, std::string("floor")},
-                                         std::tuple{&program, copyPath.constData(), std::string("Horonami")}}) {
-            const Launch l = launch(display, path, title);
+        for (auto [side, path, title, argument] :
+             {std::tuple{&floor, HORONAMI_BARE_WINDOW, std::string("floor"), size},
+              std::tuple{&program, copyPath.constData(), std::string("Horonami"), std::string()}}) {
+            const Launch l = launch(display, path, title, argument);
             if (l.secondsToShown < 0 || l.residentKiB < 0) {
                 std::fprintf(stderr, "%s did not show its window\n", path);
                 return 1;
@@ -143,6 +165,7 @@ int main()
             side->anonymousKiB = std::min(side->anonymousKiB, l.anonymousKiB);
         }
     }
+    std::printf("window: %s pixels\n", size.c_str());
     std::printf("startup: %.0f ms against %.0f ms\n", program.secondsToShown * 1000, floor.secondsToShown * 1000);
     std::printf("memory: %ld KiB against %ld KiB (own: %ld KiB against %ld KiB)\n", program.residentKiB,
                 floor.residentKiB, program.anonymousKiB, floor.anonymousKiB);
