@@ -32,9 +32,11 @@ QString entryLine(const AddressEntry &entry)
     return entry.address + u'\t' + entry.name + u'\t' + entry.details;
 }
 
-QString listText(const QString &name, const QString &address)
+QString listText(QStringView name, QStringView address)
 {
-    return name + u'<' + address + u'>';
+    QString text;
+    text.reserve(name.size() + address.size() + 2);
+    return text.append(name).append(u'<').append(address).append(u'>');
 }
 
 // An empty detail field is written as ".".
@@ -119,15 +121,22 @@ std::optional<QString> savedLine(const AddressEntry &entry)
     return entryLine(entry);
 }
 
-std::optional<AddressListItem> addressListItemOfLine(const QString &line)
+std::optional<AddressListItem> addressListItemOfLine(QStringView line)
 {
     if (line.contains(u'\t')) {
-        const QStringList fields = line.split(u'\t');
-        // A line without its model field reads the model as empty.
-        return AddressListItem{listText(fields.value(1), fields.value(0)), fields.value(2)};
+        // Address, name and model; a line without its model field reads the
+        // model as empty. Read in place: start-up reads thousands of lines.
+        QStringView fields[3];
+        int count = 0;
+        for (const QStringView field : line.tokenize(u'\t')) {
+            fields[count++] = field;
+            if (count == 3)
+                break;
+        }
+        return AddressListItem{listText(fields[1], fields[0]), fields[2].toString()};
     }
     if (line.contains(u'@'))
-        return AddressListItem{line, QString()};
+        return AddressListItem{line.toString(), QString()};
     return std::nullopt;
 }
 

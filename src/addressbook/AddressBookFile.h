@@ -107,7 +107,7 @@ std::optional<QString> savedLine(const AddressEntry &entry);
 /// The To list's entry for a line of "addr.adr" read at start-up: an entry
 /// line shows as name + "<" + address + ">" with its third field as the
 /// model name, an address-only line as it is; other lines give nothing.
-std::optional<AddressListItem> addressListItemOfLine(const QString &line);
+std::optional<AddressListItem> addressListItemOfLine(QStringView line);
 
 /// Rewrites MY ADR: the saved line of each entry in order, then the lines
 /// set aside. The old file stays when the write fails; returns false then.

@@ -32,7 +32,7 @@ void fillAddressList(MainWindow &w)
     // Line by line from the decoded file: the lines are never all held at
     // once beside the entries made from them.
     textfile::forEachLine(textfile::read(w.programFile(programfiles::addressBook)), [&](QStringView line) {
-        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line.toString()))
+        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
             entries.add(item->text, models.value(item->modelName, 0));
     });
     // One insertion instead of one per entry.

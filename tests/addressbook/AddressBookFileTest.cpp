@@ -154,6 +154,20 @@ TEST(AddressBookListItem, StartupLinesFollowTheirFields)
     EXPECT_EQ(addressListItemOfLine(u"a@x.jp\tエー\t"_qs), (AddressListItem{u"エー<a@x.jp>"_qs, QString()}));
     EXPECT_EQ(addressListItemOfLine(u"a@x.jp"_qs), (AddressListItem{u"a@x.jp"_qs, QString()}));
     EXPECT_FALSE(addressListItemOfLine(u"memo"_qs).has_value());
+    // Without its model field, and with every field empty.
+    EXPECT_EQ(addressListItemOfLine(u"a@x.jp\tエー"_qs), (AddressListItem{u"エー<a@x.jp>"_qs, QString()}));
+    EXPECT_EQ(addressListItemOfLine(u"\t\t"_qs), (AddressListItem{u"<>"_qs, QString()}));
+}
+
+// Start-up hands each line as a view into the whole decoded file: the
+// fields end where the line ends, not where the file does.
+TEST(AddressBookListItem, ReadsALineInsideTheFileText)
+{
+    const QString file = u"a@x.jp\tエー\tF501i\r\nb@y.jp\tビー\r\n"_qs;
+    const QStringView text(file);
+    EXPECT_EQ(addressListItemOfLine(text.first(15)), (AddressListItem{u"エー<a@x.jp>"_qs, u"F501i"_qs}));
+    EXPECT_EQ(addressListItemOfLine(text.sliced(17, 9)), (AddressListItem{u"ビー<b@y.jp>"_qs, QString()}));
+    EXPECT_EQ(addressListItemOfLine(text.sliced(17, 6)), (AddressListItem{u"b@y.jp"_qs, QString()}));
 }
 
 TEST(AddressBookImport, AppendsTheLineAsLoadedAndReadsBack)
