@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,31 @@ TEST(MainWindow, HasEveryControlAndTheMenuTreeInOrder)
     EXPECT_FALSE(h.ui().helpEntry->isEnabled());
     EXPECT_EQ(h.ui().phoneModelList->count(), 4);
     EXPECT_EQ(h.ui().phoneModelList->itemData(1).toInt(), 1010);
+}
+
+// The Windows fonts are missing here, so the IPA fonts installed with the
+// program stand in, each with its own hinting (no auto-hinter pass).
+TEST(MainWindow, FontsAreTheInstalledJapaneseStandIns)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const struct {
+        const QWidget *widget;
+        QString family;
+        int points;
+    } rows[] = {
+        {&h.window(), u"IPAGothic"_qs, 9},
+        {h.ui().subjectField, u"IPAGothic"_qs, 9},
+        {h.ui().bodyField, u"IPAMincho"_qs, 12},
+        {h.ui().previewBox, u"IPAGothic"_qs, 9},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.widget->objectName().toStdString());
+        const QFontInfo used(row.widget->font());
+        EXPECT_EQ(used.family(), row.family);
+        EXPECT_EQ(used.pointSize(), row.points);
+        EXPECT_EQ(row.widget->font().hintingPreference(), QFont::PreferFullHinting);
+    }
 }
 
 // Stored indexes out of range choose entry 0: exactly one entry of each
