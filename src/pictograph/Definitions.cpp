@@ -2,21 +2,56 @@
 
 #include "platform/TextFile.h"
 
+#include <vector>
+
 namespace definitions {
 
 namespace {
 
-// Replaces each occurrence of `find`, from the left, continuing after the
-// text put in its place.
-void replaceForward(QString &text, const QString &find, const QString &replacement)
+struct Rule {
+    QString find;
+    QString replacement;
+};
+
+// Replaces the occurrences of the rules' search texts in one pass from the
+// left. At each position the first rule (in list order) whose search text
+// starts there wins; the scan goes on after the matched text, so text put
+// in is never searched again and the work stays linear in `text`.
+QString replaceInOnePass(QStringView text, const std::vector<Rule> &rules)
 {
-    if (find.isEmpty())
-        return;
-    qsizetype at = text.indexOf(find);
-    while (at >= 0) {
-        text.replace(at, find.size(), replacement);
-        at = text.indexOf(find, at + replacement.size());
+    // The rules chained by the first code unit of their search text, each
+    // chain in list order, so a position costs one table look-up.
+    std::vector<int> firstRule(0x10000, -1);
+    std::vector<int> nextRule(rules.size(), -1);
+    for (int r = static_cast<int>(rules.size()) - 1; r >= 0; --r) {
+        const QString &find = rules[static_cast<std::size_t>(r)].find;
+        if (find.isEmpty())
+            continue;
+        int &head = firstRule[find.front().unicode()];
+        nextRule[static_cast<std::size_t>(r)] = head;
+        head = r;
     }
+
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0; // text before this is already in `out`
+    qsizetype at = 0;
+    while (at < text.size()) {
+        int r = firstRule[text[at].unicode()];
+        while (r >= 0 && !text.sliced(at).startsWith(rules[static_cast<std::size_t>(r)].find))
+            r = nextRule[static_cast<std::size_t>(r)];
+        if (r < 0) {
+            ++at;
+            continue;
+        }
+        const Rule &rule = rules[static_cast<std::size_t>(r)];
+        out += text.sliced(copied, at - copied);
+        out += rule.replacement;
+        at += rule.find.size();
+        copied = at;
+    }
+    out += text.sliced(copied);
+    return out;
 }
 
 } // namespace
@@ -38,21 +73,25 @@ QList<Definition> read(const QString &path)
     return list;
 }
 
-QString substituteEscaped(QString text, const QList<Definition> &definitions)
+QString substituteEscaped(QStringView text, const QList<Definition> &definitions)
 {
+    std::vector<Rule> rules;
+    rules.reserve(static_cast<std::size_t>(definitions.size()));
     for (const Definition &d : definitions) {
         // An empty keyword would turn every backslash into a pictograph.
         if (!d.keyword.isEmpty())
-            replaceForward(text, u'\\' + d.keyword, d.symbol);
+            rules.push_back({u'\\' + d.keyword, d.symbol});
     }
-    return text;
+    return replaceInOnePass(text, rules);
 }
 
-QString restoreKeywords(QString text, const QList<Definition> &definitions)
+QString restoreKeywords(QStringView text, const QList<Definition> &definitions)
 {
+    std::vector<Rule> rules;
+    rules.reserve(static_cast<std::size_t>(definitions.size()));
     for (const Definition &d : definitions)
-        replaceForward(text, d.symbol, d.keyword);
-    return text;
+        rules.push_back({d.symbol, d.keyword});
+    return replaceInOnePass(text, rules);
 }
 
 } // namespace definitions
