@@ -2,6 +2,7 @@
 
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace definitions {
@@ -32,20 +33,25 @@ QString replaceInOnePass(QStringView text, const std::vector<Rule> &rules)
         head = r;
     }
 
+    // The first code unit is known to match; compare the rest.
+    const auto matchesAt = [&text](const QString &find, qsizetype at) {
+        return find.size() <= text.size() - at && std::equal(find.begin() + 1, find.end(), text.begin() + at + 1);
+    };
     QString out;
     out.reserve(text.size());
     qsizetype copied = 0; // text before this is already in `out`
     qsizetype at = 0;
     while (at < text.size()) {
         int r = firstRule[text[at].unicode()];
-        while (r >= 0 && !text.sliced(at).startsWith(rules[static_cast<std::size_t>(r)].find))
+        while (r >= 0 && !matchesAt(rules[static_cast<std::size_t>(r)].find, at))
             r = nextRule[static_cast<std::size_t>(r)];
         if (r < 0) {
             ++at;
             continue;
         }
         const Rule &rule = rules[static_cast<std::size_t>(r)];
-        out += text.sliced(copied, at - copied);
+        if (at > copied)
+            out += text.sliced(copied, at - copied);
         out += rule.replacement;
         at += rule.find.size();
         copied = at;
