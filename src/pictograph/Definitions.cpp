@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace definitions {
@@ -20,29 +21,30 @@ struct Rule {
 // in is never searched again and the work stays linear in `text`.
 QString replaceInOnePass(QStringView text, const std::vector<Rule> &rules)
 {
-    // The rules chained by the first code unit of their search text, each
-    // chain in list order, so a position costs one table look-up.
-    std::vector<int> firstRule(0x10000, -1);
+    // The rules chained by the low byte of their search text's first code
+    // unit, each chain in list order: a position costs one table look-up
+    // and, as a rule, one comparison.
+    std::array<int, 256> firstRule;
+    firstRule.fill(-1);
     std::vector<int> nextRule(rules.size(), -1);
     for (int r = static_cast<int>(rules.size()) - 1; r >= 0; --r) {
         const QString &find = rules[static_cast<std::size_t>(r)].find;
         if (find.isEmpty())
             continue;
-        int &head = firstRule[find.front().unicode()];
+        int &head = firstRule[find.front().unicode() & 0xFF];
         nextRule[static_cast<std::size_t>(r)] = head;
         head = r;
     }
 
-    // The first code unit is known to match; compare the rest.
     const auto matchesAt = [&text](const QString &find, qsizetype at) {
-        return find.size() <= text.size() - at && std::equal(find.begin() + 1, find.end(), text.begin() + at + 1);
+        return find.size() <= text.size() - at && std::equal(find.begin(), find.end(), text.begin() + at);
     };
     QString out;
     out.reserve(text.size());
     qsizetype copied = 0; // text before this is already in `out`
     qsizetype at = 0;
     while (at < text.size()) {
-        int r = firstRule[text[at].unicode()];
+        int r = firstRule[text[at].unicode() & 0xFF];
         while (r >= 0 && !matchesAt(rules[static_cast<std::size_t>(r)].find, at))
             r = nextRule[static_cast<std::size_t>(r)];
         if (r < 0) {

@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         OnePassCase{"shorter first", false, u"\\ab"_qs, {{u"2"_qs, u"a"_qs}, {u"1"_qs, u"ab"_qs}}, u"2b"_qs},
         // Symbols outside the basic plane are matched as one character.
         OnePassCase{"surrogate pair", true, u"<\U0001F600>"_qs, {{u"\U0001F600"_qs, u"smile"_qs}}, u"<smile>"_qs},
+        // A character sharing a symbol's low byte is left alone.
+        OnePassCase{"same low byte", true, u"A\uE641"_qs, {{u"\uE641"_qs, u"x"_qs}}, u"Ax"_qs},
         OnePassCase{"nothing to do", true, u"plain"_qs, {}, u"plain"_qs},
         OnePassCase{"empty text", false, QString(), kSunAndRain, QString()}),
     [](const ::testing::TestParamInfo<OnePassCase> &info) {
