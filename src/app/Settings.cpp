@@ -82,7 +82,7 @@ QSize screenSizeTwips(const MainWindow &w)
 
 // A window side from the file, or nothing when the screen cannot hold it or
 // it is too small to find (under an inch): the window then keeps its size.
-std::optional<int> windowSize(const QString &value, const MainWindow &w, int screenTwips)
+std::optional<int> windowSize(const QString &value, int screenTwips)
 {
     constexpr int kInch = 1440;
     return parseSize(value, kInch, std::max(kInch, screenTwips));
@@ -94,13 +94,13 @@ const std::vector<Key> &keys()
     static const std::vector<Key> table = {
         {u"Xsiz",
          [](MainWindow &w, const QString &value, const QString &) {
-             if (const std::optional<int> height = windowSize(value, w, screenSizeTwips(w).height()))
+             if (const std::optional<int> height = windowSize(value, screenSizeTwips(w).height()))
                  w.setWindowSizeTwips(w.windowSizeTwips().width(), *height);
          },
          [](MainWindow &w, const Closing &) { return formatSingle(w.windowSizeTwips().height()); }},
         {u"Ysiz",
          [](MainWindow &w, const QString &value, const QString &) {
-             if (const std::optional<int> width = windowSize(value, w, screenSizeTwips(w).width()))
+             if (const std::optional<int> width = windowSize(value, screenSizeTwips(w).width()))
                  w.setWindowSizeTwips(*width, w.windowSizeTwips().height());
          },
          [](MainWindow &w, const Closing &) { return formatSingle(w.windowSizeTwips().width()); }},

@@ -76,6 +76,8 @@ const Format kFormats[] = {
      [](const QString &folder, int v) { return definitions::write(folder + u"/Emoji.code"_qs, pictographs(v)); }},
 };
 
+void PrintTo(const Format &format, std::ostream *out) { *out << format.name; }
+
 class InterruptedWrite : public ::testing::TestWithParam<Format> {};
 
 TEST_P(InterruptedWrite, LeavesTheOldOrTheNewFileWhole)
