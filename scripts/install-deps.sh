@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  libx11-dev
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  ibus ibus-mozc xdotool dbus-daemon
 )
 missing=()
 for p in "${packages[@]}"; do
