@@ -35,13 +35,13 @@ void caretToMiddle(QPlainTextEdit *field)
 void horonamiKeystroke(benchmark::State &state, bool preview)
 {
     BenchWindow b;
-    b.ui().Frame3->setVisible(preview);
+    b.ui().previewPanel->setVisible(preview);
     b.window().layoutControls();
-    b.ui().Text1->setBodyText(largeBody());
-    caretToMiddle(b.ui().Text1);
+    b.ui().bodyField->setBodyText(largeBody());
+    caretToMiddle(b.ui().bodyField);
     QCoreApplication::processEvents(); // the window's first painting is not a keystroke's
     for (auto _ : state)
-        typeAndErase(b.ui().Text1);
+        typeAndErase(b.ui().bodyField);
 }
 
 struct FieldLook {
@@ -54,7 +54,7 @@ struct FieldLook {
 std::pair<FieldLook, FieldLook> fieldLooks()
 {
     BenchWindow b;
-    return {{b.ui().Text1->size(), b.ui().Text1->font()}, {b.ui().Text3->size(), b.ui().Text3->font()}};
+    return {{b.ui().bodyField->size(), b.ui().bodyField->font()}, {b.ui().previewBox->size(), b.ui().previewBox->font()}};
 }
 
 void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
