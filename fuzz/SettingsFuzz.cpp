@@ -1,6 +1,6 @@
 // "Horo.ini": each line split into key and value, and the value read by
 // every conversion a key uses.
-#include "app/SettingsFormat.h"
+#include "platform/SettingsFormat.h"
 #include "platform/Cp932.h"
 #include "platform/TextFile.h"
 
