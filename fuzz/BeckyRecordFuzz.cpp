@@ -2,13 +2,15 @@
 #include "InputFile.h"
 
 #include "app/BeckyEnvironment.h"
+#include "handoff/Mailbox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     inputFile(u"Becky.mil"_qs, data, size);
-    if (const std::optional<BeckyEnvironment> env = readBeckyRecord(inputFolder())) {
+    const std::optional<BeckyEnvironment> env = readBeckyRecord(inputFolder());
+    if (env && env->dataFolder) {
         for (const BeckyAccount &account : env->accounts)
-            (void)accountMailFolder(env->dataFolder, account.mailDirNo);
+            (void)mailbox::outboxPath(mailbox::accountFolder(*env->dataFolder, account.mailDirNo));
     }
     return 0;
 }
