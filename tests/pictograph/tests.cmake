@@ -5,4 +5,5 @@ horonami_test(horonami_pictograph_tests SOURCES
 horonami_test(horonami_pictograph_window_tests GUI SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PictographCommandsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegistrationKeepsDataTest.cpp
 )
