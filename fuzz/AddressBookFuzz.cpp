@@ -12,7 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const AddressEntry &entry : addressbook::loadBook(path, imodeOnly).entries) {
             (void)addressbook::splitDetails(entry.details);
             (void)addressbook::savedLine(entry);
-            (void)addressbook::addressListItem(entry);
         }
     }
     for (const QString &line : textfile::readLines(path))
