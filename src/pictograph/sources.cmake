@@ -2,9 +2,18 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Definitions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DefinitionWriter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PaletteEntries.cpp
 )
 target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictographMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictographFont.cpp
 )
+# Pictographs and standard emoji, and the characters code page 932 lacks.
+target_sources(horonami_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/EmojiSources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnsendableCharacters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnsendableOffer.cpp
+)
+include(${CMAKE_CURRENT_LIST_DIR}/font.cmake)
