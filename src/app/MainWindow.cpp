@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressBookCommands.h"
 #include "app/AddressList.h"
+#include "app/EmojiCommands.h"
 #include "app/HelpCommands.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
@@ -11,6 +12,7 @@
 #include "compose/CountingHandlers.h"
 #include "handoff/HandoffCommands.h"
 #include "pictograph/PictographCommands.h"
+#include "pictograph/PictographFont.h"
 #include "pictograph/PictographMenu.h"
 #include "pictograph/RegistrationWindow.h"
 #include "platform/Dialogs.h"
@@ -38,7 +40,7 @@ QFont japaneseFont(const QStringList &families, int points)
     QFont font;
     font.setFamilies(families);
     font.setPointSize(points);
-    return font;
+    return pictographfont::withFallback(font);
 }
 
 } // namespace
@@ -92,6 +94,7 @@ void MainWindow::connectHandlers()
     connectPictographEntry(*this, controls_.PutChar[0], 0);
     connectRegistrationWindow(*this);
     connectAddressBook(*this);
+    connectEmojiCommands(*this);
 }
 
 bool MainWindow::startup() { return runStartup(*this); }

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/BeckySetup.h"
+#include "app/EmojiCommands.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
 #include "compose/SignatureText.h"
@@ -151,6 +152,8 @@ Ending runSend(MainWindow &w)
     Dialogs &dialogs = w.dialogs();
     const SendingFlag sending(s);
     const bool draft = s.draftMode;
+    if (!offerSendableBody(w))
+        return Ending::Stay;
     const QString saved = c.Text1->bodyText();
     const QString to = c.Combo1->currentText();
 

@@ -68,14 +68,13 @@ QList<Character> withoutReplacements(QList<Character> found)
 
 QString offerTitle() { return u"Shift-JISにない文字"_qs; }
 
-std::optional<QString> offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji,
-                             Purpose purpose)
+OfferResult offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose)
 {
     const QList<Character> found = find(text, emoji);
     if (found.isEmpty()) {
         if (purpose == Purpose::Checking)
             dialogs.inform(u"Shift-JISにない文字はありません。"_qs, offerTitle());
-        return text;
+        return {text};
     }
     QString result = text;
     QList<Character> left = found;
@@ -90,19 +89,17 @@ std::optional<QString> offer(const QString &text, Dialogs &dialogs, const EmojiS
         }
     }
     if (left.isEmpty())
-        return result;
+        return {result};
     if (purpose == Purpose::Checking) {
         if (!anyReplaceable(found))
             dialogs.inform(u"本文の次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + listing(left),
                            offerTitle(), Dialogs::Icon::Exclamation);
-        return result;
+        return {result};
     }
     const bool send = dialogs.askYesNo(u"次の文字は「?」になります。\r\n\r\n"_qs + listing(left)
                                            + u"\r\n「?」のまま続けますか？（いいえで編集に戻ります）"_qs,
                                        offerTitle(), Dialogs::Icon::Exclamation);
-    if (!send)
-        return std::nullopt;
-    return result;
+    return {result, send};
 }
 
 } // namespace unsendable

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <optional>
 
 class Dialogs;
 class EmojiSources;
@@ -18,12 +17,20 @@ enum class Purpose {
     Checking ///< the code menu's own command
 };
 
-/// Runs the offer on `text`. Returns the text to go on with (with the
-/// replacements when the user accepted them), or nothing when the user
-/// chose to go back rather than send characters as "?". A text without
-/// such characters asks nothing while sending.
-std::optional<QString> offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji,
-                             Purpose purpose);
+/// The outcome of an offer.
+struct OfferResult {
+    /// The text with the replacements the user accepted.
+    QString text;
+    /// False when the user chose to go back to editing rather than send
+    /// characters as "?".
+    bool goOn = true;
+
+    friend bool operator==(const OfferResult &, const OfferResult &) = default;
+};
+
+/// Runs the offer on `text`. A text without such characters asks nothing
+/// while sending.
+OfferResult offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose);
 
 /// The title of the offer's boxes.
 QString offerTitle();

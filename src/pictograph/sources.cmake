@@ -9,6 +9,7 @@ target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictographCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographFont.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictographPalette.cpp
 )
 # Pictographs and standard emoji, and the characters code page 932 lacks.
 target_sources(horonami_core PRIVATE

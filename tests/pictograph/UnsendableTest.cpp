@@ -75,9 +75,9 @@ TEST(UnsendableCharacters, NamesAndCodes)
 
 class UnsendableOffer : public ::testing::Test {
 protected:
-    std::optional<QString> run(const QString &text, Purpose purpose = Purpose::Sending)
+    OfferResult run(const QString &text, Purpose purpose = Purpose::Sending)
     {
-        const std::optional<QString> result = offer(text, dialogs, EmojiSources::builtIn(), purpose);
+        const OfferResult result = offer(text, dialogs, EmojiSources::builtIn(), purpose);
         dialogs.verifyAllShown();
         return result;
     }
@@ -107,10 +107,10 @@ TEST_F(UnsendableOffer, AcceptedReplacementsAndAgreedQuestionMarksGoOn)
     const QString text = u"\u2600\uFE0F caf\u00E9 \U0001F600 \u00E9"_qs;
     expectReplaceQuestion(kSunLine + kAcuteLine + kGrinLine, Dialogs::Answer::Yes);
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::Yes);
-    const std::optional<QString> result = run(text);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(*result, kSun + u" cafe \U0001F600 e"_qs);
-    EXPECT_EQ(cp932::encode(*result), hexBytes("f89f 20 63616665 20 3f 20 65")); // "☀ cafe ? e"
+    const OfferResult result = run(text);
+    EXPECT_TRUE(result.goOn);
+    EXPECT_EQ(result.text, kSun + u" cafe \U0001F600 e"_qs);
+    EXPECT_EQ(cp932::encode(result.text), hexBytes("f89f 20 63616665 20 3f 20 65")); // "☀ cafe ? e"
     EXPECT_EQ(dialogs.lastIcon(), Dialogs::Icon::Exclamation);
 }
 
@@ -119,35 +119,35 @@ TEST_F(UnsendableOffer, DecliningTheReplacementsListsEverythingAsQuestionMarks)
     const QString text = u"\u2600\uFE0F"_qs;
     expectReplaceQuestion(kSunLine, Dialogs::Answer::No);
     expectQuestionMarkQuestion(kSunLine, Dialogs::Answer::No);
-    EXPECT_FALSE(run(text)); // back to editing
+    EXPECT_EQ(run(text), (OfferResult{text, false})); // back to editing
 
     expectReplaceQuestion(kSunLine, Dialogs::Answer::No);
     expectQuestionMarkQuestion(kSunLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(text), text);
+    EXPECT_EQ(run(text), (OfferResult{text, true}));
 }
 
 TEST_F(UnsendableOffer, AnUnreplaceableCharacterIsOnlyAskedAbout)
 {
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::No);
-    EXPECT_FALSE(run(u"\U0001F600"_qs));
+    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{u"\U0001F600"_qs, false}));
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(u"\U0001F600"_qs), u"\U0001F600"_qs);
+    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{u"\U0001F600"_qs, true}));
 }
 
 TEST_F(UnsendableOffer, ASendableTextAsksNothingWhenSending)
 {
-    EXPECT_EQ(run(u"晴れ\uE63E"_qs), u"晴れ\uE63E"_qs);
+    EXPECT_EQ(run(u"晴れ\uE63E"_qs), (OfferResult{u"晴れ\uE63E"_qs, true}));
     dialogs.expectMessage(offerTitle(), u"Shift-JISにない文字はありません。"_qs);
-    EXPECT_EQ(run(u"晴れ"_qs, Purpose::Checking), u"晴れ"_qs);
+    EXPECT_EQ(run(u"晴れ"_qs, Purpose::Checking), (OfferResult{u"晴れ"_qs, true}));
 }
 
 TEST_F(UnsendableOffer, CheckingReplacesWithoutAskingToSend)
 {
     expectReplaceQuestion(kSunLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(u"\u2600\uFE0F"_qs, Purpose::Checking), kSun);
+    EXPECT_EQ(run(u"\u2600\uFE0F"_qs, Purpose::Checking), (OfferResult{kSun, true}));
 
     dialogs.expectMessage(offerTitle(), u"本文の次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + kGrinLine);
-    EXPECT_EQ(run(u"\U0001F600"_qs, Purpose::Checking), u"\U0001F600"_qs);
+    EXPECT_EQ(run(u"\U0001F600"_qs, Purpose::Checking), (OfferResult{u"\U0001F600"_qs, true}));
 }
 
 TEST_F(UnsendableOffer, ALongListIsCutAndCounted)
