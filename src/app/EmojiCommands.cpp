@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace {
@@ -45,9 +46,9 @@ void replaceUnsendable(MainWindow &w)
     BodyEdit *body = w.ui().Text1;
     const QString text = body->bodyText();
     const unsendable::OfferResult result =
-        unsendable::offer(text, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Checking);
-    if (result.text != text)
-        body->setBodyText(result.text);
+        unsendable::offer({text}, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Checking);
+    if (result.texts[0] != text)
+        body->setBodyText(result.texts[0]);
 }
 
 QAction *codeMenuEntry(MainWindow &w, const QString &name, const QString &caption)
@@ -75,13 +76,16 @@ void connectEmojiCommands(MainWindow &w)
                      &QAction::triggered, &w, [&w] { replaceUnsendable(w); });
 }
 
-bool offerSendableBody(MainWindow &w)
+bool offerSendableText(MainWindow &w)
 {
+    QLineEdit *subject = w.ui().Text2;
     BodyEdit *body = w.ui().Text1;
-    const QString text = body->bodyText();
+    const QStringList texts{subject->text(), body->bodyText()};
     const unsendable::OfferResult result =
-        unsendable::offer(text, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
-    if (result.text != text)
-        body->setBodyText(result.text);
+        unsendable::offer(texts, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
+    if (result.texts[0] != texts[0])
+        subject->setText(result.texts[0]);
+    if (result.texts[1] != texts[1])
+        body->setBodyText(result.texts[1]);
     return result.goOn;
 }

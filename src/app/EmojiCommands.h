@@ -8,7 +8,7 @@ class MainWindow;
 /// tip, and the code menu's palette and replacement commands.
 void connectEmojiCommands(MainWindow &w);
 
-/// The offer to replace the body's unsendable characters before the send
-/// or draft command goes on. Returns false when the user goes back to
-/// editing; the body holds the accepted replacements.
-bool offerSendableBody(MainWindow &w);
+/// The offer to replace the unsendable characters of the subject and the
+/// body before the send or draft command goes on. Returns false when the
+/// user goes back to editing; the fields hold the accepted replacements.
+bool offerSendableText(MainWindow &w);

@@ -152,7 +152,7 @@ Ending runSend(MainWindow &w)
     Dialogs &dialogs = w.dialogs();
     const SendingFlag sending(s);
     const bool draft = s.draftMode;
-    if (!offerSendableBody(w))
+    if (!offerSendableText(w))
         return Ending::Stay;
     const QString saved = c.Text1->bodyText();
     const QString to = c.Combo1->currentText();

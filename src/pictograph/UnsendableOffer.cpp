@@ -68,23 +68,29 @@ QList<Character> withoutReplacements(QList<Character> found)
 
 QString offerTitle() { return u"Shift-JISにない文字"_qs; }
 
-OfferResult offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose)
+OfferResult offer(const QStringList &texts, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose)
 {
-    const QList<Character> found = find(text, emoji);
+    QList<QList<Character>> foundPerText;
+    QList<Character> found;
+    for (const QString &text : texts) {
+        foundPerText.append(find(text, emoji));
+        found += foundPerText.last();
+    }
     if (found.isEmpty()) {
         if (purpose == Purpose::Checking)
             dialogs.inform(u"Shift-JISにない文字はありません。"_qs, offerTitle());
-        return {text};
+        return {texts};
     }
-    QString result = text;
+    QStringList result = texts;
     QList<Character> left = found;
     if (anyReplaceable(found)) {
         const bool accept = dialogs.askYesNo(
-            u"本文にShift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs + listing(found)
+            u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs + listing(found)
                 + u"\r\n置き換えのある文字を置き換えますか？"_qs,
             offerTitle(), Dialogs::Icon::Exclamation);
         if (accept) {
-            result = replaced(text, found);
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                result[i] = replaced(texts[i], foundPerText[i]);
             left = withoutReplacements(found);
         }
     }
@@ -92,7 +98,7 @@ OfferResult offer(const QString &text, Dialogs &dialogs, const EmojiSources &emo
         return {result};
     if (purpose == Purpose::Checking) {
         if (!anyReplaceable(found))
-            dialogs.inform(u"本文の次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + listing(left),
+            dialogs.inform(u"次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + listing(left),
                            offerTitle(), Dialogs::Icon::Exclamation);
         return {result};
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 
 class Dialogs;
@@ -19,8 +19,8 @@ enum class Purpose {
 
 /// The outcome of an offer.
 struct OfferResult {
-    /// The text with the replacements the user accepted.
-    QString text;
+    /// The texts with the replacements the user accepted.
+    QStringList texts;
     /// False when the user chose to go back to editing rather than send
     /// characters as "?".
     bool goOn = true;
@@ -28,9 +28,9 @@ struct OfferResult {
     friend bool operator==(const OfferResult &, const OfferResult &) = default;
 };
 
-/// Runs the offer on `text`. A text without such characters asks nothing
-/// while sending.
-OfferResult offer(const QString &text, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose);
+/// Runs the offer on the texts (such as the subject and the body) as one
+/// list. Texts without such characters ask nothing while sending.
+OfferResult offer(const QStringList &texts, Dialogs &dialogs, const EmojiSources &emoji, Purpose purpose);
 
 /// The title of the offer's boxes.
 QString offerTitle();

@@ -31,7 +31,7 @@ protected:
     void expectOffer(const QString &listing, Dialogs::Answer answer)
     {
         h.dialogs.expectMessage(unsendable::offerTitle(),
-                                u"本文にShift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs
+                                u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs
                                     + listing + u"\r\n置き換えのある文字を置き換えますか？"_qs,
                                 answer);
     }
@@ -87,6 +87,21 @@ TEST_F(UnsendableSend, TheDraftCommandAsksTheSame)
     h.dialogs.verifyAllShown();
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox/Draft.mbx"_qs));
     EXPECT_FALSE(h.state().draftMode);
+}
+
+TEST_F(UnsendableSend, TheSubjectIsOfferedToo)
+{
+    h.ui().Text2->setText(u"caf\u00E9"_qs);
+    h.setBody(u"本文"_qs);
+    expectOffer(u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"終了？"_qs,
+                            u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
+                            u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
+                            Dialogs::Answer::No);
+    h.ui().TotyuuSave->trigger();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(h.ui().Text2->text(), u"cafe"_qs);
+    EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(kFriend, u"cafe"_qs, u"本文"_qs)));
 }
 
 TEST_F(UnsendableSend, APaletteChoiceIsSentAsItsCode)

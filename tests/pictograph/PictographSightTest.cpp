@@ -168,7 +168,7 @@ TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
     ASSERT_TRUE(replace);
     EXPECT_EQ(h.ui().Mnucode->actions().indexOf(replace) + 2, h.ui().Mnucode->actions().indexOf(h.ui().PutChar[0]));
     h.dialogs.expectMessage(u"Shift-JISにない文字"_qs,
-                            u"本文にShift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
+                            u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
                             u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n\r\n"
                             u"置き換えのある文字を置き換えますか？"_qs,
                             Dialogs::Answer::Yes);

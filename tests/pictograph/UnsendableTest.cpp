@@ -77,14 +77,14 @@ class UnsendableOffer : public ::testing::Test {
 protected:
     OfferResult run(const QString &text, Purpose purpose = Purpose::Sending)
     {
-        const OfferResult result = offer(text, dialogs, EmojiSources::builtIn(), purpose);
+        const OfferResult result = offer({text}, dialogs, EmojiSources::builtIn(), purpose);
         dialogs.verifyAllShown();
         return result;
     }
     void expectReplaceQuestion(const QString &listing, Dialogs::Answer answer)
     {
         dialogs.expectMessage(offerTitle(),
-                              u"本文にShift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs
+                              u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs
                                   + listing + u"\r\n置き換えのある文字を置き換えますか？"_qs,
                               answer);
     }
@@ -109,9 +109,19 @@ TEST_F(UnsendableOffer, AcceptedReplacementsAndAgreedQuestionMarksGoOn)
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::Yes);
     const OfferResult result = run(text);
     EXPECT_TRUE(result.goOn);
-    EXPECT_EQ(result.text, kSun + u" cafe \U0001F600 e"_qs);
-    EXPECT_EQ(cp932::encode(result.text), hexBytes("f89f 20 63616665 20 3f 20 65")); // "☀ cafe ? e"
+    EXPECT_EQ(result.texts, QStringList{kSun + u" cafe \U0001F600 e"_qs});
+    EXPECT_EQ(cp932::encode(result.texts[0]), hexBytes("f89f 20 63616665 20 3f 20 65")); // "☀ cafe ? e"
     EXPECT_EQ(dialogs.lastIcon(), Dialogs::Icon::Exclamation);
+}
+
+TEST_F(UnsendableOffer, SeveralTextsShareOneListAndKeepTheirOwnReplacements)
+{
+    expectReplaceQuestion(kAcuteLine + kSunLine + kGrinLine, Dialogs::Answer::Yes);
+    expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::Yes);
+    const OfferResult result = offer({u"\u00E9\u2600\uFE0F"_qs, u"ok"_qs, u"\U0001F600\u00E9"_qs}, dialogs,
+                                     EmojiSources::builtIn(), Purpose::Sending);
+    dialogs.verifyAllShown();
+    EXPECT_EQ(result, (OfferResult{{u"e"_qs + kSun, u"ok"_qs, u"\U0001F600e"_qs}, true}));
 }
 
 TEST_F(UnsendableOffer, DecliningTheReplacementsListsEverythingAsQuestionMarks)
@@ -119,35 +129,35 @@ TEST_F(UnsendableOffer, DecliningTheReplacementsListsEverythingAsQuestionMarks)
     const QString text = u"\u2600\uFE0F"_qs;
     expectReplaceQuestion(kSunLine, Dialogs::Answer::No);
     expectQuestionMarkQuestion(kSunLine, Dialogs::Answer::No);
-    EXPECT_EQ(run(text), (OfferResult{text, false})); // back to editing
+    EXPECT_EQ(run(text), (OfferResult{{text}, false})); // back to editing
 
     expectReplaceQuestion(kSunLine, Dialogs::Answer::No);
     expectQuestionMarkQuestion(kSunLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(text), (OfferResult{text, true}));
+    EXPECT_EQ(run(text), (OfferResult{{text}, true}));
 }
 
 TEST_F(UnsendableOffer, AnUnreplaceableCharacterIsOnlyAskedAbout)
 {
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::No);
-    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{u"\U0001F600"_qs, false}));
+    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{{u"\U0001F600"_qs}, false}));
     expectQuestionMarkQuestion(kGrinLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{u"\U0001F600"_qs, true}));
+    EXPECT_EQ(run(u"\U0001F600"_qs), (OfferResult{{u"\U0001F600"_qs}, true}));
 }
 
 TEST_F(UnsendableOffer, ASendableTextAsksNothingWhenSending)
 {
-    EXPECT_EQ(run(u"晴れ\uE63E"_qs), (OfferResult{u"晴れ\uE63E"_qs, true}));
+    EXPECT_EQ(run(u"晴れ\uE63E"_qs), (OfferResult{{u"晴れ\uE63E"_qs}, true}));
     dialogs.expectMessage(offerTitle(), u"Shift-JISにない文字はありません。"_qs);
-    EXPECT_EQ(run(u"晴れ"_qs, Purpose::Checking), (OfferResult{u"晴れ"_qs, true}));
+    EXPECT_EQ(run(u"晴れ"_qs, Purpose::Checking), (OfferResult{{u"晴れ"_qs}, true}));
 }
 
 TEST_F(UnsendableOffer, CheckingReplacesWithoutAskingToSend)
 {
     expectReplaceQuestion(kSunLine, Dialogs::Answer::Yes);
-    EXPECT_EQ(run(u"\u2600\uFE0F"_qs, Purpose::Checking), (OfferResult{kSun, true}));
+    EXPECT_EQ(run(u"\u2600\uFE0F"_qs, Purpose::Checking), (OfferResult{{kSun}, true}));
 
-    dialogs.expectMessage(offerTitle(), u"本文の次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + kGrinLine);
-    EXPECT_EQ(run(u"\U0001F600"_qs, Purpose::Checking), (OfferResult{u"\U0001F600"_qs, true}));
+    dialogs.expectMessage(offerTitle(), u"次の文字は置き換えられません。「?」になります。\r\n\r\n"_qs + kGrinLine);
+    EXPECT_EQ(run(u"\U0001F600"_qs, Purpose::Checking), (OfferResult{{u"\U0001F600"_qs}, true}));
 }
 
 TEST_F(UnsendableOffer, ALongListIsCutAndCounted)
