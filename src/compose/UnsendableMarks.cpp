@@ -48,13 +48,15 @@ UnsendableMarks::UnsendableMarks(QPlainTextEdit *field) : QObject(field), field_
     connect(&markTimer_, &QTimer::timeout, this, &UnsendableMarks::markLinesInView);
     connect(field->document(), &QTextDocument::contentsChange, this, &UnsendableMarks::onContentsChange);
     connect(field->verticalScrollBar(), &QScrollBar::valueChanged, &markTimer_, qOverload<>(&QTimer::start));
+    field->installEventFilter(this);
     field->viewport()->installEventFilter(this);
     recount();
 }
 
 bool UnsendableMarks::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize)
+    // Other lines come into view.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
         markTimer_.start();
     return QObject::eventFilter(watched, event);
 }
