@@ -2,7 +2,6 @@
 
 #include "app/MainWindow.h"
 #include "app/BeckySetup.h"
-#include "app/EmojiCommands.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
 #include "compose/SignatureText.h"
@@ -12,6 +11,7 @@
 #include "handoff/MailRecord.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendWarnings.h"
+#include "handoff/SendableText.h"
 #include "handoff/WindowMailboxes.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
@@ -152,7 +152,7 @@ Ending runSend(MainWindow &w)
     Dialogs &dialogs = w.dialogs();
     const SendingFlag sending(s);
     const bool draft = s.draftMode;
-    if (!offerSendableText(w))
+    if (!offerSendableText(*c.Text2, *c.Text1, dialogs))
         return Ending::Stay;
     const QString saved = c.Text1->bodyText();
     const QString to = c.Combo1->currentText();

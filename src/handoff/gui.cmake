@@ -4,6 +4,7 @@ target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HandoffCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SendCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SendableText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SendingOptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SignatureCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowMailboxes.cpp
