@@ -10,6 +10,7 @@
 #include <unicode/unistr.h>
 
 #include <memory>
+#include <optional>
 
 namespace unsendable {
 namespace {
@@ -60,10 +61,14 @@ void chooseReplacement(Character &c, const EmojiSources &emoji)
 QList<Character> find(QStringView text, const EmojiSources &emoji)
 {
     QList<Character> found;
-    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.data(), static_cast<int>(text.size()));
+    // Grapheme boundaries are only looked for in a text that needs them.
+    std::optional<QTextBoundaryFinder> finder;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (cp932::holds(text[i].unicode()))
             continue;
+        if (!finder)
+            finder.emplace(QTextBoundaryFinder::Grapheme, text.data(), static_cast<int>(text.size()));
+        QTextBoundaryFinder &clusters = *finder;
         clusters.setPosition(static_cast<int>(i));
         const qsizetype start = clusters.isAtBoundary() ? i : clusters.toPreviousBoundary();
         clusters.setPosition(static_cast<int>(i));
