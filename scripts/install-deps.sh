@@ -10,6 +10,9 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   unicode-data fonts-noto-color-emoji python3-fonttools
   xvfb xauth
+  libx11-dev
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  ibus ibus-mozc xdotool dbus-daemon
 )
 missing=()
 for p in "${packages[@]}"; do

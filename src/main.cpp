@@ -56,8 +56,9 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     QtClipboard clipboard;
     QtShell shell;
-    Services services{dialogs, clipboard, shell, registry, hostPaths, programFolder(),
-                      commandLineFile(QApplication::arguments())};
+    const ProgramPlaces places = currentProgramPlaces();
+    Services services{dialogs, clipboard, shell, registry, hostPaths, places.folder,
+                      commandLineFile(QApplication::arguments()), places.readme};
 
     MainWindow window(services);
     dialogs.setParent(&window);

@@ -1,20 +1,41 @@
 #include "app/AddressList.h"
 
 #include "addressbook/AddressBookFile.h"
+#include "app/AddressListModel.h"
 #include "app/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
+
+namespace {
+
+// The index of the first phone model of each name.
+QHash<QString, int> modelIndexesByName(const QComboBox *models)
+{
+    QHash<QString, int> indexes;
+    for (int i = models->count() - 1; i >= 0; --i)
+        indexes.insert(models->itemText(i), i);
+    return indexes;
+}
+
+} // namespace
 
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    for (const QString &line : textfile::readLines(w.programFile(u"addr.adr"_qs))) {
-        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
-            addAddressListItem(w, *item);
-    }
+    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    AddressListModel::Entries entries;
+    // Line by line from the decoded file: the lines are never all held at
+    // once beside the entries made from them.
+    textfile::forEachLine(textfile::read(w.programFile(u"addr.adr"_qs)), [&](QStringView line) {
+        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line.toString()))
+            entries.add(item->text, models.value(item->modelName, 0));
+    });
+    // One insertion instead of one per entry.
+    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
     c.Combo1->setCurrentIndex(-1);
     c.Combo1->setEditText(QString());
 }

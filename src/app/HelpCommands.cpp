@@ -66,8 +66,8 @@ void connectHelpCommands(MainWindow &w)
     MainControls &c = w.ui();
     QObject::connect(c.Horo, &QAction::triggered, &w, [&w] { showAbout(w); });
     QObject::connect(c.ReadMe, &QAction::triggered, &w, [&w] {
-        if (present(w, u"readme.txt"_qs))
-            w.services().shell.openDocument(w.programFile(u"readme.txt"_qs));
+        if (QFile::exists(w.services().readme))
+            w.services().shell.openDocument(w.services().readme);
     });
     QObject::connect(c.ReSetSave, &QAction::triggered, &w, [&w] { resetSettings(w); });
 }

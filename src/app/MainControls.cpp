@@ -1,5 +1,6 @@
 #include "app/MainControls.h"
 
+#include "app/AddressListModel.h"
 #include "app/ClickableFrame.h"
 #include "app/ControlNames.h"
 #include "app/Twips.h"
@@ -64,6 +65,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.Command6 = named(new QPushButton(u"アドレス(&A)"_qs, client), u"Command6"_qs, u"アドレス"_qs);
     twips.place(c.Command6, 0, 840, 1035, 345);
     c.Combo1 = named(new QComboBox(client), u"Combo1"_qs, u"宛先"_qs);
+    c.Combo1->setModel(new AddressListModel(c.Combo1));
     c.Combo1->setEditable(true);
     c.Combo1->setInsertPolicy(QComboBox::NoInsert);
     twips.place(c.Combo1, 1080, 840, 6855, 345);

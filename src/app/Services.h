@@ -20,4 +20,6 @@ struct Services {
     QString programFolder;
     /// The whole command line after the program name: a text file to load.
     QString commandLine;
+    /// The user documentation "readme.txt".
+    QString readme;
 };

@@ -26,7 +26,7 @@ bool exists(const MainWindow &w, const QString &name)
 bool runStartup(MainWindow &w)
 {
     MainControls &c = w.ui();
-    if (!exists(w, u"readme.txt"_qs))
+    if (!QFile::exists(w.services().readme))
         c.ReadMe->setEnabled(false);
     c.List1->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.List1));
     if (!w.services().commandLine.isEmpty())

@@ -1,12 +1,40 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-/// The folder that holds the program's own files (settings, presets, the
-/// Becky record, the address book, the log): the executable's folder when
-/// the program may write there, otherwise the per-user application data
-/// folder, created when missing.
-QString programFolder();
+/// Where the program keeps its own files and where its user documentation is.
+struct ProgramPlaces {
+    /// The folder of settings, presets, the Becky record, the address book
+    /// and the log.
+    QString folder;
+    /// The user documentation "readme.txt".
+    QString readme;
+};
+
+/// How an installed copy is laid out on this system.
+struct InstallLayout {
+    /// Folders whose whole tree belongs to the system's packages (/usr, /opt).
+    QStringList systemTrees;
+    /// The bin folder the build installs into (it may lie outside the trees).
+    QString installedBinFolder;
+    /// The readme of an install, relative to the executable's folder.
+    QString readmeFromBinFolder;
+    /// The per-user data folder.
+    QString userDataFolder;
+};
+
+/// The places of a program whose executable lies in `executableFolder`.
+/// An installed copy (in a system tree, in the install's bin folder, or
+/// with the install's readme beside it) keeps its files in the per-user
+/// folder and reads the readme where the install put it. Any other copy
+/// (a portable copy, the build folder) keeps its files and readme beside
+/// the executable, unless it may not write there.
+ProgramPlaces programPlaces(const QString &executableFolder, const InstallLayout &layout);
+
+/// The places of the running program, with the layout this build installs;
+/// the per-user folder is created when it is used.
+ProgramPlaces currentProgramPlaces();
 
 /// A file of the program folder: folder + "/" + name.
 QString programFile(const QString &folder, const QString &name);

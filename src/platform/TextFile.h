@@ -10,8 +10,28 @@ namespace textfile {
 /// nothing (check existence first where that matters).
 QString read(const QString &path);
 
-/// Splits text into lines at CR LF, a lone CR or a lone LF; a final line
-/// end does not start another (empty) line.
+/// Calls `visit` with each line of `text` as a view, without copying it:
+/// lines end at CR LF, a lone CR or a lone LF; a final line end does not
+/// start another (empty) line.
+template <typename Visit>
+void forEachLine(QStringView text, Visit visit)
+{
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        visit(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        visit(text.sliced(start));
+}
+
+/// The lines of `text` (as forEachLine splits them).
 QStringList splitLines(const QString &text);
 
 /// Reads a file as lines (read + splitLines).

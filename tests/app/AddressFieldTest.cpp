@@ -40,4 +40,21 @@ TEST(AddressField, ChoosingAnEntrySelectsTheRecipientsPhone)
     EXPECT_EQ(h.ui().Combo3->currentIndex(), 0);
 }
 
+// The first model of a name counts, also when a preset repeats a built-in
+// name; an unknown name gives the first model.
+TEST(AddressField, EntriesTakeTheFirstModelOfTheirName)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Keitai.pre"_qs, u"新機種#0810\r\nF501i#0811\r\n"_qs);
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\t太郎\t新機種\r\nb@docomo.ne.jp\t花子\tF501i\r\n"
+                                       u"c@docomo.ne.jp\t次郎\tない機種\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    QComboBox *to = h.ui().Combo1;
+    ASSERT_EQ(to->count(), 3);
+    EXPECT_EQ(h.ui().Combo3->itemText(to->itemData(0).toInt()), u"新機種"_qs);
+    EXPECT_EQ(to->itemData(1).toInt(), 2);
+    EXPECT_EQ(to->itemData(2).toInt(), 0);
+    EXPECT_EQ(to->currentText(), QString());
+}
+
 } // namespace

@@ -8,3 +8,7 @@ horonami_test(horonami_window_tests GUI SOURCES
 horonami_test(horonami_settings_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFormatTest.cpp
 )
+horonami_test(horonami_address_list_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AddressListModelTest.cpp
+)
+target_link_libraries(horonami_address_list_tests PRIVATE Qt6::Test)
