@@ -4,7 +4,7 @@
 #include "Ratio.h"
 
 #include "compose/BodyEdit.h"
-#include "compose/ComposeCommands.h"
+#include "compose/CountCommand.h"
 #include "compose/FilterCommands.h"
 
 #include <QCheckBox>
@@ -27,22 +27,22 @@ QString shortMail()
 void verticalKeystroke(benchmark::State &state)
 {
     BenchWindow b;
-    b.ui().Frame3->show();
+    b.ui().previewPanel->show();
     b.window().layoutControls();
-    b.ui().Check3->setChecked(true);
-    b.ui().Text1->setBodyText(shortMail());
-    b.ui().Text1->moveCursor(QTextCursor::End);
+    b.ui().verticalPreviewSwitch->setChecked(true);
+    b.ui().bodyField->setBodyText(shortMail());
+    b.ui().bodyField->moveCursor(QTextCursor::End);
     for (auto _ : state)
-        typeAndErase(b.ui().Text1);
+        typeAndErase(b.ui().bodyField);
 }
 
 void verticalKeystrokeFloor(benchmark::State &state)
 {
     // The layout's length, as the preview box shows it for this body.
     BenchWindow b;
-    b.ui().Check3->setChecked(true);
-    b.ui().Text1->setBodyText(shortMail());
-    const QString layout = b.ui().Text3->toPlainText();
+    b.ui().verticalPreviewSwitch->setChecked(true);
+    b.ui().bodyField->setBodyText(shortMail());
+    const QString layout = b.ui().previewBox->toPlainText();
 
     QPlainTextEdit field;
     QPlainTextEdit preview;
@@ -65,9 +65,9 @@ void spaceFilter(benchmark::State &state)
     const QString body = spacedBody();
     for (auto _ : state) {
         state.PauseTiming();
-        b.ui().Text1->setBodyText(body);
+        b.ui().bodyField->setBodyText(body);
         state.ResumeTiming();
-        runFilter(b.window(), 5);
+        runFilter(b.window().compose(), 5);
     }
 }
 
@@ -102,11 +102,12 @@ QString longMail() { return u"今日は<b>Horo</b>（駅前） ab.\r\n"_qs.repea
 void countCommandCase(benchmark::State &state)
 {
     BenchWindow b;
-    b.ui().Text1->setBodyText(longMail());
-    for (int flag : {0, 1, 3, 4, 5, 7})
-        b.ui().Check1[flag]->setChecked(true);
+    b.ui().bodyField->setBodyText(longMail());
+    for (const LimitFlag flag : {LimitFlag::SkipBlanks, LimitFlag::SkipLineBreaks, LimitFlag::SkipBrackets,
+                                 LimitFlag::SkipTags, LimitFlag::SkipHoro, LimitFlag::Classify})
+        b.ui().limitFlags[flag]->setChecked(true);
     for (auto _ : state)
-        countCommand(b.window());
+        countCommand(b.window().compose());
 }
 
 void countCommandFloor(benchmark::State &state)

@@ -44,13 +44,13 @@ void caretToMiddle(QPlainTextEdit *field)
 void horonamiKeystroke(benchmark::State &state, bool preview, const Typing &typing = kJapanese)
 {
     BenchWindow b;
-    b.ui().Frame3->setVisible(preview);
+    b.ui().previewPanel->setVisible(preview);
     b.window().layoutControls();
-    b.ui().Text1->setBodyText(largeBody(typing.bodyLine));
-    caretToMiddle(b.ui().Text1);
+    b.ui().bodyField->setBodyText(largeBody(typing.bodyLine));
+    caretToMiddle(b.ui().bodyField);
     QCoreApplication::processEvents(); // the window's first painting is not a keystroke's
     for (auto _ : state)
-        typeAndErase(b.ui().Text1, typing.character);
+        typeAndErase(b.ui().bodyField, typing.character);
 }
 
 struct FieldLook {
@@ -63,7 +63,7 @@ struct FieldLook {
 std::pair<FieldLook, FieldLook> fieldLooks()
 {
     BenchWindow b;
-    return {{b.ui().Text1->size(), b.ui().Text1->font()}, {b.ui().Text3->size(), b.ui().Text3->font()}};
+    return {{b.ui().bodyField->size(), b.ui().bodyField->font()}, {b.ui().previewBox->size(), b.ui().previewBox->font()}};
 }
 
 void bareKeystroke(benchmark::State &state, bool copyIntoSecondField, const Typing &typing = kJapanese)

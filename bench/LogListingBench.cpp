@@ -32,10 +32,10 @@ void logListing(benchmark::State &state)
     BenchWindow b;
     writeLog(b);
     for (auto _ : state) {
-        b.ui().ReadingBecky[1]->trigger();
+        b.ui().listLogEntry->trigger();
         QCoreApplication::processEvents();
     }
-    if (b.ui().List1->model()->rowCount() != kRecords + 1)
+    if (b.ui().mailList->model()->rowCount() != kRecords + 1)
         state.SkipWithError("the log was not listed whole");
 }
 

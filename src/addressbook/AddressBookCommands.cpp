@@ -26,10 +26,12 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
     return new AddressBookWindow(w);
 }
 
-// Becky's data folder + "AddrBook", as a host path.
+// Becky's data folder + "AddrBook", as a host path; empty while Becky is
+// not found.
 QString addressBookFolder(MainWindow &w)
 {
-    return w.services().hostPaths.toHost(w.state().dataFolder + u"AddrBook"_qs);
+    const std::optional<QString> &data = w.state().account.beckyDataFolder;
+    return data ? w.services().hostPaths.toHost(*data + u"AddrBook"_qs) : QString();
 }
 
 } // namespace
@@ -45,7 +47,7 @@ AddressBookWindow *openAddressBook(MainWindow &w)
 
 void Command2_Click(MainWindow &w)
 {
-    QCheckBox *imode = w.ui().Check2;
+    QCheckBox *imode = w.ui().imodeSetting;
     if (!imode->isHidden() && !imode->isChecked()
         && w.dialogs().askYesNo(u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                                 u"(i-mode設定欄にチェックが入ります。)"_qs,
@@ -54,8 +56,10 @@ void Command2_Click(MainWindow &w)
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
-    const QList<addressbook::BookFile> books =
-        addressbook::listBeckyBooks(addressBookFolder(w), imode->isChecked());
+    const QString folder = addressBookFolder(w);
+    QList<addressbook::BookFile> books;
+    if (!folder.isEmpty())
+        books = addressbook::listBeckyBooks(folder, imode->isChecked());
     bool numeric = false;
     const int remembered = w.state().beckyBookIndex.toInt(&numeric);
     window->openBeckyBooks(books, numeric ? remembered : -1);
@@ -88,7 +92,7 @@ void openfile_Click(MainWindow &w)
 void connectAddressBook(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.Command2, &QPushButton::clicked, &w, [&w] { Command2_Click(w); });
-    QObject::connect(c.Command6, &QPushButton::clicked, &w, [&w] { Command6_Click(w); });
-    QObject::connect(c.openfile, &QAction::triggered, &w, [&w] { openfile_Click(w); });
+    QObject::connect(c.beckyAddressBookButton, &QPushButton::clicked, &w, [&w] { Command2_Click(w); });
+    QObject::connect(c.addressBookButton, &QPushButton::clicked, &w, [&w] { Command6_Click(w); });
+    QObject::connect(c.openEntry, &QAction::triggered, &w, [&w] { openfile_Click(w); });
 }

@@ -1,8 +1,8 @@
 #include "addressbook/AddressBookControls.h"
 
-#include "app/CarrierDomain.h"
-#include "app/ControlNames.h"
-#include "app/Twips.h"
+#include "addressbook/CarrierDomain.h"
+#include "platform/ControlNames.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #include "addressbook/AddressBookFile.h"
 
+#include "addressbook/CarrierDomain.h"
 #include "platform/Cp932.h"
 #include "platform/TextFile.h"
 
@@ -13,8 +14,6 @@
 namespace addressbook {
 
 namespace {
-
-const QString imodeMark = QStringLiteral("docomo");
 
 // Cuts `rest` at its first TAB: returns the text before it and leaves the
 // text after it in `rest` (all of it, and nothing left, without a TAB).
@@ -58,7 +57,7 @@ LoadedBook loadBook(const QString &path, bool imodeOnly)
         if (line.contains(u'\t')) {
             QString rest = line;
             const QString address = takeField(rest);
-            if (imodeOnly && !address.contains(imodeMark)) {
+            if (imodeOnly && !address.contains(carrierName())) {
                 book.setAside.append(line);
                 continue;
             }
@@ -169,7 +168,7 @@ bool holdsImodeAddress(const QString &path)
 {
     const QStringList lines = textfile::readLines(path);
     return std::any_of(lines.begin(), lines.end(),
-                       [](const QString &line) { return line.contains(imodeMark); });
+                       [](const QString &line) { return line.contains(carrierName()); });
 }
 
 QList<BookFile> listBeckyBooks(const QString &folder, bool imodeOnly)

@@ -1,10 +1,11 @@
 #include "addressbook/AddressBookWindow.h"
 
 #include "app/AddressList.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
 #include "app/MainWindow.h"
 #include "app/PresetFile.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,7 +30,7 @@ const QString putIntoMailCaption = QStringLiteral("ﾒｰﾙへ入力");
 // The program's own address book, in its program folder.
 QString addrFile()
 {
-    return QStringLiteral("addr.adr");
+    return programfiles::addressBook;
 }
 
 } // namespace
@@ -89,7 +90,7 @@ void AddressBookWindow::openMyAdr(const QString &addressBookFolder)
     exportFolder_ = addressBookFolder;
     mode_ = Mode::MyAdr;
     c.Combo2->addItem(addressbook::unknownModel(), 809);
-    const QComboBox *models = main_.ui().Combo3;
+    const QComboBox *models = main_.ui().phoneModelList;
     for (int i = 0; i < models->count(); ++i)
         c.Combo2->addItem(models->itemText(i), models->itemData(i));
     c.Combo2->addItem(otherModelName(), 0);
@@ -141,7 +142,7 @@ void AddressBookWindow::loadChosenBook()
     if (chosen < 0)
         return;
     const addressbook::LoadedBook book =
-        addressbook::loadBook(c.Combo1->itemData(chosen).toString(), main_.ui().Check2->isChecked());
+        addressbook::loadBook(c.Combo1->itemData(chosen).toString(), main_.ui().imodeSetting->isChecked());
     entries_ = book.entries;
     setAside_ = book.setAside;
     {
@@ -251,7 +252,7 @@ QString AddressBookWindow::chosenModelName()
     if (models->itemText(chosen) != otherModelName())
         return models->itemText(chosen);
     const std::optional<PhoneModel> added =
-        presetfile::addPreset(main_.dialogs(), main_.programFile(u"Keitai.pre"_qs));
+        presetfile::addPreset(main_.dialogs(), main_.programFile(programfiles::phoneModels));
     if (!added) {
         main_.dialogs().inform(u"機種を登録できませんでした。"_qs);
         return addressbook::unknownModel();
@@ -279,7 +280,7 @@ bool AddressBookWindow::saveMyAdr()
 // typed stays in the To field.
 void AddressBookWindow::rebuildAddressList()
 {
-    QComboBox *to = main_.ui().Combo1;
+    QComboBox *to = main_.ui().toField;
     const QString recipient = to->currentText();
     to->clear();
     for (const AddressEntry &entry : entries_) {
@@ -299,7 +300,7 @@ void AddressBookWindow::putIntoMail()
     const int row = controls_.List1->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
-    QComboBox *to = main_.ui().Combo1;
+    QComboBox *to = main_.ui().toField;
     const QString current = to->currentText();
     const QString &address = entries_[row].address;
     to->setEditText(current.isEmpty() ? address : current + u',' + address);
@@ -384,8 +385,8 @@ void AddressBookWindow::importEntry()
         main_.dialogs().inform(u"MYアドレス帳に登録できませんでした。"_qs);
         return;
     }
-    main_.ui().Combo1->addItem(controls_.Text1[0]->text(), 0);
-    main_.ui().Command6->setEnabled(true);
+    main_.ui().toField->addItem(controls_.Text1[0]->text(), 0);
+    main_.ui().addressBookButton->setEnabled(true);
 }
 
 void AddressBookWindow::exportMyAdr()

@@ -2,7 +2,7 @@
 target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AddressBookFile.cpp
 )
-target_sources(horonami_gui PRIVATE
+target_sources(horonami_addressbook_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AddressBookControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AddressBookWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AddressBookCommands.cpp

@@ -1,9 +1,10 @@
 #include "app/AddressList.h"
 
 #include "addressbook/AddressBookFile.h"
+#include "addressbook/CarrierDomain.h"
 #include "app/AddressListModel.h"
-#include "app/CarrierDomain.h"
 #include "app/MainWindow.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
@@ -26,25 +27,25 @@ QHash<QString, int> modelIndexesByName(const QComboBox *models)
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    const QHash<QString, int> models = modelIndexesByName(c.Combo3);
+    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
     AddressListModel::Entries entries;
     // Line by line from the decoded file: the lines are never all held at
     // once beside the entries made from them.
-    textfile::forEachLine(textfile::read(w.programFile(u"addr.adr"_qs)), [&](QStringView line) {
+    textfile::forEachLine(textfile::read(w.programFile(programfiles::addressBook)), [&](QStringView line) {
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line.toString()))
             entries.add(item->text, models.value(item->modelName, 0));
     });
     // One insertion instead of one per entry.
-    qobject_cast<AddressListModel *>(c.Combo1->model())->append(entries);
-    c.Combo1->setCurrentIndex(-1);
-    c.Combo1->setEditText(QString());
+    qobject_cast<AddressListModel *>(c.toField->model())->append(entries);
+    c.toField->setCurrentIndex(-1);
+    c.toField->setEditText(QString());
 }
 
 void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
-    const int model = c.Combo3->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    c.Combo1->addItem(item.text, std::max(model, 0));
+    const int model = c.phoneModelList->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    c.toField->addItem(item.text, std::max(model, 0));
 }
 
 namespace {
@@ -55,7 +56,7 @@ void completeDomain(MainWindow &w, const QString &text)
 {
     if (!text.endsWith(u'@'))
         return;
-    QLineEdit *edit = w.ui().Combo1->lineEdit();
+    QLineEdit *edit = w.ui().toField->lineEdit();
     const QString domain = carrierMailDomain();
     edit->setText(text + domain);
     edit->setSelection(static_cast<int>(text.size()), static_cast<int>(domain.size()));
@@ -66,17 +67,17 @@ void chooseEntry(MainWindow &w, int index)
     MainControls &c = w.ui();
     if (index < 0)
         return;
-    if (c.Combo3->currentIndex() < 0)
-        c.Combo3->setCurrentIndex(0);
+    if (c.phoneModelList->currentIndex() < 0)
+        c.phoneModelList->setCurrentIndex(0);
     else
-        c.Combo3->setCurrentIndex(c.Combo1->itemData(index).toInt());
+        c.phoneModelList->setCurrentIndex(c.toField->itemData(index).toInt());
 }
 
 } // namespace
 
 void connectAddressField(MainWindow &w)
 {
-    QComboBox *to = w.ui().Combo1;
+    QComboBox *to = w.ui().toField;
     QObject::connect(to, &QComboBox::editTextChanged, &w, [&w](const QString &text) { completeDomain(w, text); });
     QObject::connect(to, &QComboBox::activated, &w, [&w](int index) { chooseEntry(w, index); });
 }

@@ -1,6 +1,7 @@
 #include "app/BeckyEnvironment.h"
 
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
+#include "handoff/Mailbox.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -14,6 +15,9 @@
 #include <QStringList>
 
 namespace {
+
+// What "Becky.mil" holds for the data folder when Becky was not found.
+QString noBeckyMarker() { return QStringLiteral("NO Becky"); }
 
 QString settingsKey() { return QStringLiteral("Software\\RIMArts\\Rebecca\\Settings"); }
 
@@ -54,7 +58,7 @@ int leadingNumber(QStringView text)
 
 void reportUnwritten(Dialogs &dialogs, const QString &programFolder)
 {
-    dialogs.inform(u"Becky.milを書き込めませんでした。\r\n"_qs + beckyRecordPath(programFolder));
+    dialogs.inform(programfiles::beckyRecord + u"を書き込めませんでした。\r\n"_qs + beckyRecordPath(programFolder));
 }
 
 // True when the folder holds a file named "Rebecca.EXE" in any case.
@@ -71,13 +75,11 @@ bool holdsBeckyProgram(const QString &hostFolder)
 
 } // namespace
 
-QString BeckyEnvironment::noBecky() { return QStringLiteral("NO Becky"); }
-
 QString BeckyEnvironment::noAddress() { return QStringLiteral("なし"); }
 
 QString beckyRecordPath(const QString &programFolder)
 {
-    return programFile(programFolder, QStringLiteral("Becky.mil"));
+    return programFile(programFolder, programfiles::beckyRecord);
 }
 
 std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder)
@@ -87,7 +89,9 @@ std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder)
         return std::nullopt;
     const QStringList lines = textfile::readLines(path);
     BeckyEnvironment env;
-    env.dataFolder = lines.value(0);
+    const QString dataFolder = lines.value(0);
+    if (dataFolder != noBeckyMarker())
+        env.dataFolder = dataFolder;
     if (lines.size() > 1)
         env.ownAddress = lines[1];
     for (qsizetype i = 2; i < lines.size() && env.accounts.size() < BeckyEnvironment::maxAccounts;
@@ -104,7 +108,7 @@ std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder)
 
 bool writeBeckyRecord(const QString &programFolder, const BeckyEnvironment &env)
 {
-    QStringList lines{firstLine(env.dataFolder), firstLine(env.ownAddress)};
+    QStringList lines{firstLine(env.dataFolder.value_or(noBeckyMarker())), firstLine(env.ownAddress)};
     for (const BeckyAccount &account : env.accounts) {
         lines.append(firstLine(account.name) + u',' + QString::number(account.mailDirNo));
         lines.append(firstLine(account.address));
@@ -112,15 +116,10 @@ bool writeBeckyRecord(const QString &programFolder, const BeckyEnvironment &env)
     return textfile::writeAtomically(beckyRecordPath(programFolder), textfile::joinLines(lines));
 }
 
-QString accountMailFolder(const QString &dataFolder, int mailDirNo)
-{
-    return dataFolder + u"User"_qs + QString::number(mailDirNo);
-}
-
 bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &paths)
 {
     const int n = env.accounts.isEmpty() ? 2000 : env.accounts.first().mailDirNo;
-    return existsOnHost(paths, accountMailFolder(env.dataFolder, n));
+    return env.dataFolder && existsOnHost(paths, mailbox::accountFolder(*env.dataFolder, n));
 }
 
 bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dialogs,
@@ -128,7 +127,7 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
 {
     const QString home = firstLine(registry.readString(settingsKey(), u"HomeDir"_qs));
     if (home.isEmpty()) {
-        env.dataFolder = BeckyEnvironment::noBecky();
+        env.dataFolder.reset();
         return false;
     }
     env.dataFolder = home;
@@ -155,7 +154,7 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
                          firstLine(registry.readString(userKey(k), u"Address"_qs))});
     }
     if (accounts.isEmpty()) {
-        env.dataFolder = BeckyEnvironment::noBecky();
+        env.dataFolder.reset();
         return false;
     }
 

@@ -28,28 +28,27 @@ struct BeckyEnvironment {
     /// Becky accounts numbered 0 to 20 are taken; later ones are ignored.
     static constexpr int maxAccounts = 21;
 
-    /// The data folder's marker when Becky was not found: "NO Becky".
-    static QString noBecky();
     /// The own address before one is set: "なし".
     static QString noAddress();
 
     /// Becky's data folder in Windows form, ending with its separator, as
-    /// Becky's HomeDir holds it (or a folder chosen by the manual set-up),
-    /// or noBecky(). Empty before the record is read or Becky is looked for.
-    QString dataFolder;
+    /// Becky's HomeDir holds it (or a folder chosen by the manual set-up);
+    /// nothing while Becky is not found.
+    std::optional<QString> dataFolder;
     /// The user's own i-mode address (sending-address entry 0).
     QString ownAddress = noAddress();
     /// Becky's accounts in Becky's order, at most maxAccounts.
     QList<BeckyAccount> accounts;
 
-    /// True unless the data folder is the noBecky() marker.
-    bool found() const { return dataFolder != noBecky(); }
+    /// True when Becky's data folder is known.
+    bool found() const { return dataFolder.has_value(); }
 };
 
 /// The path of the program's Becky record "Becky.mil".
 QString beckyRecordPath(const QString &programFolder);
 
-/// Reads "Becky.mil": line 1 the data folder, line 2 the own address, then
+/// Reads "Becky.mil": line 1 the data folder ("NO Becky" when Becky was not
+/// found), line 2 the own address, then
 /// pairs of lines "name,number" and the account's address. The accounts end
 /// at the end of the file or at a line without ","; the number is the
 /// decimal number at the start of the text after the last "," (0 when there
@@ -62,10 +61,6 @@ std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder);
 /// write fails; returns false then.
 bool writeBeckyRecord(const QString &programFolder, const BeckyEnvironment &env);
 
-/// An account's mail folder in Windows form: data folder + "User" + number
-/// (no separator inserted; the data folder ends with one).
-QString accountMailFolder(const QString &dataFolder, int mailDirNo);
-
 /// The start-up check of a stored set-up: true when something (file or
 /// folder) exists at the mail folder of the first account, or at data
 /// folder + "User2000" when there is no account.
@@ -73,7 +68,7 @@ bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &path
 
 /// Becky discovery from Becky's registry keys. Sets the data folder from
 /// HomeDir; when that is empty, or Becky has no account 0, sets it to
-/// noBecky() and changes nothing else (the address question may have been
+/// nothing and changes nothing else (the address question may have been
 /// asked already). Otherwise proposes Becky's first address as the own
 /// address when none is set yet (asking for one on "No"), replaces the
 /// accounts with Becky's accounts 0 .. 20 up to the first without a name,

@@ -21,28 +21,28 @@ namespace {
 void applyEnvironment(MainWindow &w, const BeckyEnvironment &env)
 {
     MainControls &c = w.ui();
-    w.state().dataFolder = env.dataFolder;
-    c.OutAdr[0]->setText(env.ownAddress);
+    w.state().account.beckyDataFolder = env.dataFolder;
+    c.sendingAddressEntries[0]->setText(env.ownAddress);
     {
         // Filling the list selects nothing and reports no choice: the
         // start-up, or the command that re-ran discovery, selects the
         // stored account afterwards.
-        const QSignalBlocker quiet(c.Combo2);
-        c.Combo2->clear();
+        const QSignalBlocker quiet(c.accountList);
+        c.accountList->clear();
         for (const BeckyAccount &account : env.accounts)
-            c.Combo2->addItem(account.name, account.mailDirNo);
-        c.Combo2->setCurrentIndex(-1);
+            c.accountList->addItem(account.name, account.mailDirNo);
+        c.accountList->setCurrentIndex(-1);
     }
     for (qsizetype k = 0; k < env.accounts.size(); ++k) {
         const QString &address = env.accounts[k].address;
-        if (k + 1 < c.OutAdr.size())
-            c.OutAdr[k + 1]->setText(address);
+        if (k + 1 < c.sendingAddressEntries.size())
+            c.sendingAddressEntries[k + 1]->setText(address);
         else
             w.addSendingAddress(address);
     }
 }
 
-bool beckyFound(MainWindow &w) { return w.state().dataFolder != BeckyEnvironment::noBecky(); }
+bool beckyFound(MainWindow &w) { return w.state().account.beckyDataFolder.has_value(); }
 
 // The manual set-up question (asked on a first run without Becky and once
 // more before the features are switched off); Yes runs the set-up. Returns
@@ -71,16 +71,16 @@ bool offerManualSetup(MainWindow &w)
 void switchBeckyFeaturesOff(MainWindow &w)
 {
     MainControls &c = w.ui();
-    c.Check2->setChecked(false);
-    c.Check2->hide();
-    c.Check2->setEnabled(false);
-    c.Frame3->hide();
-    c.Combo2->hide();
-    c.Command2->setEnabled(false);
-    c.imenu->menuAction()->setEnabled(false);
-    c.Command7->setEnabled(false);
-    c.MnuWindow->menuAction()->setEnabled(false);
-    QCheckBox *setting = c.Check2;
+    c.imodeSetting->setChecked(false);
+    c.imodeSetting->hide();
+    c.imodeSetting->setEnabled(false);
+    c.previewPanel->hide();
+    c.accountList->hide();
+    c.beckyAddressBookButton->setEnabled(false);
+    c.imodeMenu->menuAction()->setEnabled(false);
+    c.verticalModeButton->setEnabled(false);
+    c.windowMenu->menuAction()->setEnabled(false);
+    QCheckBox *setting = c.imodeSetting;
     QObject::connect(setting, &QCheckBox::toggled, &w, [setting](bool on) {
         if (on)
             setting->setChecked(false);
@@ -98,7 +98,7 @@ void confirmStoredSetup(MainWindow &w, const BeckyEnvironment &stored)
                              u"べっきー"_qs))
         runBeckyDiscovery(w);
     else
-        w.state().dataFolder = BeckyEnvironment::noBecky();
+        w.state().account.beckyDataFolder.reset();
 }
 
 } // namespace
@@ -111,7 +111,7 @@ bool findBecky(MainWindow &w)
     } else {
         runBeckyDiscovery(w);
         if (beckyFound(w))
-            w.ui().Check2->setChecked(true);
+            w.ui().imodeSetting->setChecked(true);
         else if (offerManualSetup(w))
             return false;
     }
@@ -129,11 +129,10 @@ bool findBecky(MainWindow &w)
 void runBeckyDiscovery(MainWindow &w)
 {
     BeckyEnvironment env;
-    env.dataFolder = w.state().dataFolder;
-    env.ownAddress = w.ui().OutAdr[0]->text();
+    env.ownAddress = w.ui().sendingAddressEntries[0]->text();
     const Services &s = w.services();
     if (discoverBecky(env, s.registry, w.dialogs(), s.programFolder))
         applyEnvironment(w, env);
     else
-        w.state().dataFolder = env.dataFolder;
+        w.state().account.beckyDataFolder = env.dataFolder;
 }

@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
-#include "compose/UnsendableMarks.h"
+#include "pictograph/UnsendableMarks.h"
 #include "pictograph/Definitions.h"
 #include "pictograph/EmojiSources.h"
 #include "pictograph/PaletteEntries.h"
@@ -17,7 +17,7 @@ namespace {
 
 void showCountToolTip(MainWindow &w, int questionMarks)
 {
-    w.ui().Label1->setToolTip(questionMarks > 0 ? u"Shift-JISにない文字が"_qs + QString::number(questionMarks)
+    w.ui().countLabel->setToolTip(questionMarks > 0 ? u"Shift-JISにない文字が"_qs + QString::number(questionMarks)
                                                       + u"個あります（「?」で送られます）"_qs
                                                 : QString());
 }
@@ -28,8 +28,8 @@ void openPalette(MainWindow &w)
     if (!palette) {
         palette = new PictographPalette(&w);
         QObject::connect(palette, &PictographPalette::pictographChosen, &w, [&w](const QString &symbol) {
-            w.ui().Text1->replaceBodySelection(symbol);
-            w.state().usedPictographs += symbol;
+            w.ui().bodyField->replaceBodySelection(symbol);
+            w.state().mail.usedPictographs += symbol;
         });
     }
     // Keywords registered since the last opening show too.
@@ -42,7 +42,7 @@ void openPalette(MainWindow &w)
 
 void replaceUnsendable(MainWindow &w)
 {
-    BodyEdit *body = w.ui().Text1;
+    BodyEdit *body = w.ui().bodyField;
     const QString text = body->bodyText();
     const unsendable::OfferResult result =
         unsendable::offer({text}, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Checking);
@@ -52,10 +52,10 @@ void replaceUnsendable(MainWindow &w)
 
 QAction *codeMenuEntry(MainWindow &w, const QString &name, const QString &caption)
 {
-    QMenu *menu = w.ui().Mnucode;
+    QMenu *menu = w.ui().codeMenu;
     // Above the separator that starts the pictograph entries.
     const QList<QAction *> entries = menu->actions();
-    const qsizetype first = entries.indexOf(w.ui().PutChar.value(0));
+    const qsizetype first = entries.indexOf(w.ui().pictographEntries.value(0));
     QAction *before = first > 0 ? entries[first - 1] : nullptr;
     auto *action = new QAction(caption, menu);
     action->setObjectName(name);
@@ -67,7 +67,7 @@ QAction *codeMenuEntry(MainWindow &w, const QString &name, const QString &captio
 
 void connectEmojiCommands(MainWindow &w)
 {
-    auto *marks = new UnsendableMarks(w.ui().Text1);
+    auto *marks = new UnsendableMarks(w.ui().bodyField);
     QObject::connect(marks, &UnsendableMarks::countChanged, &w, [&w](int n) { showCountToolTip(w, n); });
     QObject::connect(codeMenuEntry(w, u"pictographPalette"_qs, u"絵文字パレット(&P)"_qs), &QAction::triggered, &w,
                      [&w] { openPalette(w); });

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,17 +24,17 @@ bool present(const MainWindow &w, const QString &name) { return QFile::exists(w.
 void deleteStoredState(MainWindow &w)
 {
     Dialogs &dialogs = w.dialogs();
-    removeIfPresent(w, u"Horo.ini"_qs);
-    removeIfPresent(w, u"Becky.mil"_qs);
+    removeIfPresent(w, programfiles::settings);
+    removeIfPresent(w, programfiles::beckyRecord);
     // The phone models go only together with the address book that names them.
-    if (present(w, u"addr.adr"_qs)
+    if (present(w, programfiles::addressBook)
         && dialogs.askYesNo(u"アドレス帳関係のデータも削除しますか？"_qs, u"アドレス帳＋NEW機種情報"_qs)) {
-        removeIfPresent(w, u"Keitai.pre"_qs);
-        removeIfPresent(w, u"addr.adr"_qs);
+        removeIfPresent(w, programfiles::phoneModels);
+        removeIfPresent(w, programfiles::addressBook);
     }
-    if (present(w, u"OutPutLog.mbx"_qs)
+    if (present(w, programfiles::sentLog)
         && dialogs.askYesNo(u"現在まで出力したログデータも削除しますか？"_qs, u"i-modeメール出力ログファイル"_qs))
-        removeIfPresent(w, u"OutPutLog.mbx"_qs);
+        removeIfPresent(w, programfiles::sentLog);
 }
 
 } // namespace
@@ -47,10 +48,10 @@ void resetSettings(MainWindow &w)
                          kResetTitle))
         deleteStoredState(w);
     // With the own address unknown again, discovery proposes Becky's one.
-    w.ui().OutAdr[0]->setText(u"なし"_qs);
+    w.ui().sendingAddressEntries[0]->setText(u"なし"_qs);
     runBeckyDiscovery(w);
     // The refilled account list shows the account chosen before.
-    w.ui().Combo2->setCurrentIndex(w.state().accountIndex);
+    w.ui().accountList->setCurrentIndex(w.state().account.accountIndex);
 }
 
 void showAbout(MainWindow &w)
@@ -64,10 +65,10 @@ void showAbout(MainWindow &w)
 void connectHelpCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.Horo, &QAction::triggered, &w, [&w] { showAbout(w); });
-    QObject::connect(c.ReadMe, &QAction::triggered, &w, [&w] {
+    QObject::connect(c.aboutEntry, &QAction::triggered, &w, [&w] { showAbout(w); });
+    QObject::connect(c.readmeEntry, &QAction::triggered, &w, [&w] {
         if (QFile::exists(w.services().readme))
             w.services().shell.openDocument(w.services().readme);
     });
-    QObject::connect(c.ReSetSave, &QAction::triggered, &w, [&w] { resetSettings(w); });
+    QObject::connect(c.resetEntry, &QAction::triggered, &w, [&w] { resetSettings(w); });
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "compose/ComposeControls.h"
+#include "compose/LimitFlagBoxes.h"
+#include "handoff/HandoffControls.h"
+
 #include <QList>
 #include <array>
 
@@ -19,86 +23,92 @@ class QPushButton;
 class QWidget;
 class Twips;
 
-/// The main window's controls and menu entries, under the names the
-/// program's handlers use. Array members keep their index.
+/// The main window's controls and menu entries, named by their job. Each
+/// keeps its historical name as its object name, which the control table
+/// and the tests look it up by.
 struct MainControls {
     // Tool bar
-    QFrame *Frame2 = nullptr;
-    QPushButton *Command3 = nullptr;          ///< send
-    QPushButton *Command1 = nullptr;          ///< count command, shows progress
-    std::array<QPushButton *, 2> Command4{};  ///< preview toggle, signature
-    QPushButton *Command7 = nullptr;          ///< vertical mode
-    QPushButton *Command2 = nullptr;          ///< Becky address book
-    QCheckBox *Check2 = nullptr;              ///< i-mode setting
-    QComboBox *Combo2 = nullptr;              ///< account list
-    ClickableFrame *Frame1 = nullptr;         ///< limit panel
-    std::array<QCheckBox *, 9> Check1{};      ///< limit flags
+    QFrame *toolBar = nullptr;
+    QPushButton *sendButton = nullptr;
+    QPushButton *countButton = nullptr;         ///< the count command; shows its progress
+    QPushButton *previewButton = nullptr;       ///< shows or hides the preview panel
+    QPushButton *signatureButton = nullptr;
+    QPushButton *verticalModeButton = nullptr;
+    QPushButton *beckyAddressBookButton = nullptr;
+    QCheckBox *imodeSetting = nullptr;
+    QComboBox *accountList = nullptr;           ///< item data = the account's mail folder number
+    ClickableFrame *limitPanel = nullptr;
+    LimitFlagBoxes limitFlags;
 
     // Addressing and text
-    QPushButton *Command6 = nullptr;          ///< own address book
-    QComboBox *Combo1 = nullptr;              ///< To field
-    QLabel *Label2 = nullptr;                 ///< subject caption
-    QLineEdit *Text2 = nullptr;               ///< subject
-    BodyEdit *Text1 = nullptr;                ///< body
-    QListView *List1 = nullptr;               ///< draft and log list
+    QPushButton *addressBookButton = nullptr;   ///< the own address book
+    QComboBox *toField = nullptr;
+    QLabel *subjectCaption = nullptr;
+    QLineEdit *subjectField = nullptr;
+    BodyEdit *bodyField = nullptr;
+    QListView *mailList = nullptr;              ///< the draft and log list
 
     // Preview panel
-    QFrame *Frame3 = nullptr;
-    QComboBox *Combo3 = nullptr;              ///< phone models, item data = code
-    QCheckBox *Check3 = nullptr;              ///< vertical preview
-    QPushButton *Command5 = nullptr;          ///< send image
-    QPlainTextEdit *Text3 = nullptr;          ///< preview box
-    QLabel *Label4 = nullptr;                 ///< note
+    QFrame *previewPanel = nullptr;
+    QComboBox *phoneModelList = nullptr;        ///< item data = the model's code
+    QCheckBox *verticalPreviewSwitch = nullptr;
+    QPushButton *sendImageButton = nullptr;
+    QPlainTextEdit *previewBox = nullptr;
+    QLabel *previewNote = nullptr;
 
     // Status bar
-    QFrame *Picture1 = nullptr;
-    QLabel *Label1 = nullptr;                 ///< count label
-    QLabel *Label6 = nullptr;                 ///< draft and log counts
-    std::array<QLabel *, 2> Label3{};         ///< limit status, signature status
-    QLabel *Label5 = nullptr;                 ///< warning line
+    QFrame *statusBar = nullptr;
+    QLabel *countLabel = nullptr;
+    QLabel *mailCountsLabel = nullptr;          ///< draft and log counts
+    QLabel *limitStatusLabel = nullptr;
+    QLabel *signatureStatusLabel = nullptr;
+    QLabel *warningLabel = nullptr;
 
     // Menus
-    QMenu *Mnufile = nullptr;
-    QAction *openfile = nullptr;
-    QAction *newfile = nullptr;
-    QAction *TotyuuSave = nullptr;
-    std::array<QAction *, 2> ReadingBecky{};
-    QAction *Mnuexit = nullptr;
+    QMenu *fileMenu = nullptr;
+    QAction *openEntry = nullptr;
+    QAction *newMailEntry = nullptr;
+    QAction *saveDraftEntry = nullptr;
+    QAction *listDraftsEntry = nullptr;
+    QAction *listLogEntry = nullptr;
+    QAction *exitEntry = nullptr;
 
-    QMenu *mainmnu = nullptr;
-    std::array<QAction *, 3> CopyDisp{};
-    QMenu *mojisize = nullptr;
-    std::array<QAction *, 3> SizeFontChg{};
-    std::array<QAction *, 9> nuki{};
-    QAction *Cmero = nullptr;
+    QMenu *editMenu = nullptr;
+    std::array<QAction *, 3> copyEntries{};     ///< To text, subject, body
+    QMenu *fontSizeMenu = nullptr;
+    std::array<QAction *, 3> fontSizeEntries{}; ///< small, medium, large
+    std::array<QAction *, 9> filterEntries{};   ///< in the order of the filter table
+    QAction *allFiltersEntry = nullptr;
 
-    QMenu *Mnucode = nullptr;
-    QAction *mojio = nullptr;
-    std::array<QAction *, 2> MnuTouroku{};
-    QAction *EmojiChk = nullptr;
-    QAction *Aouttikan = nullptr;
-    QList<QAction *> PutChar;                 ///< grows at start-up, at most 20
+    QMenu *codeMenu = nullptr;
+    QAction *registrationEntry = nullptr;
+    QAction *substituteEntry = nullptr;
+    QAction *removePictographsEntry = nullptr;
+    QAction *pictographCheckEntry = nullptr;
+    QAction *autoSubstituteEntry = nullptr;
+    QList<QAction *> pictographEntries;         ///< grows at start-up, at most 20
 
-    QMenu *imenu = nullptr;
-    QAction *IOutNO = nullptr;
-    QAction *IOutput = nullptr;
-    QAction *IOutEnd = nullptr;
-    QAction *OutBcc = nullptr;
-    QMenu *OutAccuntChg = nullptr;
-    std::array<QAction *, 3> OutAdrChg{};
-    QList<QAction *> OutAdr;                  ///< grows with the Becky accounts
+    QMenu *imodeMenu = nullptr;
+    QAction *noConfirmationEntry = nullptr;
+    QAction *newMailAfterSendEntry = nullptr;
+    QAction *endAfterSendEntry = nullptr;
+    QAction *bccToAccountEntry = nullptr;
+    QMenu *accountChangeMenu = nullptr;
+    std::array<QAction *, 3> accountChangeModeEntries{}; ///< in AccountChangeMode order
+    QList<QAction *> sendingAddressEntries;     ///< grows with the Becky accounts
 
-    QMenu *MnuWindow = nullptr;
-    std::array<QAction *, 3> ViewPre{};
-    QAction *YokoPre = nullptr;
-    QMenu *MnuTATE = nullptr;
-    std::array<QAction *, 2> PreTate{};
+    QMenu *windowMenu = nullptr;
+    std::array<QAction *, 3> panelEntries{};    ///< preview panel, mail list, limit panel
+    QAction *horizontalEntry = nullptr;
+    QMenu *verticalMenu = nullptr;
+    QAction *textViewLayoutEntry = nullptr;
+    QAction *sendingLayoutEntry = nullptr;
 
-    QMenu *MnuHelp = nullptr;
-    QAction *Horo = nullptr;
-    QAction *ReadMe = nullptr;
-    QAction *ReSetSave = nullptr;
-    QAction *MnuOpenHelp = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *aboutEntry = nullptr;
+    QAction *readmeEntry = nullptr;
+    QAction *resetEntry = nullptr;
+    QAction *helpEntry = nullptr;
 };
 
 /// Creates the controls on `client` at their design places.
@@ -107,8 +117,14 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips);
 /// Creates the menu tree in order, with captions and shortcuts.
 void createMenus(MainControls &c, QMenuBar *bar);
 
-/// Appends an entry to the sending-address list (`OutAdr`).
+/// Appends an entry to the sending-address list.
 QAction *addSendingAddress(MainControls &c, const QString &caption);
 
-/// Appends an entry to the pictograph menu (`PutChar`).
+/// Appends an entry to the pictograph menu.
 QAction *addPictographEntry(MainControls &c, const QString &caption);
+
+/// The controls the compose commands work on.
+ComposeControls composeControls(const MainControls &c);
+
+/// The controls the hand-off commands work on.
+HandoffControls handoffControls(const MainControls &c);

@@ -3,18 +3,22 @@
 #include "addressbook/AddressBookCommands.h"
 #include "app/AddressList.h"
 #include "app/EmojiCommands.h"
+#include "app/BeckySetup.h"
 #include "app/HelpCommands.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
 #include "compose/ComposeCommands.h"
-#include "compose/CountingHandlers.h"
+#include "compose/ComposeContext.h"
 #include "handoff/HandoffCommands.h"
+#include "handoff/HandoffContext.h"
+#include "handoff/SendCommand.h"
 #include "pictograph/PictographCommands.h"
 #include "pictograph/PictographFont.h"
 #include "pictograph/PictographMenu.h"
 #include "pictograph/RegistrationWindow.h"
+#include "pictograph/SendableText.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 
@@ -55,6 +59,13 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     setCentralWidget(client_);
     createControls(controls_, client_, twips_);
     createMenus(controls_, menuBar());
+    compose_ = std::make_unique<ComposeContext>(ComposeContext{composeControls(controls_), state_.mail,
+                                                               state_.command, services_.dialogs,
+                                                               services_.clipboard, twips_, *this});
+    handoff_ = std::make_unique<HandoffContext>(HandoffContext{handoffControls(controls_), *compose_,
+                                                               state_.account, services_.dialogs,
+                                                               services_.clipboard, services_.hostPaths,
+                                                               services_.programFolder, *this});
     applyFonts();
     client_->installEventFilter(this);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -75,10 +86,10 @@ void MainWindow::applyFonts()
 {
     // The Windows fonts first; Debian's IPA fonts stand in for them.
     setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs, u"IPAゴシック"_qs}, 9));
-    controls_.Text1->setFont(
+    controls_.bodyField->setFont(
         japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12));
     // The preview box must draw every full-width character 180 twips wide.
-    controls_.Text3->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
+    controls_.previewBox->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
 }
 
 void MainWindow::connectHandlers()
@@ -87,11 +98,10 @@ void MainWindow::connectHandlers()
     connectAddressField(*this);
     connectHelpCommands(*this);
     connectPictographCommands(*this);
-    connectCountingHandlers(*this);
-    connectComposeCommands(*this);
-    connectHandoffCommands(*this);
-    connectSendingAddress(*this, controls_.OutAdr[0], 0);
-    connectPictographEntry(*this, controls_.PutChar[0], 0);
+    connectComposeCommands(*compose_, this);
+    connectHandoffCommands(*handoff_, this);
+    connectSendingAddress(*handoff_, this, controls_.sendingAddressEntries[0], 0);
+    connectPictographEntry(*this, controls_.pictographEntries[0], 0);
     connectRegistrationWindow(*this);
     connectAddressBook(*this);
     connectEmojiCommands(*this);
@@ -120,6 +130,27 @@ void MainWindow::setWindowSizeTwips(int width, int height)
 
 void MainWindow::layoutControls() { layoutMainWindow(*this); }
 
+void MainWindow::layOut() { layoutControls(); }
+
+void MainWindow::send() { sendCommand(*handoff_, SendTarget::Outbox); }
+
+void MainWindow::insertPictograph(int slot) { ::insertPictograph(*this, slot); }
+
+void MainWindow::substituteKeywords() { ::substituteKeywords(*this); }
+
+void MainWindow::rediscoverBecky() { runBeckyDiscovery(*this); }
+
+void MainWindow::closeProgram()
+{
+    if (close())
+        endProgram();
+}
+
+bool MainWindow::offerSendableText()
+{
+    return ::offerSendableText(*controls_.subjectField, *controls_.bodyField, dialogs());
+}
+
 void MainWindow::endProgram()
 {
     ended_ = true;
@@ -130,14 +161,14 @@ void MainWindow::endProgram()
 QAction *MainWindow::addSendingAddress(const QString &caption)
 {
     QAction *action = ::addSendingAddress(controls_, caption);
-    connectSendingAddress(*this, action, static_cast<int>(controls_.OutAdr.size()) - 1);
+    connectSendingAddress(*handoff_, this, action, static_cast<int>(controls_.sendingAddressEntries.size()) - 1);
     return action;
 }
 
 QAction *MainWindow::addPictographEntry(const QString &caption)
 {
     QAction *action = ::addPictographEntry(controls_, caption);
-    connectPictographEntry(*this, action, static_cast<int>(controls_.PutChar.size()) - 1);
+    connectPictographEntry(*this, action, static_cast<int>(controls_.pictographEntries.size()) - 1);
     return action;
 }
 

@@ -3,15 +3,22 @@
 #include "app/ComposeState.h"
 #include "app/MainControls.h"
 #include "app/Services.h"
-#include "app/Twips.h"
+#include "compose/ComposeHost.h"
+#include "handoff/HandoffHost.h"
+#include "platform/Twips.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
 class Dialogs;
+struct ComposeContext;
+struct HandoffContext;
 
 /// The mail editor: the program's start-up object. It holds the controls
-/// and the compose state; the handlers of each subsystem work on them.
-class MainWindow : public QMainWindow {
+/// and the state, hands each subsystem the part it works on, and answers
+/// what the subsystems ask of the window.
+class MainWindow : public QMainWindow, private ComposeHost, private HandoffHost {
     Q_OBJECT
 public:
     explicit MainWindow(Services &services, QWidget *parent = nullptr);
@@ -26,6 +33,10 @@ public:
     Services &services() { return services_; }
     Dialogs &dialogs();
     const Twips &twips() const { return twips_; }
+    /// What the compose commands work with.
+    ComposeContext &compose() { return *compose_; }
+    /// What the hand-off commands work with.
+    HandoffContext &handoff() { return *handoff_; }
     /// A file of the program folder.
     QString programFile(const QString &name) const;
 
@@ -39,7 +50,7 @@ public:
 
     /// Ends the program at once, without the close sequence.
     void endProgram();
-    bool hasEnded() const { return ended_; }
+    bool hasEnded() const override { return ended_; }
 
     /// Appends an entry to the sending-address list, wired to its command.
     QAction *addSendingAddress(const QString &caption);
@@ -58,10 +69,21 @@ private:
     void applyFonts();
     void connectHandlers();
 
+    // What the subsystems ask of the window.
+    void layOut() override;
+    void send() override;
+    void insertPictograph(int slot) override;
+    void substituteKeywords() override;
+    void rediscoverBecky() override;
+    void closeProgram() override;
+    bool offerSendableText() override;
+
     Services &services_;
     Twips twips_;
     MainControls controls_;
     ComposeState state_;
+    std::unique_ptr<ComposeContext> compose_;
+    std::unique_ptr<HandoffContext> handoff_;
     QWidget *client_ = nullptr;
     /// The size last asked for in twips; pixels round it.
     QSize sizeTwips_;

@@ -1,6 +1,6 @@
 #include "app/PresetFile.h"
 
-#include "app/SettingsFormat.h"
+#include "platform/SettingsFormat.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"

@@ -2,9 +2,11 @@
 
 #include "app/MainWindow.h"
 #include "app/PresetFile.h"
-#include "app/SettingsFormat.h"
 #include "compose/BodyEdit.h"
-#include "compose/CountingHandlers.h"
+#include "compose/PreviewMirror.h"
+#include "handoff/SignatureCommand.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SettingsFormat.h"
 #include "platform/TextFile.h"
 
 #include <QAction>
@@ -33,17 +35,17 @@ struct Key {
     std::function<QString(MainWindow &, const Closing &)> write;
 };
 
-QString flagValue(const QCheckBox *box) { return box->isChecked() ? u"1"_qs : u"0"_qs; }
+QString flagValue(bool on) { return on ? u"1"_qs : u"0"_qs; }
 
-Key limitFlag(const char16_t *name, int index)
+Key limitFlag(const char16_t *name, LimitFlag flag)
 {
     return {name,
-            [index](MainWindow &w, const QString &value, const QString &) {
+            [flag](MainWindow &w, const QString &value, const QString &) {
                 const std::optional<int> v = parseInt16(value);
                 if (v == 0 || v == 1)
-                    w.ui().Check1[index]->setChecked(*v == 1);
+                    w.ui().limitFlags[flag]->setChecked(*v == 1);
             },
-            [index](MainWindow &w, const Closing &) { return flagValue(w.ui().Check1[index]); }};
+            [flag](MainWindow &w, const Closing &) { return flagValue(w.ui().limitFlags.isOn(flag)); }};
 }
 
 Key menuCheck(const char16_t *name, QAction *MainControls::*entry)
@@ -56,20 +58,29 @@ Key menuCheck(const char16_t *name, QAction *MainControls::*entry)
             [entry](MainWindow &w, const Closing &) { return formatBoolean((w.ui().*entry)->isChecked()); }};
 }
 
-Key storedIndex(const char16_t *name, int ComposeState::*index)
+Key storedIndex(const char16_t *name, int AccountChoice::*index)
 {
     return {name,
             [index](MainWindow &w, const QString &value, const QString &) {
                 if (const std::optional<int> v = parseInt16(value))
-                    w.state().*index = *v;
+                    w.state().account.*index = *v;
             },
-            [index](MainWindow &w, const Closing &) { return QString::number(w.state().*index); }};
+            [index](MainWindow &w, const Closing &) { return QString::number(w.state().account.*index); }};
 }
 
-void setSignatureOn(MainWindow &w, bool on)
+// The account-change mode is stored as its menu position; other numbers
+// leave the mode as it is.
+Key accountChangeMode(const char16_t *name)
 {
-    w.state().signatureOn = on;
-    w.ui().Label3[1]->setText(on ? u"・署名追加：ON"_qs : u"・署名追加：OFF"_qs);
+    return {name,
+            [](MainWindow &w, const QString &value, const QString &) {
+                const std::optional<int> v = parseInt16(value);
+                if (v && *v >= 0 && *v <= static_cast<int>(AccountChangeMode::Ask))
+                    w.state().account.accountChangeMode = static_cast<AccountChangeMode>(*v);
+            },
+            [](MainWindow &w, const Closing &) {
+                return QString::number(static_cast<int>(w.state().account.accountChangeMode));
+            }};
 }
 
 // The keys in the order the writer puts them.
@@ -88,69 +99,76 @@ const std::vector<Key> &keys()
                  w.setWindowSizeTwips(static_cast<int>(*width), w.windowSizeTwips().height());
          },
          [](MainWindow &w, const Closing &) { return formatSingle(w.windowSizeTwips().width()); }},
-        limitFlag(u"Sei0", 0),
-        limitFlag(u"Sei1", 1),
-        limitFlag(u"Sei2", 2),
-        limitFlag(u"Sei3", 3),
-        limitFlag(u"Sei4", 4),
-        limitFlag(u"Sei5", 5),
+        limitFlag(u"Sei0", LimitFlag::SkipBlanks),
+        limitFlag(u"Sei1", LimitFlag::SkipLineBreaks),
+        limitFlag(u"Sei2", LimitFlag::SkipPunctuation),
+        limitFlag(u"Sei3", LimitFlag::SkipBrackets),
+        limitFlag(u"Sei4", LimitFlag::SkipTags),
+        limitFlag(u"Sei5", LimitFlag::SkipHoro),
         // The flag's digit, a backslash and the body limit: the limit goes to
         // the flag first, so that switching the flag on takes it unasked.
         {u"Sei6",
          [](MainWindow &w, const QString &, const QString &line) {
              if (line.size() < 6)
                  return;
-             w.state().pendingLimit = line.mid(7);
+             // Empty text, text that is not a number and 0 leave no limit
+             // waiting: switching the flag on asks for one.
+             const std::optional<int> limit = parseInt16(line.mid(7));
+             if (limit && *limit != 0)
+                 w.state().command.pendingLimit = *limit;
+             else
+                 w.state().command.pendingLimit.reset();
              const int v = line.at(5).digitValue();
              if (v == 0 || v == 1)
-                 w.ui().Check1[6]->setChecked(v == 1);
+                 w.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(v == 1);
          },
          [](MainWindow &w, const Closing &) {
-             return flagValue(w.ui().Check1[6]) + u'\\' + QString::number(w.state().bodyLimit);
+             return flagValue(w.ui().limitFlags.isOn(LimitFlag::CharacterLimit)) + u'\\'
+                 + QString::number(w.state().mail.bodyLimit);
          }},
-        limitFlag(u"Sei7", 7),
-        limitFlag(u"Sei8", 8),
-        {u"Snam", [](MainWindow &w, const QString &value, const QString &) { w.state().signatureText = value; },
-         [](MainWindow &w, const Closing &) { return w.state().signatureText; }},
+        limitFlag(u"Sei7", LimitFlag::Classify),
+        limitFlag(u"Sei8", LimitFlag::AutoCount),
+        {u"Snam", [](MainWindow &w, const QString &value, const QString &) { w.state().mail.signatureText = value; },
+         [](MainWindow &w, const Closing &) { return w.state().mail.signatureText; }},
         {u"Ssyo",
          [](MainWindow &w, const QString &value, const QString &) {
-             setSignatureOn(w, parseInt16(value) == 1);
+             setSignatureOn(w.handoff(), parseInt16(value) == 1);
          },
-         [](MainWindow &w, const Closing &) { return w.state().signatureOn ? u"1"_qs : u"0"_qs; }},
+         [](MainWindow &w, const Closing &) { return flagValue(w.state().mail.signatureOn); }},
         {u"imde",
          [](MainWindow &w, const QString &value, const QString &) {
              const std::optional<int> v = parseInt16(value);
              if (v == 0 || v == 1)
-                 w.ui().Check2->setChecked(*v == 1);
+                 w.ui().imodeSetting->setChecked(*v == 1);
          },
-         [](MainWindow &, const Closing &closing) { return closing.imode ? u"1"_qs : u"0"_qs; }},
+         [](MainWindow &, const Closing &closing) { return flagValue(closing.imode); }},
         {u"addr", [](MainWindow &w, const QString &value, const QString &) { w.state().beckyBookIndex = value; },
          [](MainWindow &w, const Closing &) { return w.state().beckyBookIndex; }},
-        menuCheck(u"ATTI", &MainControls::Aouttikan),
+        menuCheck(u"ATTI", &MainControls::autoSubstituteEntry),
         {u"Font",
          [](MainWindow &w, const QString &value, const QString &) {
              const std::optional<double> points = parseNumber(value);
              if (points && *points >= 1 && *points <= 400) {
-                 QFont font = w.ui().Text1->font();
+                 QFont font = w.ui().bodyField->font();
                  font.setPointSizeF(*points);
-                 w.ui().Text1->setFont(font);
+                 w.ui().bodyField->setFont(font);
              }
          },
-         [](MainWindow &w, const Closing &) { return formatSingle(w.ui().Text1->font().pointSizeF()); }},
-        menuCheck(u"IONO", &MainControls::IOutNO),
-        menuCheck(u"IPUT", &MainControls::IOutput),
-        menuCheck(u"IEND", &MainControls::IOutEnd),
-        storedIndex(u"Acnt", &ComposeState::accountIndex),
-        storedIndex(u"AcOp", &ComposeState::accountChangeMode),
-        storedIndex(u"Myad", &ComposeState::sendingAddressIndex),
-        menuCheck(u"BcOp", &MainControls::OutBcc),
-        {u"LogD", [](MainWindow &w, const QString &value, const QString &) { w.ui().Label6->setText(value); },
-         [](MainWindow &w, const Closing &) { return w.ui().Label6->text(); }},
+         [](MainWindow &w, const Closing &) { return formatSingle(w.ui().bodyField->font().pointSizeF()); }},
+        menuCheck(u"IONO", &MainControls::noConfirmationEntry),
+        menuCheck(u"IPUT", &MainControls::newMailAfterSendEntry),
+        menuCheck(u"IEND", &MainControls::endAfterSendEntry),
+        storedIndex(u"Acnt", &AccountChoice::accountIndex),
+        accountChangeMode(u"AcOp"),
+        storedIndex(u"Myad", &AccountChoice::sendingAddressIndex),
+        menuCheck(u"BcOp", &MainControls::bccToAccountEntry),
+        {u"LogD", [](MainWindow &w, const QString &value, const QString &) { w.ui().mailCountsLabel->setText(value); },
+         [](MainWindow &w, const Closing &) { return w.ui().mailCountsLabel->text(); }},
         {u"Look",
          [](MainWindow &w, const QString &value, const QString &) {
              if (const std::optional<bool> look = parseBoolean(value)) {
-                 w.ui().Frame3->setVisible(*look);
-                 refreshPreviewCopy(w);
+                 w.ui().previewPanel->setVisible(*look);
+                 refreshPreviewCopy(w.compose());
                  w.layoutControls();
              }
          },
@@ -163,7 +181,7 @@ const std::vector<Key> &keys()
 
 void readSettings(MainWindow &w)
 {
-    for (const QString &line : textfile::readLines(w.programFile(u"Horo.ini"_qs))) {
+    for (const QString &line : textfile::readLines(w.programFile(programfiles::settings))) {
         const std::optional<Line> parts = splitLine(line);
         if (!parts)
             continue;
@@ -182,11 +200,11 @@ bool writeSettings(MainWindow &w, bool imode, bool look)
     QStringList lines;
     for (const Key &key : keys())
         lines.append(QString::fromUtf16(key.name) + u'=' + key.write(w, closing));
-    return textfile::writeAtomically(w.programFile(u"Horo.ini"_qs), textfile::joinLines(lines));
+    return textfile::writeAtomically(w.programFile(programfiles::settings), textfile::joinLines(lines));
 }
 
 void readPresets(MainWindow &w)
 {
-    for (const PhoneModel &model : presetfile::read(w.programFile(u"Keitai.pre"_qs)))
-        w.ui().Combo3->addItem(model.name, model.code);
+    for (const PhoneModel &model : presetfile::read(w.programFile(programfiles::phoneModels)))
+        w.ui().phoneModelList->addItem(model.name, model.code);
 }

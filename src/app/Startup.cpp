@@ -7,6 +7,7 @@
 #include "app/TabStopDelegate.h"
 #include "app/WindowCommands.h"
 #include "pictograph/PictographMenu.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,30 +28,28 @@ bool runStartup(MainWindow &w)
 {
     MainControls &c = w.ui();
     if (!QFile::exists(w.services().readme))
-        c.ReadMe->setEnabled(false);
-    c.List1->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.List1));
+        c.readmeEntry->setEnabled(false);
+    c.mailList->setItemDelegate(new TabStopDelegate({125, 300, 390, 570, 700}, c.mailList));
     if (!w.services().commandLine.isEmpty())
         loadTextFile(w, w.services().commandLine);
-    if (exists(w, u"Keitai.pre"_qs))
+    if (exists(w, programfiles::phoneModels))
         readPresets(w);
-    c.Combo3->setCurrentIndex(0);
-    if (exists(w, u"addr.adr"_qs))
+    c.phoneModelList->setCurrentIndex(0);
+    if (exists(w, programfiles::addressBook))
         fillAddressList(w);
     else
-        c.Command6->setEnabled(false);
-    if (exists(w, u"Horo.ini"_qs))
+        c.addressBookButton->setEnabled(false);
+    if (exists(w, programfiles::settings))
         readSettings(w);
     if (!findBecky(w))
         return false;
-    if (c.Combo2->count() > 0)
-        c.Combo2->setCurrentIndex(w.state().accountIndex);
-    const int address = w.state().sendingAddressIndex;
-    if (address >= 0 && address < c.OutAdr.size())
-        c.OutAdr[address]->setChecked(true);
-    const int mode = w.state().accountChangeMode;
-    if (mode >= 0 && mode < 3)
-        c.OutAdrChg[mode]->setChecked(true);
-    if (exists(w, u"Emoji.code"_qs))
+    if (c.accountList->count() > 0)
+        c.accountList->setCurrentIndex(w.state().account.accountIndex);
+    const int address = w.state().account.sendingAddressIndex;
+    if (address >= 0 && address < c.sendingAddressEntries.size())
+        c.sendingAddressEntries[address]->setChecked(true);
+    c.accountChangeModeEntries[static_cast<std::size_t>(w.state().account.accountChangeMode)]->setChecked(true);
+    if (exists(w, programfiles::pictographs))
         fillPictographMenu(w);
     return true;
 }

@@ -17,31 +17,31 @@ void layoutMainWindow(MainWindow &w)
     const int W = client.width();
     const int H = client.height();
 
-    const int d = c.Frame3->isVisibleTo(&w) ? t.width(c.Frame3) + 60 : 0;
+    const int d = c.previewPanel->isVisibleTo(&w) ? t.width(c.previewPanel) + 60 : 0;
 
-    t.setHeight(c.Text1, H - 1980);
-    t.setTop(c.Picture1, H - 385);
-    t.setWidth(c.Frame2, W);
+    t.setHeight(c.bodyField, H - 1980);
+    t.setTop(c.statusBar, H - 385);
+    t.setWidth(c.toolBar, W);
 
-    t.setWidth(c.Text2, W - 1080 - d);
-    t.setWidth(c.Combo1, t.width(c.Text2));
-    t.setWidth(c.Text1, W - d);
-    t.setWidth(c.Picture1, W);
+    t.setWidth(c.subjectField, W - 1080 - d);
+    t.setWidth(c.toField, t.width(c.subjectField));
+    t.setWidth(c.bodyField, W - d);
+    t.setWidth(c.statusBar, W);
 
-    t.setLeft(c.Label1, t.width(c.Picture1) - t.width(c.Label1) - 100);
-    t.setLeft(c.Label6, t.left(c.Label1) - t.width(c.Label6) - 200);
-    t.setWidth(c.Label5, t.width(c.Picture1) - 60);
+    t.setLeft(c.countLabel, t.width(c.statusBar) - t.width(c.countLabel) - 100);
+    t.setLeft(c.mailCountsLabel, t.left(c.countLabel) - t.width(c.mailCountsLabel) - 200);
+    t.setWidth(c.warningLabel, t.width(c.statusBar) - 60);
 
-    if (c.List1->isVisibleTo(&w)) {
-        t.setHeight(c.List1, t.height(c.Text1) / 3 - 30);
-        t.setHeight(c.Text1, t.height(c.Text1) - t.height(c.List1) - 40);
-        t.setTop(c.List1, t.top(c.Text1) + t.height(c.Text1) + 60);
-        t.setWidth(c.List1, t.width(c.Text1));
+    if (c.mailList->isVisibleTo(&w)) {
+        t.setHeight(c.mailList, t.height(c.bodyField) / 3 - 30);
+        t.setHeight(c.bodyField, t.height(c.bodyField) - t.height(c.mailList) - 40);
+        t.setTop(c.mailList, t.top(c.bodyField) + t.height(c.bodyField) + 60);
+        t.setWidth(c.mailList, t.width(c.bodyField));
     }
 
     if (d != 0) {
-        t.setLeft(c.Frame3, t.width(c.Text1) + 60);
-        t.setHeight(c.Frame3, H - t.height(c.Picture1) - 670);
-        t.setHeight(c.Label4, t.height(c.Frame3) - t.top(c.Label4) - 100);
+        t.setLeft(c.previewPanel, t.width(c.bodyField) + 60);
+        t.setHeight(c.previewPanel, H - t.height(c.statusBar) - 670);
+        t.setHeight(c.previewNote, t.height(c.previewPanel) - t.top(c.previewNote) - 100);
     }
 }

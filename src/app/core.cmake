@@ -1,7 +1,6 @@
 # Logic of the application shell that needs no window.
 target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PresetFile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BeckyEnvironment.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AddressListModel.cpp
 )

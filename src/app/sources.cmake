@@ -9,7 +9,6 @@ target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabStopDelegate.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowLayout.cpp
 )

@@ -1,7 +1,5 @@
 #include "compose/BodyText.h"
 
-#include <algorithm>
-
 namespace bodytext {
 
 QString toField(QStringView body)
@@ -31,24 +29,6 @@ QString toBody(QStringView field)
         out += c;
     }
     return out;
-}
-
-int bodyPosition(QStringView field, int fieldPos)
-{
-    fieldPos = std::clamp(fieldPos, 0, static_cast<int>(field.size()));
-    return fieldPos + static_cast<int>(field.first(fieldPos).count(u'\n'));
-}
-
-int fieldPosition(QStringView field, int bodyPos)
-{
-    int body = 0;
-    int pos = 0;
-    const int n = static_cast<int>(field.size());
-    while (pos < n && body < bodyPos) {
-        body += field[pos] == u'\n' ? 2 : 1;
-        ++pos;
-    }
-    return pos;
 }
 
 } // namespace bodytext

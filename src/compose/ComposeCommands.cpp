@@ -1,33 +1,84 @@
 #include "compose/ComposeCommands.h"
 
-#include "app/MainWindow.h"
+#include "compose/BodyEdit.h"
+#include "compose/BodyKeys.h"
+#include "compose/ComposeContext.h"
+#include "compose/CountCommand.h"
+#include "compose/EditedMail.h"
 #include "compose/FilterCommands.h"
+#include "compose/LimitHandling.h"
 #include "compose/PreviewCommands.h"
+#include "compose/PreviewMirror.h"
 #include "compose/VerticalCommands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
-void connectComposeCommands(MainWindow &w)
+namespace {
+
+void connectTyping(ComposeContext &c, QObject *owner)
 {
-    MainControls &c = w.ui();
-    QObject::connect(c.Command1, &QPushButton::clicked, &w, [&w] { countCommand(w); });
-    for (int i = 0; i < 9; ++i)
-        QObject::connect(c.nuki[i], &QAction::triggered, &w, [&w, i] { runFilter(w, i); });
-    QObject::connect(c.Cmero, &QAction::triggered, &w, [&w] { runAllFilters(w); });
+    const ComposeControls &ui = c.ui;
+    QObject::connect(ui.bodyField, &BodyEdit::bodyChanged, owner, [&c] { onBodyChanged(c); });
+    QObject::connect(ui.bodyField, &BodyEdit::fieldEdited, owner,
+                     [&c](int position, int removed, int added) { followBodyEdit(c, position, removed, added); });
+    QObject::connect(ui.bodyField, &BodyEdit::keyDown, owner,
+                     [&c](QKeyEvent *event, bool *swallow) { onBodyKeyDown(c, event, swallow); });
+    QObject::connect(ui.bodyField, &BodyEdit::keyUp, owner, [&c](QKeyEvent *) { onBodyKeyUp(c); });
+    QObject::connect(ui.subjectField, &QLineEdit::textChanged, owner, [&c] { onSubjectChanged(c); });
+    QObject::connect(ui.subjectField, &QLineEdit::returnPressed, owner, [&c] { c.ui.bodyField->setFocus(); });
+    for (const LimitFlag flag : allLimitFlags) {
+        QObject::connect(ui.limitFlags[flag], &QCheckBox::toggled, owner,
+                         [&c, flag] { onLimitFlagChanged(c, flag); });
+    }
+    QObject::connect(ui.imodeSetting, &QCheckBox::toggled, owner, [&c] { onImodeSettingChanged(c); });
+    QObject::connect(ui.verticalPreviewSwitch, &QCheckBox::toggled, owner, [&c] { onVerticalPreviewChanged(c); });
+    setImodeControlsEnabled(c, false);
+}
 
-    QObject::connect(c.Command7, &QPushButton::clicked, &w, [&w] { toggleVerticalMode(w); });
-    // "TEXT_Viewモード" lays out in text-view form, "送信_TEXTモード" in sending form.
-    QObject::connect(c.PreTate[0], &QAction::triggered, &w, [&w] { toVertical(w, VerticalForm::TextView); });
-    QObject::connect(c.PreTate[1], &QAction::triggered, &w, [&w] { toVertical(w, VerticalForm::Sending); });
-    QObject::connect(c.YokoPre, &QAction::triggered, &w, [&w] { bodyFromVertical(w); });
+void connectCommands(ComposeContext &c, QObject *owner)
+{
+    const ComposeControls &ui = c.ui;
+    QObject::connect(ui.countButton, &QPushButton::clicked, owner, [&c] { countCommand(c); });
+    for (int i = 0; i < static_cast<int>(ui.filterEntries.size()); ++i)
+        QObject::connect(ui.filterEntries[i], &QAction::triggered, owner, [&c, i] { runFilter(c, i); });
+    QObject::connect(ui.allFiltersEntry, &QAction::triggered, owner, [&c] { runAllFilters(c); });
 
-    QObject::connect(c.Combo3, &QComboBox::currentIndexChanged, &w, [&w] { choosePhoneModel(w); });
-    QObject::connect(c.Command5, &QPushButton::clicked, &w, [&w] { showSendImage(w); });
-    for (int i = 0; i < 3; ++i)
-        QObject::connect(c.ViewPre[i], &QAction::triggered, &w, [&w, i] { runPanelCommand(w, i); });
+    QObject::connect(ui.verticalModeButton, &QPushButton::clicked, owner, [&c] { toggleVerticalMode(c); });
+    QObject::connect(ui.textViewLayoutEntry, &QAction::triggered, owner,
+                     [&c] { toVertical(c, VerticalForm::TextView); });
+    QObject::connect(ui.sendingLayoutEntry, &QAction::triggered, owner,
+                     [&c] { toVertical(c, VerticalForm::Sending); });
+    QObject::connect(ui.horizontalEntry, &QAction::triggered, owner, [&c] { bodyFromVertical(c); });
 
+    QObject::connect(ui.previewButton, &QPushButton::clicked, owner, [&c] { togglePreviewPanel(c); });
+    QObject::connect(ui.phoneModelList, &QComboBox::currentIndexChanged, owner, [&c] { choosePhoneModel(c); });
+    QObject::connect(ui.sendImageButton, &QPushButton::clicked, owner, [&c] { showSendImage(c); });
+    const PanelCommand panelCommands[] = {PanelCommand::TogglePreviewPanel, PanelCommand::ToggleMailList,
+                                          PanelCommand::FoldLimitPanel};
+    for (std::size_t i = 0; i < ui.panelEntries.size(); ++i) {
+        const PanelCommand command = panelCommands[i];
+        QObject::connect(ui.panelEntries[i], &QAction::triggered, owner, [&c, command] { runPanelCommand(c, command); });
+    }
+}
+
+} // namespace
+
+void connectComposeCommands(ComposeContext &c, QObject *owner)
+{
+    connectTyping(c, owner);
+    connectCommands(c, owner);
     // The list selected its first model before this handler was connected.
-    choosePhoneModel(w);
+    choosePhoneModel(c);
+}
+
+void startNewMail(ComposeContext &c)
+{
+    c.ui.subjectField->setText(QString());
+    c.ui.bodyField->setBodyText(QString());
+    c.mail.usedPictographs.clear();
+    c.mail.bodyModified = false;
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-class MainWindow;
+class QObject;
+struct ComposeContext;
 
-/// Connects the count command, the filters, the vertical conversions and
-/// the preview panel's commands.
-void connectComposeCommands(MainWindow &w);
+/// Connects the body and subject fields, the limit flags, the i-mode
+/// setting, the preview panel and the compose commands (count, filters,
+/// vertical layout) to their handlers; the connections live as long as
+/// `owner`. Ends by applying the selected phone model.
+void connectComposeCommands(ComposeContext &c, QObject *owner);
 
-/// The count command (silent while limit flag 8 is set).
-void countCommand(MainWindow &w);
-
-/// Lays the body out vertically into the preview box.
-void layOutVerticalPreview(MainWindow &w);
-
-/// Renders the body into the preview box as the phone wraps it.
-void showSendImage(MainWindow &w);
+/// Starts a new mail: empty subject and body, no pictographs used, nothing
+/// modified; the To field stays.
+void startNewMail(ComposeContext &c);

@@ -6,7 +6,7 @@
 
 #include <array>
 
-/// The text filters of the `nuki` menu: each removes or replaces one kind of
+/// The text filters of the edit menu: each removes or replaces one kind of
 /// character throughout the body.
 struct FilterEntry {
     enum class Kind {
@@ -24,7 +24,7 @@ struct FilterEntry {
 /// nothing), 6 "半角変換" (narrow form), 7 "(抜き", 8 ")抜き".
 const std::array<FilterEntry, 9> &filterEntries();
 
-/// The order in which "上記処理連続動作" (`Cmero`) runs the entries: line
+/// The order in which "上記処理連続動作" runs the entries: line
 /// breaks first, then the arrows and times signs, spaces, the narrow form
 /// and the parentheses.
 inline constexpr std::array<int, 9> kCmeroOrder{0, 1, 2, 3, 4, 5, 6, 7, 8};

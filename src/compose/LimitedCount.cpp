@@ -72,8 +72,3 @@ QString limitedCountMessage(int size, double count)
     return u"大きさは、"_qs + QString::number(size) + u"です。\r\n制限付き文字数は、"_qs
         + formatShortest(count) + u"文字です。"_qs;
 }
-
-QString limitedCountLabel(double count, int size)
-{
-    return formatShortest(count) + u"文字 ("_qs + QString::number(size) + u')';
-}

@@ -6,13 +6,13 @@
 /// The limit flags the count command reads, as they stand when it examines
 /// a character (the user may change them between characters).
 struct CountFlags {
-    bool skipBlanks = false;      ///< flag 0: TAB, space, ideographic space
-    bool skipLineBreaks = false;  ///< flag 1: CR, LF
-    bool skipPunctuation = false; ///< flag 2: . , 、 。
-    bool skipBrackets = false;    ///< flag 3: 「」[]（()）｛｝{}
-    bool skipTags = false;        ///< flag 4: from "<" up to and including the next ">"
-    bool skipHoro = false;        ///< flag 5: every occurrence of the word "Horo"
-    bool classify = false;        ///< flag 7: a single-byte character counts 0.5
+    bool skipBlanks = false;      ///< LimitFlag::SkipBlanks: TAB, space, ideographic space
+    bool skipLineBreaks = false;  ///< LimitFlag::SkipLineBreaks: CR, LF
+    bool skipPunctuation = false; ///< LimitFlag::SkipPunctuation: . , 、 。
+    bool skipBrackets = false;    ///< LimitFlag::SkipBrackets: 「」[]（()）｛｝{}
+    bool skipTags = false;        ///< LimitFlag::SkipTags: from "<" up to and including the next ">"
+    bool skipHoro = false;        ///< LimitFlag::SkipHoro: every occurrence of the word "Horo"
+    bool classify = false;        ///< LimitFlag::Classify: a single-byte character counts 0.5
 };
 
 /// One run of the count command: the limited count (制限付き文字数) of the
@@ -56,5 +56,3 @@ private:
 /// "制限付き文字数は、" w "文字です。" (w in its shortest decimal form).
 QString limitedCountMessage(int size, double count);
 
-/// The count label after the command: w "文字 (" n ")".
-QString limitedCountLabel(double count, int size);

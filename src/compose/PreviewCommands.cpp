@@ -1,72 +1,94 @@
 #include "compose/PreviewCommands.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
-#include "compose/ComposeCommands.h"
-#include "compose/CountingHandlers.h"
+#include "compose/ComposeContext.h"
+#include "compose/ComposeHost.h"
+#include "compose/EditedMail.h"
+#include "compose/PreviewMirror.h"
 #include "compose/SendImage.h"
+#include "compose/VerticalCommands.h"
+#include "platform/Twips.h"
+#include "platform/Visibility.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-PhoneModel selectedPhoneModel(MainWindow &w)
+namespace {
+
+constexpr int kLimitPanelOpen = 2655;
+constexpr int kLimitPanelFolded = 255;
+
+} // namespace
+
+PhoneModel selectedPhoneModel(const ComposeContext &c)
 {
-    const QComboBox *list = w.ui().Combo3;
+    const QComboBox *list = c.ui.phoneModelList;
     if (list->currentIndex() < 0)
         return builtInPhoneModels().front();
     return {list->currentText(), list->currentData().toInt()};
 }
 
-void choosePhoneModel(MainWindow &w)
+void choosePhoneModel(ComposeContext &c)
 {
-    MainControls &c = w.ui();
-    if (c.Combo3->currentIndex() < 0)
+    const ComposeControls &ui = c.ui;
+    if (ui.phoneModelList->currentIndex() < 0)
         return;
-    const PhoneModel model = selectedPhoneModel(w);
-    const Twips &t = w.twips();
-    const PreviewLayout l = previewLayout(model.columns(), model.rows(), t.top(c.Text3));
-    t.setWidth(c.Text3, l.boxWidth);
-    t.setHeight(c.Text3, l.boxHeight);
-    t.setWidth(c.Frame3, l.panelWidth);
-    t.setTop(c.Command5, l.buttonTop);
-    t.setTop(c.Check3, l.switchTop);
-    t.setTop(c.Label4, l.noteTop);
-    w.layoutControls();
-    if (c.Check3->isChecked())
-        layOutVerticalPreview(w);
+    const PhoneModel model = selectedPhoneModel(c);
+    const Twips &t = c.twips;
+    const PreviewLayout l = previewLayout(model.columns(), model.rows(), t.top(ui.previewBox));
+    t.setWidth(ui.previewBox, l.boxWidth);
+    t.setHeight(ui.previewBox, l.boxHeight);
+    t.setWidth(ui.previewPanel, l.panelWidth);
+    t.setTop(ui.sendImageButton, l.buttonTop);
+    t.setTop(ui.verticalPreviewSwitch, l.switchTop);
+    t.setTop(ui.previewNote, l.noteTop);
+    c.host.layOut();
+    if (ui.verticalPreviewSwitch->isChecked())
+        layOutVerticalPreview(c);
 }
 
-void showSendImage(MainWindow &w)
+void showSendImage(ComposeContext &c)
 {
-    const ComposeState &s = w.state();
-    const QString image = renderSendImage(w.ui().Text1->bodyText(), selectedPhoneModel(w).columns(),
-                                          s.signatureOn, s.signatureText);
-    setPreviewText(w, image);
-    w.ui().Text3->moveCursor(QTextCursor::End);
+    const QString image = renderSendImage(c.ui.bodyField->bodyText(), selectedPhoneModel(c).columns(),
+                                          c.mail.signatureOn, c.mail.signatureText);
+    setPreviewText(c, image);
+    c.ui.previewBox->moveCursor(QTextCursor::End);
 }
 
-void runPanelCommand(MainWindow &w, int index)
+void togglePreviewPanel(ComposeContext &c)
 {
-    MainControls &c = w.ui();
-    if (!c.Command4[0]->isEnabled())
+    QFrame *panel = c.ui.previewPanel;
+    panel->setVisible(!isShownInWindow(panel));
+    refreshPreviewCopy(c);
+    c.host.layOut();
+}
+
+void toggleLimitPanel(ComposeContext &c)
+{
+    QWidget *panel = c.ui.limitPanel;
+    const int height = c.twips.height(panel) == kLimitPanelOpen ? kLimitPanelFolded : kLimitPanelOpen;
+    c.twips.setHeight(panel, height);
+}
+
+void runPanelCommand(ComposeContext &c, PanelCommand command)
+{
+    if (!c.ui.previewButton->isEnabled())
         return;
-    switch (index) {
-    case 0:
-        togglePreviewPanel(w);
+    switch (command) {
+    case PanelCommand::TogglePreviewPanel:
+        togglePreviewPanel(c);
         break;
-    case 1:
-        c.List1->setVisible(!c.List1->isVisibleTo(&w));
-        w.layoutControls();
+    case PanelCommand::ToggleMailList:
+        c.ui.mailList->setVisible(!isShownInWindow(c.ui.mailList));
+        c.host.layOut();
         break;
-    case 2:
-        toggleLimitPanel(w);
-        break;
-    default:
+    case PanelCommand::FoldLimitPanel:
+        toggleLimitPanel(c);
         break;
     }
 }

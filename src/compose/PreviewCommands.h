@@ -2,19 +2,35 @@
 
 #include "compose/PhoneModel.h"
 
-class MainWindow;
+struct ComposeContext;
 
-/// The phone model selected in `Combo3`, or the first built-in model (P501i)
-/// when none is selected.
-PhoneModel selectedPhoneModel(MainWindow &w);
+/// The phone model selected in the model list, or the first built-in model
+/// (P501i) when none is selected.
+PhoneModel selectedPhoneModel(const ComposeContext &c);
 
-/// Choosing a model (`Combo3_Click`): sizes the preview box to the model's
-/// screen, moves the panel's controls below it, lays the window out and, with
-/// the vertical preview on, lays the body out again. Does nothing when no
-/// model is selected.
-void choosePhoneModel(MainWindow &w);
+/// Choosing a model: sizes the preview box to the model's screen, moves the
+/// panel's controls below it, lays the window out and, with the vertical
+/// preview on, lays the body out again. Does nothing when no model is
+/// selected.
+void choosePhoneModel(ComposeContext &c);
 
-/// The panel commands of the window menu (`ViewPre_Click`): 0 shows or hides
-/// the preview panel, 1 the draft and log list, 2 folds the limit panel.
-/// Inert while the preview toggle is disabled (the i-mode setting is off).
-void runPanelCommand(MainWindow &w, int index);
+/// Renders the body into the preview box as the phone wraps it, with the
+/// signature when it is on.
+void showSendImage(ComposeContext &c);
+
+/// Shows or hides the preview panel, then lays the window out.
+void togglePreviewPanel(ComposeContext &c);
+
+/// Folds or unfolds the limit panel.
+void toggleLimitPanel(ComposeContext &c);
+
+/// The panel commands of the window menu, in the menu's order.
+enum class PanelCommand {
+    TogglePreviewPanel,
+    ToggleMailList,
+    FoldLimitPanel,
+};
+
+/// Runs a panel command of the window menu; inert while the preview button
+/// is disabled (the i-mode setting is off).
+void runPanelCommand(ComposeContext &c, PanelCommand command);

@@ -1,10 +1,10 @@
 #include "compose/VerticalCommands.h"
 
-#include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
-#include "compose/ComposeCommands.h"
-#include "compose/CountingHandlers.h"
+#include "compose/ComposeContext.h"
+#include "compose/EditedMail.h"
 #include "compose/PreviewCommands.h"
+#include "compose/PreviewMirror.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
@@ -36,57 +36,63 @@ QString verticalNotice()
 
 } // namespace
 
-bool toVertical(MainWindow &w, VerticalForm form)
+std::optional<QString> verticalLayout(ComposeContext &c, VerticalForm form)
 {
-    const PhoneModel model = selectedPhoneModel(w);
+    const PhoneModel model = selectedPhoneModel(c);
     const std::optional<VerticalGeometry> geometry = VerticalGeometry::of(model);
     if (!geometry) {
         // The preview runs on every keystroke: a note in the box, no box.
         if (form == VerticalForm::Preview)
-            setPreviewText(w, u"（この機種の画面では、縦書きプレビューを表示できません。）"_qs);
+            setPreviewText(c, u"（この機種の画面では、縦書きプレビューを表示できません。）"_qs);
         else
-            w.dialogs().inform(refusal(model));
-        return false;
+            c.dialogs.inform(refusal(model));
+        return std::nullopt;
     }
-    BodyEdit *body = w.ui().Text1;
-    PreparedLayout prepared = prepareVertical(body->bodyText(), *geometry);
+    PreparedLayout prepared = prepareVertical(c.ui.bodyField->bodyText(), *geometry);
     if (form != VerticalForm::Preview && prepared.excess() > 0) {
-        if (w.dialogs().askYesNo(verticalBudgetQuestion(prepared.excess()), verticalBudgetTitle()))
+        if (c.dialogs.askYesNo(verticalBudgetQuestion(prepared.excess()), verticalBudgetTitle()))
             prepared.cutToBudget();
         else if (form == VerticalForm::TextView)
-            return false;
+            return std::nullopt;
     }
-    const QString layout = renderVertical(prepared.text, *geometry, form);
+    return renderVertical(prepared.text, *geometry, form);
+}
+
+bool toVertical(ComposeContext &c, VerticalForm form)
+{
+    const std::optional<QString> layout = verticalLayout(c, form);
+    if (!layout)
+        return false;
     if (form == VerticalForm::Preview)
-        setPreviewText(w, layout);
+        setPreviewText(c, *layout);
     else
-        body->setBodyText(layout);
+        c.ui.bodyField->setBodyText(*layout);
     return true;
 }
 
-void layOutVerticalPreview(MainWindow &w) { toVertical(w, VerticalForm::Preview); }
+void layOutVerticalPreview(ComposeContext &c) { toVertical(c, VerticalForm::Preview); }
 
-std::optional<QString> horizontalText(MainWindow &w, QStringView layout)
+std::optional<QString> horizontalText(ComposeContext &c, QStringView layout)
 {
     // A separator in the text gives the geometry; otherwise the model does.
-    const PhoneModel model = selectedPhoneModel(w);
+    const PhoneModel model = selectedPhoneModel(c);
     if (!layout.contains(kPageWord) && !model.canLayOutVertically()) {
-        w.dialogs().inform(refusal(model));
+        c.dialogs.inform(refusal(model));
         return std::nullopt;
     }
     return fromVertical(layout, model.columns(), model.rows());
 }
 
-void bodyFromVertical(MainWindow &w)
+void bodyFromVertical(ComposeContext &c)
 {
-    BodyEdit *body = w.ui().Text1;
-    if (const std::optional<QString> text = horizontalText(w, body->bodyText()))
+    BodyEdit *body = c.ui.bodyField;
+    if (const std::optional<QString> text = horizontalText(c, body->bodyText()))
         body->setBodyText(*text);
 }
 
-void setVerticalMode(MainWindow &w, bool on)
+void setVerticalMode(ComposeContext &c, bool on)
 {
-    QPushButton *button = w.ui().Command7;
+    QPushButton *button = c.ui.verticalModeButton;
     if (on) {
         QPalette red = button->palette();
         red.setColor(QPalette::Button, Qt::red);
@@ -95,19 +101,19 @@ void setVerticalMode(MainWindow &w, bool on)
     } else {
         button->setPalette(QPalette()); // back to the system's button face
     }
-    w.state().verticalMode = on;
-    w.ui().Check3->setChecked(on);
+    c.mail.verticalMode = on;
+    c.ui.verticalPreviewSwitch->setChecked(on);
 }
 
-void toggleVerticalMode(MainWindow &w)
+void toggleVerticalMode(ComposeContext &c)
 {
-    if (!w.state().verticalMode) {
-        if (!w.dialogs().askYesNo(u"縦書きで、i-modeメールを送信しますか？"_qs, u"縦書きﾓｰﾄﾞON？"_qs))
+    if (!c.mail.verticalMode) {
+        if (!c.dialogs.askYesNo(u"縦書きで、i-modeメールを送信しますか？"_qs, u"縦書きﾓｰﾄﾞON？"_qs))
             return;
-        setVerticalMode(w, true);
-        w.dialogs().inform(verticalNotice(), u"諸注意"_qs);
+        setVerticalMode(c, true);
+        c.dialogs.inform(verticalNotice(), u"諸注意"_qs);
     } else {
-        w.dialogs().inform(u"通常の横書きモードに戻します。"_qs, u"横書きモード チェンジ"_qs);
-        setVerticalMode(w, false);
+        c.dialogs.inform(u"通常の横書きモードに戻します。"_qs, u"横書きモード チェンジ"_qs);
+        setVerticalMode(c, false);
     }
 }

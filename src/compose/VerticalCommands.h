@@ -7,11 +7,10 @@
 
 #include <optional>
 
-class MainWindow;
+struct ComposeContext;
 
-/// Lays the body out vertically for the selected phone model
-/// (`ToVertical`): into the preview box for VerticalForm::Preview, into the
-/// body otherwise (one change of the body).
+/// The vertical layout of the body for the selected phone model, or nothing
+/// when the model is refused or the user stopped the text-view form.
 ///
 /// A layout beyond the page budget asks "文字数オーバー" in the sending and
 /// text-view forms: Yes cuts it, No stops the text-view form and lets the
@@ -22,21 +21,29 @@ class MainWindow;
 /// rows) is refused: the preview box shows a short note, the other forms a
 /// message box, and the body stays as it is.
 ///
-/// Returns true when the layout was written.
-bool toVertical(MainWindow &w, VerticalForm form);
+/// The refused preview note is written into the preview box here.
+std::optional<QString> verticalLayout(ComposeContext &c, VerticalForm form);
 
-/// The horizontal text of a layout (`FromVertical`). A layout without a page
+/// Writes verticalLayout() into the preview box for VerticalForm::Preview,
+/// into the body otherwise (one change of the body). Returns true when the
+/// layout was written.
+bool toVertical(ComposeContext &c, VerticalForm form);
+
+/// Lays the body out vertically into the preview box.
+void layOutVerticalPreview(ComposeContext &c);
+
+/// The horizontal text of a layout. A layout without a page
 /// separator is read with the selected model's geometry; when that model
 /// cannot hold a layout, the user is told so and nothing is returned.
-std::optional<QString> horizontalText(MainWindow &w, QStringView layout);
+std::optional<QString> horizontalText(ComposeContext &c, QStringView layout);
 
 /// "無理矢理横書き": the body becomes the horizontal text of its layout.
-void bodyFromVertical(MainWindow &w);
+void bodyFromVertical(ComposeContext &c);
 
-/// The vertical mode button (`Command7_Click`): asks before switching on and
+/// The vertical mode button: asks before switching on and
 /// shows its notes, tells before switching off.
-void toggleVerticalMode(MainWindow &w);
+void toggleVerticalMode(ComposeContext &c);
 
 /// Switches vertical mode without asking: the button's colour (red while on),
-/// the mode flag and the vertical preview switch `Check3`.
-void setVerticalMode(MainWindow &w, bool on);
+/// the mode flag and the vertical preview switch.
+void setVerticalMode(ComposeContext &c, bool on);

@@ -1,6 +1,6 @@
 #include "handoff/HandoffCommands.h"
 
-#include "app/MainWindow.h"
+#include "handoff/HandoffContext.h"
 #include "handoff/MailReader.h"
 #include "handoff/SendCommand.h"
 #include "handoff/SendingOptions.h"
@@ -11,37 +11,40 @@
 #include <QListView>
 #include <QPushButton>
 
-// The four on/off options (IOutNO, IOutput, IOutEnd, OutBcc) are checkable
-// menu entries that toggle themselves; the send command reads their marks.
-void connectHandoffCommands(MainWindow &w)
+// The four on/off options (no confirmation, new mail after sending, end
+// after sending, BCC to the account) are checkable menu entries that toggle
+// themselves; the send command reads their marks.
+void connectHandoffCommands(HandoffContext &h, QObject *owner)
 {
-    MainControls &c = w.ui();
-    QObject::connect(c.Command3, &QPushButton::clicked, &w, [&w] { sendCommand(w); });
-    QObject::connect(c.TotyuuSave, &QAction::triggered, &w, [&w] { saveDraft(w); });
-    QObject::connect(c.Command4[1], &QPushButton::clicked, &w, [&w] { signatureCommand(w); });
-    for (int mode = 0; mode < 3; ++mode) {
-        QObject::connect(c.OutAdrChg[mode], &QAction::triggered, &w,
-                         [&w, mode] { sendingoptions::chooseAccountChangeMode(w, mode); });
+    const HandoffControls &c = h.ui;
+    QObject::connect(c.sendButton, &QPushButton::clicked, owner, [&h] { sendCommand(h, SendTarget::Outbox); });
+    QObject::connect(c.saveDraftEntry, &QAction::triggered, owner, [&h] { sendCommand(h, SendTarget::Drafts); });
+    QObject::connect(c.signatureButton, &QPushButton::clicked, owner, [&h] { signatureCommand(h); });
+    for (const AccountChangeMode mode : {AccountChangeMode::Keep, AccountChangeMode::Follow, AccountChangeMode::Ask}) {
+        QObject::connect(c.accountChangeModeEntries[static_cast<std::size_t>(mode)], &QAction::triggered, owner,
+                         [&h, mode] { sendingoptions::chooseAccountChangeMode(h, mode); });
     }
-    for (int entry = 0; entry < 3; ++entry) {
-        QObject::connect(c.CopyDisp[entry], &QAction::triggered, &w,
-                         [&w, entry] { sendingoptions::copyShownText(w, entry); });
+    using sendingoptions::ShownText;
+    const ShownText copied[] = {ShownText::To, ShownText::Subject, ShownText::Body};
+    for (std::size_t i = 0; i < c.copyEntries.size(); ++i) {
+        const ShownText field = copied[i];
+        QObject::connect(c.copyEntries[i], &QAction::triggered, owner,
+                         [&h, field] { sendingoptions::copyShownText(h, field); });
     }
-    QObject::connect(c.Combo2, &QComboBox::currentIndexChanged, &w,
-                     [&w] { sendingoptions::accountChosen(w); });
+    QObject::connect(c.accountList, &QComboBox::currentIndexChanged, owner,
+                     [&h] { sendingoptions::accountChosen(h); });
 
-    QObject::connect(c.ReadingBecky[0], &QAction::triggered, &w,
-                     [&w] { mailreader::listMails(w, MailSource::Drafts); });
-    QObject::connect(c.ReadingBecky[1], &QAction::triggered, &w,
-                     [&w] { mailreader::listMails(w, MailSource::Log); });
-    mailreader::attachModel(w);
-    QObject::connect(c.List1, &QListView::clicked, &w,
-                     [&w](const QModelIndex &index) { mailreader::loadMail(w, index.row()); });
-    QObject::connect(c.List1, &QListView::doubleClicked, &w, [&w] { mailreader::hideMailList(w); });
+    QObject::connect(c.listDraftsEntry, &QAction::triggered, owner,
+                     [&h] { mailreader::listMails(h, MailSource::Drafts); });
+    QObject::connect(c.listLogEntry, &QAction::triggered, owner, [&h] { mailreader::listMails(h, MailSource::Log); });
+    mailreader::attachModel(h);
+    QObject::connect(c.mailList, &QListView::clicked, owner,
+                     [&h](const QModelIndex &index) { mailreader::loadMail(h, index.row()); });
+    QObject::connect(c.mailList, &QListView::doubleClicked, owner, [&h] { mailreader::hideMailList(h); });
 }
 
-void connectSendingAddress(MainWindow &w, QAction *entry, int index)
+void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index)
 {
-    QObject::connect(entry, &QAction::triggered, &w,
-                     [&w, index] { sendingoptions::chooseSendingAddress(w, index); });
+    QObject::connect(entry, &QAction::triggered, owner,
+                     [&h, index] { sendingoptions::chooseSendingAddress(h, index); });
 }

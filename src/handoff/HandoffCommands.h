@@ -1,14 +1,12 @@
 #pragma once
 
-class MainWindow;
 class QAction;
+class QObject;
+struct HandoffContext;
 
 /// Connects the send and draft commands, the signature, the sending options
-/// and the draft and log reader.
-void connectHandoffCommands(MainWindow &w);
+/// and the draft and log reader; the connections live as long as `owner`.
+void connectHandoffCommands(HandoffContext &h, QObject *owner);
 
 /// Wires entry `index` of the sending-address list to its command.
-void connectSendingAddress(MainWindow &w, QAction *entry, int index);
-
-/// The send command.
-void sendCommand(MainWindow &w);
+void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index);

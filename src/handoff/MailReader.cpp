@@ -1,13 +1,17 @@
 #include "handoff/MailReader.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
+#include "compose/ComposeCommands.h"
+#include "compose/ComposeContext.h"
+#include "compose/EditedMail.h"
 #include "compose/VerticalCommands.h"
+#include "handoff/AccountChoice.h"
+#include "handoff/AccountMailboxes.h"
+#include "handoff/HandoffContext.h"
+#include "handoff/HandoffHost.h"
 #include "handoff/MailListModel.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendingOptions.h"
-#include "handoff/WindowMailboxes.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
@@ -20,10 +24,10 @@ namespace {
 
 // The sending address whose caption is the mail's "From:" (entry 0 when
 // none is), unless the chosen one already is.
-void matchSendingAddress(MainWindow &w, const QString &from)
+void matchSendingAddress(HandoffContext &h, const QString &from)
 {
-    const QList<QAction *> &entries = w.ui().OutAdr;
-    if (windowmailboxes::sendingAddress(w, w.state().sendingAddressIndex) == from)
+    const QList<QAction *> &entries = *h.ui.sendingAddressEntries;
+    if (accountmailboxes::sendingAddress(h, h.account.sendingAddressIndex) == from)
         return;
     int found = 0;
     for (int k = 0; k < entries.size(); ++k) {
@@ -32,13 +36,13 @@ void matchSendingAddress(MainWindow &w, const QString &from)
             break;
         }
     }
-    sendingoptions::selectSendingAddress(w, found);
+    sendingoptions::selectSendingAddress(h, found);
 }
 
 // The To field: the address list's entry equal to the text, or the text.
-void showRecipient(MainWindow &w, const QString &to)
+void showRecipient(HandoffContext &h, const QString &to)
 {
-    QComboBox *field = w.ui().Combo1;
+    QComboBox *field = h.ui.toField;
     for (int i = 0; i < field->count(); ++i) {
         if (field->itemText(i) == to) {
             field->setCurrentIndex(i);
@@ -50,10 +54,10 @@ void showRecipient(MainWindow &w, const QString &to)
 
 // Asks whether a record is in vertical layout and whether to edit it
 // horizontally; returns the body to edit and keeps the row's flag in step.
-QString horizontalBody(MainWindow &w, const QModelIndex &index, const QString &body)
+QString horizontalBody(HandoffContext &h, const QModelIndex &index, const QString &body)
 {
-    Dialogs &dialogs = w.dialogs();
-    MailListModel &rows = mailreader::model(w);
+    Dialogs &dialogs = h.dialogs;
+    MailListModel &rows = mailreader::model(h);
     bool vertical = index.data(MailListModel::VerticalRole).toBool();
     if (!vertical && body.contains(u"次のページ"_qs)
         && dialogs.askYesNo(u"この文章は、縦書きで記入された可能性があります。縦書きとみなします。"_qs,
@@ -70,10 +74,10 @@ QString horizontalBody(MainWindow &w, const QModelIndex &index, const QString &b
     }
     // A model that cannot hold a layout is refused there; the body then
     // stays as it is, to be edited and sent horizontally.
-    const std::optional<QString> horizontal = horizontalText(w, body);
+    const std::optional<QString> horizontal = horizontalText(h.compose, body);
     if (!horizontal)
         return body;
-    setVerticalMode(w, true);
+    setVerticalMode(h.compose, true);
     return *horizontal;
 }
 
@@ -81,66 +85,67 @@ QString horizontalBody(MainWindow &w, const QModelIndex &index, const QString &b
 
 namespace mailreader {
 
-MailListModel &attachModel(MainWindow &w)
+MailListModel &attachModel(HandoffContext &h)
 {
-    auto *rows = new MailListModel(w.ui().List1);
-    w.ui().List1->setModel(rows);
+    auto *rows = new MailListModel(h.ui.mailList);
+    h.ui.mailList->setModel(rows);
     return *rows;
 }
 
-MailListModel &model(MainWindow &w)
+MailListModel &model(const HandoffContext &h)
 {
-    return *static_cast<MailListModel *>(w.ui().List1->model());
+    return *static_cast<MailListModel *>(h.ui.mailList->model());
 }
 
-void listMails(MainWindow &w, MailSource source)
+void listMails(HandoffContext &h, MailSource source)
 {
-    MainControls &c = w.ui();
-    MailListModel &rows = model(w);
+    const HandoffControls &c = h.ui;
+    MailListModel &rows = model(h);
     rows.clearRecords();
     const QString path = source == MailSource::Drafts
-                             ? windowmailboxes::mailboxPath(w, true)
-                             : mailbox::logPath(w.services().programFolder);
-    QString label = c.Label6->text();
-    QList<MailRow> found = mailboxreader::list(path, source, w.dialogs(), label);
+                             ? accountmailboxes::mailboxPath(h, accountmailboxes::Mailbox::Drafts)
+                             : mailbox::logPath(h.programFolder);
+    QString label = c.mailCountsLabel->text();
+    QList<MailRow> found = mailboxreader::list(path, source, h.dialogs, label);
     if (found.isEmpty())
         return;
     rows.setRecords(std::move(found));
-    c.Label6->setText(label);
-    c.List1->show();
-    w.layoutControls();
+    c.mailCountsLabel->setText(label);
+    c.mailList->show();
+    h.host.layOut();
 }
 
-void loadMail(MainWindow &w, int row)
+void loadMail(HandoffContext &h, int row)
 {
-    MainControls &c = w.ui();
-    MailListModel &rows = model(w);
+    const HandoffControls &c = h.ui;
+    EditedMail &mail = h.compose.mail;
+    MailListModel &rows = model(h);
     if (row < 0 || row >= rows.rowCount())
         return;
     if (MailListModel::isHeaderRow(row)) {
-        c.List1->clearSelection();
-        c.List1->setCurrentIndex(QModelIndex());
-        newMail(w);
+        c.mailList->clearSelection();
+        c.mailList->setCurrentIndex(QModelIndex());
+        startNewMail(h.compose);
         return;
     }
-    if (w.state().bodyModified && c.Text1->bodyLength() > 0
-        && !w.dialogs().askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
+    if (mail.bodyModified && c.bodyField->bodyLength() > 0
+        && !h.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
         return;
     const QModelIndex index = rows.index(row);
-    const LoadedMail mail = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());
-    matchSendingAddress(w, mail.from);
-    setVerticalMode(w, false);
-    const QString body = horizontalBody(w, index, mail.body);
-    c.Text1->setBodyText(body);
-    c.Text2->setText(mail.subject);
-    showRecipient(w, mail.to);
-    w.state().bodyModified = false;
+    const LoadedMail loaded = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());
+    matchSendingAddress(h, loaded.from);
+    setVerticalMode(h.compose, false);
+    const QString body = horizontalBody(h, index, loaded.body);
+    c.bodyField->setBodyText(body);
+    c.subjectField->setText(loaded.subject);
+    showRecipient(h, loaded.to);
+    mail.bodyModified = false;
 }
 
-void hideMailList(MainWindow &w)
+void hideMailList(HandoffContext &h)
 {
-    w.ui().List1->hide();
-    w.layoutControls();
+    h.ui.mailList->hide();
+    h.host.layOut();
 }
 
 } // namespace mailreader

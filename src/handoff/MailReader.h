@@ -2,32 +2,31 @@
 
 #include "handoff/MailboxReader.h"
 
-class MainWindow;
 class MailListModel;
+struct HandoffContext;
 
-/// The draft and log list of the main window (`List1`) and loading a listed
-/// mail back into the editor.
+/// The draft and log list and loading a listed mail back into the editor.
 namespace mailreader {
 
 /// Gives the list its model, which holds the header row and the records.
-MailListModel &attachModel(MainWindow &w);
+MailListModel &attachModel(HandoffContext &h);
 
 /// The list's model, as attached by attachModel().
-MailListModel &model(MainWindow &w);
+MailListModel &model(const HandoffContext &h);
 
 /// Lists the selected account's drafts or the log, newest first under the
-/// header row; updates that source's half of the count label and shows the
+/// header row; updates that source's half of the counts label and shows the
 /// list. A missing or empty mailbox is reported and leaves the header row.
-void listMails(MainWindow &w, MailSource source);
+void listMails(HandoffContext &h, MailSource source);
 
 /// Loads the mail of list row `row`: the header row starts a new mail; a
 /// record row, after the question about an edited body, sets the sending
 /// address to the one matching its "From:", leaves vertical mode (offering
 /// to turn a vertical layout back into horizontal text and to send it
 /// vertically again) and fills the body, subject and To fields.
-void loadMail(MainWindow &w, int row);
+void loadMail(HandoffContext &h, int row);
 
 /// Hides the list and lays the window out again.
-void hideMailList(MainWindow &w);
+void hideMailList(HandoffContext &h);
 
 } // namespace mailreader

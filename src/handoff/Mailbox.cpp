@@ -6,6 +6,11 @@
 
 namespace mailbox {
 
+QString accountFolder(const QString &dataFolder, int mailDirNo)
+{
+    return dataFolder + u"User"_qs + QString::number(mailDirNo);
+}
+
 QString outboxPath(const QString &accountFolder)
 {
     return accountFolder + QStringLiteral("\\OutBox.mbx");
@@ -18,7 +23,7 @@ QString draftPath(const QString &accountFolder)
 
 QString logPath(const QString &programFolder)
 {
-    return programFile(programFolder, QStringLiteral("OutPutLog.mbx"));
+    return programFile(programFolder, programfiles::sentLog);
 }
 
 bool append(const QString &path, const MailRecord &record)

@@ -7,6 +7,10 @@ struct MailRecord;
 /// The mailbox files a record goes to, and the append itself.
 namespace mailbox {
 
+/// An account's mail folder in Becky's Windows form: data folder + "User" +
+/// number (no separator inserted; the data folder ends with one).
+QString accountFolder(const QString &dataFolder, int mailDirNo);
+
 /// The account's outbox, in Becky's Windows form: accountFolder + "\OutBox.mbx".
 /// The caller maps it to a host path.
 QString outboxPath(const QString &accountFolder);

@@ -1,20 +1,24 @@
 #include "handoff/SendCommand.h"
 
-#include "app/MainWindow.h"
-#include "app/BeckySetup.h"
-#include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
+#include "compose/ComposeCommands.h"
+#include "compose/ComposeContext.h"
+#include "compose/CommandProgress.h"
+#include "compose/EditedMail.h"
+#include "compose/LimitHandling.h"
 #include "compose/SignatureText.h"
 #include "compose/VerticalCommands.h"
+#include "handoff/AccountChoice.h"
+#include "handoff/AccountMailboxes.h"
 #include "handoff/HandOff.h"
-#include "handoff/HandoffCommands.h"
+#include "handoff/HandoffContext.h"
+#include "handoff/HandoffHost.h"
 #include "handoff/MailRecord.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendWarnings.h"
-#include "handoff/SendableText.h"
-#include "handoff/WindowMailboxes.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 
@@ -29,172 +33,159 @@ namespace {
 // The sending flag is on exactly while the command runs, whichever way it ends.
 class SendingFlag {
 public:
-    explicit SendingFlag(ComposeState &state) : state_(state) { state_.sending = true; }
-    ~SendingFlag() { state_.sending = false; }
+    explicit SendingFlag(CommandProgress &command) : command_(command) { command_.sending = true; }
+    ~SendingFlag() { command_.sending = false; }
     SendingFlag(const SendingFlag &) = delete;
     SendingFlag &operator=(const SendingFlag &) = delete;
 
 private:
-    ComposeState &state_;
+    CommandProgress &command_;
 };
 
-// Puts the text the user typed back into the body; a body that was not
-// changed for sending stays untouched, so it raises no change.
-void restoreBody(MainWindow &w, const QString &saved)
-{
-    if (w.ui().Text1->bodyText() != saved)
-        w.ui().Text1->setBodyText(saved);
-}
-
-// Turns the body into the text that is sent: the vertical layout, or the
-// body with the signature under it. Returns false when the selected phone
+// The text that is sent: the vertical layout, or the body with the
+// signature under it, within the limit. Nothing when the selected phone
 // model cannot hold a vertical layout (the user has been told).
-bool prepareBody(MainWindow &w, const QString &body)
+std::optional<QString> outgoingBody(HandoffContext &h, const QString &typed)
 {
-    const ComposeState &s = w.state();
-    if (s.verticalMode)
-        return toVertical(w, VerticalForm::Sending);
-    if (s.signatureOn)
-        w.ui().Text1->setBodyText(body + u"\r\n"_qs + signatureText(s.signatureText));
-    return true;
+    ComposeContext &compose = h.compose;
+    const EditedMail &mail = compose.mail;
+    if (mail.verticalMode) {
+        const std::optional<QString> layout = verticalLayout(compose, VerticalForm::Sending);
+        if (!layout)
+            return std::nullopt;
+        return withinSendingLimit(compose, *layout);
+    }
+    if (mail.signatureOn)
+        return withinSendingLimit(compose, typed + u"\r\n"_qs + signatureText(mail.signatureText));
+    return typed;
 }
 
-MailRecord buildRecord(MainWindow &w)
+MailRecord buildRecord(const HandoffContext &h, const QString &body)
 {
-    const MainControls &c = w.ui();
+    const HandoffControls &c = h.ui;
     MailFields fields;
-    fields.from = windowmailboxes::sendingAddress(w, w.state().sendingAddressIndex);
-    fields.to = c.Combo1->currentText();
-    if (c.OutBcc->isChecked())
-        fields.bcc = windowmailboxes::sendingAddress(w, c.Combo2->currentIndex() + 1);
-    fields.subject = c.Text2->text();
-    fields.body = c.Text1->bodyText();
+    fields.from = accountmailboxes::sendingAddress(h, h.account.sendingAddressIndex);
+    fields.to = c.toField->currentText();
+    if (c.bccToAccountEntry->isChecked())
+        fields.bcc = accountmailboxes::sendingAddress(h, c.accountList->currentIndex() + 1);
+    fields.subject = c.subjectField->text();
+    fields.body = body;
     return mailrecord::build(fields);
 }
 
-bool writeRecord(MainWindow &w, const MailRecord &record, bool draft)
+bool writeRecord(HandoffContext &h, const MailRecord &record, SendTarget target)
 {
-    HandOffTarget target;
-    target.mailboxPath = [&w, draft] { return windowmailboxes::mailboxPath(w, draft); };
-    target.accountFolder = [&w] {
-        return w.services().hostPaths.toHost(windowmailboxes::accountFolder(w));
+    const bool draft = target == SendTarget::Drafts;
+    HandOffTarget mailbox;
+    mailbox.mailboxPath = [&h, draft] {
+        return accountmailboxes::mailboxPath(h, draft ? accountmailboxes::Mailbox::Drafts
+                                                      : accountmailboxes::Mailbox::Outbox);
     };
-    target.rediscover = [&w] {
-        QComboBox *accounts = w.ui().Combo2;
+    mailbox.accountFolder = [&h] { return h.hostPaths.toHost(accountmailboxes::accountFolder(h)); };
+    mailbox.rediscover = [&h] {
+        QComboBox *accounts = h.ui.accountList;
         const int account = accounts->currentIndex();
-        runBeckyDiscovery(w);
+        h.host.rediscoverBecky();
         accounts->setCurrentIndex(account);
     };
-    return handOff(record, draft, target, w.dialogs());
+    return handOff(record, draft, mailbox, h.dialogs);
 }
 
 // Offers to register a To text that no entry of the address list matches
 // exactly. Returns false when the address book could not be written.
-bool offerRegistration(MainWindow &w, const QString &to)
+bool offerRegistration(HandoffContext &h, const QString &to)
 {
-    QComboBox *addresses = w.ui().Combo1;
+    QComboBox *addresses = h.ui.toField;
     for (int i = 0; i < addresses->count(); ++i) {
         if (addresses->itemText(i) == to)
             return true;
     }
-    if (to.isEmpty() || !w.dialogs().askYesNo(u"このｱﾄﾞﾚｽを登録しますか？"_qs, u"ｱﾄﾞﾚｽ登録"_qs))
+    if (to.isEmpty() || !h.dialogs.askYesNo(u"このｱﾄﾞﾚｽを登録しますか？"_qs, u"ｱﾄﾞﾚｽ登録"_qs))
         return true;
     addresses->addItem(to);
-    w.ui().Command6->setEnabled(true);
-    return textfile::appendAll(w.programFile(u"addr.adr"_qs),
+    h.ui.addressBookButton->setEnabled(true);
+    return textfile::appendAll(programFile(h.programFolder, programfiles::addressBook),
                                cp932::encode(mailrecord::headerValue(to) + u"\r\n"_qs));
 }
 
 enum class Ending { Stay, EndProgram };
 
-Ending draftEnding(MainWindow &w, bool written)
+Ending draftEnding(HandoffContext &h, bool written)
 {
     if (!written) {
-        w.dialogs().inform(
+        h.dialogs.inform(
             u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
         return Ending::Stay;
     }
-    const bool end = w.dialogs().askYesNo(
-        w.ui().Combo2->currentText()
+    const bool end = h.dialogs.askYesNo(
+        h.ui.accountList->currentText()
             + u"アカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
               u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
         u"終了？"_qs, Dialogs::Icon::Exclamation);
     return end ? Ending::EndProgram : Ending::Stay;
 }
 
-Ending outboxEnding(MainWindow &w, const MailRecord &record, const QString &to, bool written)
+Ending outboxEnding(HandoffContext &h, const MailRecord &record, const QString &to, bool written)
 {
-    MainControls &c = w.ui();
-    ComposeState &s = w.state();
-    Dialogs &dialogs = w.dialogs();
+    const HandoffControls &c = h.ui;
+    EditedMail &mail = h.compose.mail;
+    Dialogs &dialogs = h.dialogs;
     if (!written) {
         dialogs.inform(u"BECKYが送受信処理中か、Horonamiの設定内容のERRです。書き込みできません。再度送信ください。"_qs);
         return Ending::Stay;
     }
-    s.bodyModified = false;
-    if (c.IOutput->isChecked()
+    mail.bodyModified = false;
+    if (c.newMailAfterSendEntry->isChecked()
         || dialogs.askYesNo(u"送信しました。編集内容を破棄しますか？"_qs, u"削除？"_qs))
-        newMail(w);
+        startNewMail(h.compose);
     const MailRecord logged =
-        mailrecord::forLog(record, mailrecord::logDate(QDateTime::currentDateTime()), s.verticalMode);
-    bool filesWritten = mailbox::append(mailbox::logPath(w.services().programFolder), logged);
-    filesWritten = offerRegistration(w, to) && filesWritten;
-    if (filesWritten && c.IOutEnd->isChecked()
+        mailrecord::forLog(record, mailrecord::logDate(QDateTime::currentDateTime()), mail.verticalMode);
+    bool filesWritten = mailbox::append(mailbox::logPath(h.programFolder), logged);
+    filesWritten = offerRegistration(h, to) && filesWritten;
+    if (filesWritten && c.endAfterSendEntry->isChecked()
         && dialogs.askYesNo(u"終了しますか？"_qs, u"終了します？"_qs))
         return Ending::EndProgram;
     return Ending::Stay;
 }
 
-Ending runSend(MainWindow &w)
+Ending runSend(HandoffContext &h, SendTarget target)
 {
-    MainControls &c = w.ui();
-    ComposeState &s = w.state();
-    Dialogs &dialogs = w.dialogs();
-    const SendingFlag sending(s);
-    const bool draft = s.draftMode;
-    if (!offerSendableText(*c.Text2, *c.Text1, dialogs))
+    const HandoffControls &c = h.ui;
+    Dialogs &dialogs = h.dialogs;
+    const SendingFlag sending(h.compose.command);
+    if (!h.host.offerSendableText())
         return Ending::Stay;
-    const QString saved = c.Text1->bodyText();
-    const QString to = c.Combo1->currentText();
+    const QString typed = c.bodyField->bodyText();
+    const QString to = c.toField->currentText();
 
-    if (!draft) {
+    QString body = typed;
+    if (target == SendTarget::Outbox) {
         const QString warnings =
-            sendwarnings::collect(to, c.Text2->text(), saved, s.usedPictographs);
-        const bool prepared = prepareBody(w, saved);
-        if (!prepared
+            sendwarnings::collect(to, c.subjectField->text(), typed, h.compose.mail.usedPictographs);
+        const std::optional<QString> outgoing = outgoingBody(h, typed);
+        if (!outgoing
             || (!warnings.isEmpty()
                 && dialogs.message(sendwarnings::questionText(warnings), sendwarnings::questionTitle(),
                                    Dialogs::Buttons::OkCancel)
-                       != Dialogs::Answer::Ok)) {
-            restoreBody(w, saved);
+                       != Dialogs::Answer::Ok))
             return Ending::Stay;
-        }
+        body = *outgoing;
     }
-    const MailRecord record = buildRecord(w);
-    if (!draft && !c.IOutNO->isChecked()) {
-        if (!dialogs.askYesNo(mailrecord::confirmationText(record), mailrecord::confirmationTitle())) {
-            restoreBody(w, saved);
+    const MailRecord record = buildRecord(h, body);
+    if (target == SendTarget::Outbox && !c.noConfirmationEntry->isChecked()) {
+        if (!dialogs.askYesNo(mailrecord::confirmationText(record), mailrecord::confirmationTitle()))
             return Ending::Stay;
-        }
         dialogs.inform(u"送信します。ＯＫを押した後に、BECKY側で送信手順を行ってください。"_qs);
     }
-    restoreBody(w, saved);
 
-    const bool written = writeRecord(w, record, draft);
-    return draft ? draftEnding(w, written) : outboxEnding(w, record, to, written);
+    const bool written = writeRecord(h, record, target);
+    return target == SendTarget::Drafts ? draftEnding(h, written) : outboxEnding(h, record, to, written);
 }
 
 } // namespace
 
-void sendCommand(MainWindow &w)
+void sendCommand(HandoffContext &h, SendTarget target)
 {
-    if (runSend(w) == Ending::EndProgram && w.close())
-        w.endProgram();
-}
-
-void saveDraft(MainWindow &w)
-{
-    w.state().draftMode = true;
-    sendCommand(w);
-    w.state().draftMode = false;
+    if (runSend(h, target) == Ending::EndProgram)
+        h.host.closeProgram();
 }

@@ -1,8 +1,8 @@
 #include "handoff/SendingOptions.h"
 
-#include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
-#include "handoff/WindowMailboxes.h"
+#include "handoff/AccountMailboxes.h"
+#include "handoff/HandoffContext.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
@@ -22,69 +22,72 @@ void markOnly(const Entries &entries, int chosen)
         entry->setChecked(i++ == chosen);
 }
 
-bool hasSendingAddress(MainWindow &w, int index)
+bool hasSendingAddress(const HandoffContext &h, int index)
 {
-    return index >= 0 && index < w.ui().OutAdr.size();
+    return index >= 0 && index < h.ui.sendingAddressEntries->size();
 }
 
 } // namespace
 
 namespace sendingoptions {
 
-void chooseAccountChangeMode(MainWindow &w, int mode)
+void chooseAccountChangeMode(HandoffContext &h, AccountChangeMode mode)
 {
-    w.state().accountChangeMode = mode;
-    markOnly(w.ui().OutAdrChg, mode);
+    h.account.accountChangeMode = mode;
+    markOnly(h.ui.accountChangeModeEntries, static_cast<int>(mode));
 }
 
-void chooseSendingAddress(MainWindow &w, int index)
+void chooseSendingAddress(HandoffContext &h, int index)
 {
-    ComposeState &s = w.state();
-    const int current = s.sendingAddressIndex;
-    if (index != current && hasSendingAddress(w, index)
-        && w.dialogs().askYesNo(u"使用する自分のi-mode用アドレス("_qs
-                                    + windowmailboxes::sendingAddress(w, current) + u")を\r\n"_qs
-                                    + windowmailboxes::sendingAddress(w, index)
-                                    + u"に変更しますか？"_qs,
-                                u"変更"_qs))
-        s.sendingAddressIndex = index;
-    markOnly(w.ui().OutAdr, s.sendingAddressIndex);
+    AccountChoice &a = h.account;
+    const int current = a.sendingAddressIndex;
+    if (index != current && hasSendingAddress(h, index)
+        && h.dialogs.askYesNo(u"使用する自分のi-mode用アドレス("_qs
+                                  + accountmailboxes::sendingAddress(h, current) + u")を\r\n"_qs
+                                  + accountmailboxes::sendingAddress(h, index) + u"に変更しますか？"_qs,
+                              u"変更"_qs))
+        a.sendingAddressIndex = index;
+    markOnly(*h.ui.sendingAddressEntries, a.sendingAddressIndex);
 }
 
-void selectSendingAddress(MainWindow &w, int index)
+void selectSendingAddress(HandoffContext &h, int index)
 {
-    if (!hasSendingAddress(w, index))
+    if (!hasSendingAddress(h, index))
         return;
-    w.state().sendingAddressIndex = index;
-    markOnly(w.ui().OutAdr, index);
+    h.account.sendingAddressIndex = index;
+    markOnly(*h.ui.sendingAddressEntries, index);
 }
 
-void accountChosen(MainWindow &w)
+void accountChosen(HandoffContext &h)
 {
-    MainControls &c = w.ui();
-    ComposeState &s = w.state();
-    const int account = c.Combo2->currentIndex();
+    const int account = h.ui.accountList->currentIndex();
     if (account < 0)
         return;
-    s.accountIndex = account;
+    h.account.accountIndex = account;
     // The start-up restores the stored account before the window shows;
     // that must not move the sending address.
-    if (!w.isVisible() || s.accountChangeMode <= 0)
+    if (!h.ui.accountList->window()->isVisible())
         return;
-    if (c.OutAdrChg[2]->isChecked())
-        chooseSendingAddress(w, account + 1);
-    else if (c.OutAdrChg[1]->isChecked())
-        selectSendingAddress(w, account + 1);
+    switch (h.account.accountChangeMode) {
+    case AccountChangeMode::Keep:
+        break;
+    case AccountChangeMode::Follow:
+        selectSendingAddress(h, account + 1);
+        break;
+    case AccountChangeMode::Ask:
+        chooseSendingAddress(h, account + 1);
+        break;
+    }
 }
 
-void copyShownText(MainWindow &w, int entry)
+void copyShownText(HandoffContext &h, ShownText field)
 {
-    const MainControls &c = w.ui();
-    const QString text = entry == 0   ? c.Combo1->currentText()
-                         : entry == 1 ? c.Text2->text()
-                                      : c.Text1->bodyText();
+    const HandoffControls &c = h.ui;
+    const QString text = field == ShownText::To        ? c.toField->currentText()
+                         : field == ShownText::Subject ? c.subjectField->text()
+                                                       : c.bodyField->bodyText();
     if (!text.isEmpty())
-        w.services().clipboard.setText(text);
+        h.clipboard.setText(text);
 }
 
 } // namespace sendingoptions

@@ -1,38 +1,33 @@
 #include "handoff/SignatureCommand.h"
 
-#include "app/MainWindow.h"
+#include "compose/ComposeContext.h"
+#include "compose/EditedMail.h"
 #include "compose/SignatureText.h"
+#include "handoff/HandoffContext.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>
 
-namespace {
-
-// The status label keeps its first six characters ("・署名追加：") and ends
-// in ON or OFF.
-void showSignatureOn(MainWindow &w, bool on)
+void setSignatureOn(HandoffContext &h, bool on)
 {
-    w.state().signatureOn = on;
-    QLabel *label = w.ui().Label3[1];
-    label->setText(label->text().left(6) + (on ? u"ON"_qs : u"OFF"_qs));
+    h.compose.mail.signatureOn = on;
+    h.ui.signatureStatusLabel->setText(on ? u"・署名追加：ON"_qs : u"・署名追加：OFF"_qs);
 }
 
-} // namespace
-
-void signatureCommand(MainWindow &w)
+void signatureCommand(HandoffContext &h)
 {
-    Dialogs &dialogs = w.dialogs();
-    QString &stored = w.state().signatureText;
+    Dialogs &dialogs = h.dialogs;
+    QString &stored = h.compose.mail.signatureText;
     QString remembered;
     if (dialogs.askYesNo(u"署名をつけますか？"_qs, u"署名"_qs)) {
-        showSignatureOn(w, true);
+        setSignatureOn(h, true);
         if (!stored.isEmpty()) {
             remembered = stored;
             if (!dialogs.askYesNo(u"書名は、「"_qs + stored + u"」でよろしいですか？"_qs, u"署名変更確認"_qs))
                 stored.clear();
         }
     } else {
-        showSignatureOn(w, false);
+        setSignatureOn(h, false);
     }
     if (!stored.isEmpty())
         return;

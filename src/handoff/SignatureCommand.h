@@ -1,7 +1,10 @@
 #pragma once
 
-class MainWindow;
+struct HandoffContext;
 
 /// The signature button "署名": switches the signature on or off, confirms
 /// the stored signature, and asks for a new one when none is stored.
-void signatureCommand(MainWindow &w);
+void signatureCommand(HandoffContext &h);
+
+/// Switches the signature on or off and shows it in the status label.
+void setSignatureOn(HandoffContext &h, bool on);

@@ -4,6 +4,7 @@
 #include "compose/BodyEdit.h"
 #include "pictograph/Definitions.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QFile>
@@ -14,7 +15,7 @@ namespace {
 
 const QString kNoDefinitions = u"置換定義ファイルがありましぇーん。"_qs;
 
-QString definitionFile(const MainWindow &w) { return w.programFile(u"Emoji.code"_qs); }
+QString definitionFile(const MainWindow &w) { return w.programFile(programfiles::pictographs); }
 
 // Converts the selection, or the whole body when nothing is selected, and
 // leaves the caret after the converted text's length from the body's start.
@@ -24,7 +25,7 @@ void convert(MainWindow &w, const std::function<QString(const QString &, const Q
         w.dialogs().inform(kNoDefinitions);
         return;
     }
-    BodyEdit *body = w.ui().Text1;
+    BodyEdit *body = w.ui().bodyField;
     const QList<Definition> list = definitions::read(definitionFile(w));
     const bool selection = body->bodySelectionLength() > 0;
     const QString text = how(selection ? body->selectedBodyText() : body->bodyText(), list);
@@ -33,7 +34,7 @@ void convert(MainWindow &w, const std::function<QString(const QString &, const Q
     else
         body->setBodyText(text);
     body->setBodyCursorPosition(static_cast<int>(text.size()));
-    w.state().usedPictographs.clear();
+    w.state().mail.usedPictographs.clear();
 }
 
 } // namespace
@@ -49,7 +50,7 @@ void checkKeywords(MainWindow &w)
     if (!QFile::exists(definitionFile(w))) {
         dialogs.inform(kNoDefinitions);
     } else {
-        BodyEdit *body = w.ui().Text1;
+        BodyEdit *body = w.ui().bodyField;
         // 1-based positions, as the search counts them: from the character
         // just before the caret, or from the start.
         const int start = dialogs.askYesNo(u"現在位置から絵文字チェックを行いますか？"_qs, u"確認事項"_qs)
@@ -68,7 +69,7 @@ void checkKeywords(MainWindow &w)
                 if (dialogs.askYesNo(body->selectedBodyText() + u"を"_qs + d.symbol + u"に置換しますか？"_qs,
                                      u"絵文字発見！！"_qs)) {
                     body->replaceBodySelection(d.symbol);
-                    w.state().usedPictographs += d.symbol;
+                    w.state().mail.usedPictographs += d.symbol;
                     ++replaced;
                     from = std::max(1, at);
                 } else {
@@ -83,7 +84,7 @@ void checkKeywords(MainWindow &w)
 void connectPictographCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.MnuTouroku[0], &QAction::triggered, &w, [&w] { substituteKeywords(w); });
-    QObject::connect(c.MnuTouroku[1], &QAction::triggered, &w, [&w] { restoreKeywords(w); });
-    QObject::connect(c.EmojiChk, &QAction::triggered, &w, [&w] { checkKeywords(w); });
+    QObject::connect(c.substituteEntry, &QAction::triggered, &w, [&w] { substituteKeywords(w); });
+    QObject::connect(c.removePictographsEntry, &QAction::triggered, &w, [&w] { restoreKeywords(w); });
+    QObject::connect(c.pictographCheckEntry, &QAction::triggered, &w, [&w] { checkKeywords(w); });
 }

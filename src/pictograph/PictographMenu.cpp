@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/Definitions.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 
@@ -16,10 +17,10 @@ constexpr char kSymbol[] = "pictographSymbol";
 void fillPictographMenu(MainWindow &w)
 {
     MainControls &c = w.ui();
-    const QList<Definition> list = definitions::read(w.programFile(u"Emoji.code"_qs));
+    const QList<Definition> list = definitions::read(w.programFile(programfiles::pictographs));
     for (qsizetype k = 0; k < std::min<qsizetype>(list.size(), kMenuEntries); ++k) {
         const QString caption = list[k].symbol + u"   =   "_qs + list[k].keyword;
-        QAction *entry = k == 0 ? c.PutChar[0] : w.addPictographEntry(caption);
+        QAction *entry = k == 0 ? c.pictographEntries[0] : w.addPictographEntry(caption);
         entry->setText(caption);
         entry->setProperty(kSymbol, list[k].symbol);
     }
@@ -33,11 +34,11 @@ void connectPictographEntry(MainWindow &w, QAction *entry, int index)
 void insertPictograph(MainWindow &w, int index)
 {
     MainControls &c = w.ui();
-    if (index < 0 || index >= c.PutChar.size())
+    if (index < 0 || index >= c.pictographEntries.size())
         return;
-    const QString symbol = c.PutChar[index]->property(kSymbol).toString();
+    const QString symbol = c.pictographEntries[index]->property(kSymbol).toString();
     if (symbol.isEmpty())
         return; // the placeholder "なし" stands for no definition
-    c.Text1->replaceBodySelection(symbol);
-    w.state().usedPictographs += symbol;
+    c.bodyField->replaceBodySelection(symbol);
+    w.state().mail.usedPictographs += symbol;
 }

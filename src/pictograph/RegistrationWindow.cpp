@@ -1,6 +1,7 @@
 #include "pictograph/RegistrationWindow.h"
 
-#include "app/ControlNames.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ControlNames.h"
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/DefinitionWriter.h"
@@ -118,7 +119,7 @@ void RegistrationWindow::connectHandlers()
     connect(c_.Command2[5], &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString RegistrationWindow::definitionFile() const { return main_.programFile(u"Emoji.code"_qs); }
+QString RegistrationWindow::definitionFile() const { return main_.programFile(programfiles::pictographs); }
 
 void RegistrationWindow::loadDefinitions()
 {
@@ -246,10 +247,10 @@ void RegistrationWindow::putIntoBody()
     if (row < 0)
         return;
     const QString symbol = registration::parseEntry(c_.List1->item(row)->text()).symbol;
-    BodyEdit *body = main_.ui().Text1;
+    BodyEdit *body = main_.ui().bodyField;
     body->setBodySelection(body->bodyLength(), 0);
     body->replaceBodySelection(symbol);
-    main_.state().usedPictographs += symbol;
+    main_.state().mail.usedPictographs += symbol;
 }
 
 void RegistrationWindow::findSymbol()
@@ -341,5 +342,5 @@ RegistrationWindow *openRegistrationWindow(MainWindow &w)
 
 void connectRegistrationWindow(MainWindow &w)
 {
-    QObject::connect(w.ui().mojio, &QAction::triggered, &w, [&w] { openRegistrationWindow(w); });
+    QObject::connect(w.ui().registrationEntry, &QAction::triggered, &w, [&w] { openRegistrationWindow(w); });
 }

@@ -4,12 +4,14 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaletteEntries.cpp
 )
-target_sources(horonami_gui PRIVATE
+target_sources(horonami_pictograph_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictographMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographPalette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SendableText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnsendableMarks.cpp
 )
 # Pictographs and standard emoji, and the characters code page 932 lacks.
 target_sources(horonami_core PRIVATE

@@ -34,7 +34,7 @@ ProgramPlaces programPlaces(const QString &executableFolder, const InstallLayout
     if (isInstalled(executableFolder, layout))
         return {layout.userDataFolder,
                 QDir::cleanPath(QDir(executableFolder).filePath(layout.readmeFromBinFolder))};
-    const QString readme = programFile(executableFolder, u"readme.txt"_qs);
+    const QString readme = programFile(executableFolder, programfiles::readme);
     if (QFileInfo(executableFolder).isWritable())
         return {executableFolder, readme};
     return {layout.userDataFolder, readme};

@@ -4,10 +4,14 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsFormat.cpp
 )
-target_sources(horonami_gui PRIVATE
+# The Qt implementations of the platform seams and the widget helpers every
+# window shares.
+target_sources(horonami_platform_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtDesktop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
 )
 
 # An installed copy finds its readme relative to its own folder, so that the

@@ -25,8 +25,8 @@ const QString addrBook = u"addr.adr"_qs;
 QStringList toListItems(const MainControls &c)
 {
     QStringList items;
-    for (int i = 0; i < c.Combo1->count(); ++i)
-        items.append(c.Combo1->itemText(i) + u'#' + QString::number(c.Combo1->itemData(i).toInt()));
+    for (int i = 0; i < c.toField->count(); ++i)
+        items.append(c.toField->itemText(i) + u'#' + QString::number(c.toField->itemData(i).toInt()));
     return items;
 }
 
@@ -50,7 +50,7 @@ void typeInto(QLineEdit *field, const QString &text)
 // Opens MY ADR through the address button.
 AddressBookWindow &openMyAdr(WindowHarness &h)
 {
-    h.ui().Command6->click();
+    h.ui().addressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     EXPECT_NE(book, nullptr);
     return *book;
@@ -81,12 +81,12 @@ TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     EXPECT_TRUE(c.Text1[0]->isReadOnly());
 
     c.Command1->click();
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp"_qs);
     c.List1->setCurrentRow(1);
     EXPECT_EQ(c.Combo2->currentText(), u"N501i"_qs);
     EXPECT_EQ(c.Text1[2]->text(), u"bee"_qs);
     c.Command1->click();
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
     EXPECT_EQ(h.state().beckyBookIndex, u"0"_qs);
 }
@@ -236,8 +236,8 @@ TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
                             u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                             u"(i-mode設定欄にチェックが入ります。)"_qs,
                             Answer::Yes);
-    h.ui().Command2->click();
-    EXPECT_TRUE(h.ui().Check2->isChecked());
+    h.ui().beckyAddressBookButton->click();
+    EXPECT_TRUE(h.ui().imodeSetting->isChecked());
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->mode(), AddressBookWindow::Mode::BeckyAdr);
@@ -252,11 +252,11 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Command6->setEnabled(false);
+    h.ui().addressBookButton->setEnabled(false);
     writeBeckyBook(h, u"a.adr"_qs, u"a@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"b.adr"_qs, u"b@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"c.Adr"_qs, u"c@isp.jp\tシー\tメモ\r\nd@isp.jp\tディー\t\r\n"_qs);
-    h.ui().Check2->hide(); // no i-mode question
+    h.ui().imodeSetting->hide(); // no i-mode question
 
     struct Row {
         QString remembered;
@@ -264,7 +264,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     };
     for (const Row &row : {Row{u"2"_qs, u"c"_qs}, Row{u"3"_qs, u"a"_qs}, Row{u"-1"_qs, u"a"_qs}}) {
         h.state().beckyBookIndex = row.remembered;
-        h.ui().Command2->click();
+        h.ui().beckyAddressBookButton->click();
         AddressBookWindow *book = openAddressBook(h.window());
         ASSERT_NE(book, nullptr);
         EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered.toStdString();
@@ -272,7 +272,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     }
 
     h.state().beckyBookIndex = u"2"_qs;
-    h.ui().Command2->click();
+    h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->ui().Combo2->count(), 1);
@@ -281,7 +281,7 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Answer::Yes);
     book->ui().Command3[3]->click();
     EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
-    EXPECT_TRUE(h.ui().Command6->isEnabled());
+    EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->ui().Combo1->setCurrentIndex(1);
     book->close();
@@ -307,7 +307,7 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
         panel->dropFiles({one, two});
     });
     h.state().beckyBookIndex = u"2"_qs;
-    h.ui().openfile->trigger();
+    h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
     EXPECT_EQ(h.state().openFile, u"0"_qs);
     EXPECT_EQ(h.state().beckyBookIndex, u"2"_qs);
@@ -323,7 +323,7 @@ TEST(OpenCommand, EscapeCancels)
         ASSERT_NE(panel, nullptr);
         QTest::keyClick(panel, Qt::Key_Escape);
     });
-    h.ui().openfile->trigger();
+    h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"本文"_qs);
     EXPECT_EQ(h.state().openFile, u"0"_qs);
 }

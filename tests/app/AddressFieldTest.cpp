@@ -12,7 +12,7 @@ TEST(AddressField, CompletesTheCarrierDomainAfterAnAtSign)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    QLineEdit *to = h.ui().Combo1->lineEdit();
+    QLineEdit *to = h.ui().toField->lineEdit();
     QTest::keyClicks(to, u"taro@"_qs);
     EXPECT_EQ(to->text(), u"taro@docomo.ne.jp"_qs);
     EXPECT_EQ(to->selectedText(), u"docomo.ne.jp"_qs);
@@ -30,14 +30,14 @@ TEST(AddressField, ChoosingAnEntrySelectsTheRecipientsPhone)
     WindowHarness h;
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\t花子\tF501i\t.\t.\t.\r\n"_qs);
     ASSERT_TRUE(h.start());
-    QComboBox *to = h.ui().Combo1;
+    QComboBox *to = h.ui().toField;
     to->setCurrentIndex(1);
     emit to->activated(1);
-    EXPECT_EQ(h.ui().Combo3->currentIndex(), 2);
+    EXPECT_EQ(h.ui().phoneModelList->currentIndex(), 2);
     EXPECT_EQ(to->currentText(), u"花子<b@docomo.ne.jp>"_qs);
     to->setCurrentIndex(0);
     emit to->activated(0);
-    EXPECT_EQ(h.ui().Combo3->currentIndex(), 0);
+    EXPECT_EQ(h.ui().phoneModelList->currentIndex(), 0);
 }
 
 // The first model of a name counts, also when a preset repeats a built-in
@@ -49,9 +49,9 @@ TEST(AddressField, EntriesTakeTheFirstModelOfTheirName)
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\t太郎\t新機種\r\nb@docomo.ne.jp\t花子\tF501i\r\n"
                                        u"c@docomo.ne.jp\t次郎\tない機種\r\n"_qs);
     ASSERT_TRUE(h.start());
-    QComboBox *to = h.ui().Combo1;
+    QComboBox *to = h.ui().toField;
     ASSERT_EQ(to->count(), 3);
-    EXPECT_EQ(h.ui().Combo3->itemText(to->itemData(0).toInt()), u"新機種"_qs);
+    EXPECT_EQ(h.ui().phoneModelList->itemText(to->itemData(0).toInt()), u"新機種"_qs);
     EXPECT_EQ(to->itemData(1).toInt(), 2);
     EXPECT_EQ(to->itemData(2).toInt(), 0);
     EXPECT_EQ(to->currentText(), QString());

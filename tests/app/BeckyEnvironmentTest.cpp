@@ -1,5 +1,6 @@
 #include "app/BeckyEnvironment.h"
-#include "app/CarrierDomain.h"
+#include "addressbook/CarrierDomain.h"
+#include "handoff/Mailbox.h"
 #include "platform/TextFile.h"
 #include "platform/WinePaths.h"
 #include "platform/WineRegistry.h"
@@ -108,7 +109,7 @@ TEST(DiscoverBecky, ReadsTheWinePrefixRegistry)
     EXPECT_EQ(env.accounts[0].name, u"プロバイダ"_qs);
     EXPECT_EQ(env.accounts[0].mailDirNo, 2); // binary 02
     EXPECT_EQ(env.accounts[1].mailDirNo, 7); // dword 7
-    EXPECT_EQ(accountMailFolder(env.dataFolder, env.accounts[1].mailDirNo),
+    EXPECT_EQ(mailbox::accountFolder(*env.dataFolder, env.accounts[1].mailDirNo),
               u"C:\\Program Files\\RimArts\\B2\\User7"_qs);
 }
 
@@ -171,8 +172,7 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
         ScriptedDialogs dialogs;
         BeckyEnvironment env = before;
         EXPECT_FALSE(discoverBecky(env, registry, dialogs, program.path()));
-        EXPECT_EQ(env.dataFolder, u"NO Becky"_qs);
-        EXPECT_FALSE(env.found());
+        EXPECT_FALSE(env.dataFolder);
         EXPECT_EQ(env.ownAddress, u"なし"_qs);
         EXPECT_EQ(env.accounts.size(), 1);
         EXPECT_EQ(program.readText(u"Becky.mil"_qs), u"old record"_qs);
@@ -186,7 +186,7 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
         dialogs.expectMessage(proposalTitle, proposal(QString()), Answer::Yes);
         BeckyEnvironment env = before;
         EXPECT_FALSE(discoverBecky(env, registry, dialogs, program.path()));
-        EXPECT_EQ(env.dataFolder, u"NO Becky"_qs);
+        EXPECT_FALSE(env.dataFolder);
         EXPECT_EQ(env.ownAddress, u"なし"_qs);
         EXPECT_EQ(env.accounts[0].name, u"kept"_qs);
         EXPECT_FALSE(program.exists(u"Becky.mil"_qs));
@@ -324,7 +324,7 @@ protected:
 
 TEST_F(BeckyPrefix, FirstAccountFolderCheck)
 {
-    EXPECT_EQ(accountMailFolder(u"C:\\Becky\\"_qs, 3), u"C:\\Becky\\User3"_qs);
+    EXPECT_EQ(mailbox::accountFolder(u"C:\\Becky\\"_qs, 3), u"C:\\Becky\\User3"_qs);
     BeckyEnvironment env;
     env.dataFolder = u"c:\\becky\\"_qs;
     env.accounts = {{u"a"_qs, 3, QString()}, {u"b"_qs, 4, QString()}};
@@ -394,10 +394,9 @@ TEST_F(BeckyPrefix, ManualSetupWithoutAConfirmedDataFolderChangesNothing)
                        Answer::No)
         .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs);
     BeckyEnvironment env;
-    env.dataFolder = u"NO Becky"_qs;
 
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, program.path()), ManualSetupResult::Unchanged);
-    EXPECT_EQ(env.dataFolder, u"NO Becky"_qs);
+    EXPECT_FALSE(env.dataFolder);
     EXPECT_FALSE(program.exists(u"Becky.mil"_qs));
 }
 
@@ -437,7 +436,7 @@ TEST_F(BeckyPrefix, ManualSetupThatCannotWriteTheRecordDoesNotClaimSuccess)
                        u"Becky.milを書き込めませんでした。\r\n"_qs + missing + u"/Becky.mil"_qs);
     BeckyEnvironment env;
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, missing), ManualSetupResult::Unchanged);
-    EXPECT_EQ(env.dataFolder, QString());
+    EXPECT_FALSE(env.dataFolder);
     EXPECT_EQ(env.ownAddress, u"なし"_qs);
 }
 

@@ -66,15 +66,15 @@ QStringList accountNames(const QComboBox *list)
 void expectBeckyFeaturesOff(WindowHarness &h)
 {
     MainControls &c = h.ui();
-    EXPECT_EQ(h.state().dataFolder, u"NO Becky"_qs);
-    EXPECT_FALSE(c.Check2->isChecked());
-    EXPECT_FALSE(c.Check2->isVisibleTo(&h.window()));
-    EXPECT_FALSE(c.Frame3->isVisibleTo(&h.window()));
-    EXPECT_FALSE(c.Combo2->isVisibleTo(&h.window()));
-    EXPECT_FALSE(c.Command2->isEnabled());
-    EXPECT_FALSE(c.imenu->menuAction()->isEnabled());
-    EXPECT_FALSE(c.Command7->isEnabled());
-    EXPECT_FALSE(c.MnuWindow->menuAction()->isEnabled());
+    EXPECT_FALSE(h.state().account.beckyDataFolder);
+    EXPECT_FALSE(c.imodeSetting->isChecked());
+    EXPECT_FALSE(c.imodeSetting->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.previewPanel->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.accountList->isVisibleTo(&h.window()));
+    EXPECT_FALSE(c.beckyAddressBookButton->isEnabled());
+    EXPECT_FALSE(c.imodeMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(c.verticalModeButton->isEnabled());
+    EXPECT_FALSE(c.windowMenu->menuAction()->isEnabled());
 }
 
 // The start-up's answers after Becky was not found: the notice, then No to
@@ -101,15 +101,15 @@ TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
     ASSERT_TRUE(h.start());
 
     MainControls &c = h.ui();
-    EXPECT_EQ(h.state().dataFolder, h.dataFolder());
-    EXPECT_TRUE(c.Check2->isChecked());
-    EXPECT_TRUE(c.Combo2->isVisibleTo(&h.window()));
-    EXPECT_TRUE(c.imenu->menuAction()->isEnabled());
-    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
-    EXPECT_EQ(c.Combo2->currentIndex(), 0); // the stored account, selected by the start-up
-    EXPECT_EQ(captions(c.OutAdr),
+    EXPECT_EQ(h.state().account.beckyDataFolder, h.dataFolder());
+    EXPECT_TRUE(c.imodeSetting->isChecked());
+    EXPECT_TRUE(c.accountList->isVisibleTo(&h.window()));
+    EXPECT_TRUE(c.imodeMenu->menuAction()->isEnabled());
+    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
+    EXPECT_EQ(c.accountList->currentIndex(), 0); // the stored account, selected by the start-up
+    EXPECT_EQ(captions(c.sendingAddressEntries),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs}));
-    EXPECT_TRUE(c.OutAdr[0]->isChecked());
+    EXPECT_TRUE(c.sendingAddressEntries[0]->isChecked());
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{h.dataFolder(), u"me@docomo.ne.jp"_qs, u"メイン,0"_qs, u"me@isp.example.jp"_qs,
                            u"サブ,3"_qs, u"sub@isp.example.jp"_qs}));
@@ -125,7 +125,7 @@ TEST(FindBecky, FirstRunWithoutBeckyAsksTwiceAndSwitchesTheFeaturesOffForTheRun)
     h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Answer::No)
         .whileShown([&] { firstIcon = h.dialogs.lastIcon(); })
         .expectMessage(kNoticeTitle, kNotice)
-        .whileShown([&] { imodeOnDuringNotice = h.ui().Check2->isChecked(); })
+        .whileShown([&] { imodeOnDuringNotice = h.ui().imodeSetting->isChecked(); })
         .expectMessage(kSetupTitle, kSetupQuestion, Answer::No);
 
     ASSERT_TRUE(h.start());
@@ -134,12 +134,12 @@ TEST(FindBecky, FirstRunWithoutBeckyAsksTwiceAndSwitchesTheFeaturesOffForTheRun)
     EXPECT_EQ(h.dialogs.lastIcon(), Icon::Critical);
     EXPECT_TRUE(imodeOnDuringNotice); // switched off only after the questions
     expectBeckyFeaturesOff(h);
-    EXPECT_FALSE(h.ui().Check2->isEnabled());
-    EXPECT_FALSE(h.ui().Check1[6]->isChecked()); // the switching-off ran
+    EXPECT_FALSE(h.ui().imodeSetting->isEnabled());
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked()); // the switching-off ran
     EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));
 
     // Nothing brings the features back during the run.
-    h.ui().Check2->setChecked(true);
+    h.ui().imodeSetting->setChecked(true);
     expectBeckyFeaturesOff(h);
 }
 
@@ -190,10 +190,10 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
     ASSERT_TRUE(h.start()); // the stored own address stands: no address question
 
     MainControls &c = h.ui();
-    EXPECT_EQ(h.state().dataFolder, moved);
-    EXPECT_EQ(accountNames(c.Combo2), QStringList{u"新メイン=5"_qs});
-    EXPECT_EQ(captions(c.OutAdr), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
-    EXPECT_FALSE(c.Check2->isChecked()); // only a first run switches the setting on
+    EXPECT_EQ(h.state().account.beckyDataFolder, moved);
+    EXPECT_EQ(accountNames(c.accountList), QStringList{u"新メイン=5"_qs});
+    EXPECT_EQ(captions(c.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
+    EXPECT_FALSE(c.imodeSetting->isChecked()); // only a first run switches the setting on
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{moved, u"me@docomo.ne.jp"_qs, u"新メイン,5"_qs, u"new@isp.example.jp"_qs}));
 }
@@ -210,7 +210,7 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneIsDroppedForTheRunOnNo)
 
     expectBeckyFeaturesOff(h);
     // The stored accounts are still listed; the record is left as it was.
-    EXPECT_EQ(accountNames(h.ui().Combo2), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(accountNames(h.ui().accountList), QStringList{u"メイン=0"_qs});
     EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
 }
 
@@ -245,9 +245,9 @@ TEST(FindBecky, RecordWithoutAccountsLooksForUser2000)
 
         ASSERT_TRUE(h.start());
 
-        EXPECT_EQ(h.ui().Combo2->count(), 0);
-        EXPECT_EQ(captions(h.ui().OutAdr), QStringList{u"me@docomo.ne.jp"_qs});
-        EXPECT_EQ(h.state().dataFolder == h.dataFolder(), row.user2000);
+        EXPECT_EQ(h.ui().accountList->count(), 0);
+        EXPECT_EQ(captions(h.ui().sendingAddressEntries), QStringList{u"me@docomo.ne.jp"_qs});
+        EXPECT_EQ(h.state().account.beckyDataFolder == h.dataFolder(), row.user2000);
     }
 }
 
@@ -262,12 +262,12 @@ TEST(FindBecky, RecordFillsTheListsAndKeepsTheStoredAccountSelected)
     ASSERT_TRUE(h.start());
 
     MainControls &c = h.ui();
-    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
-    EXPECT_EQ(c.Combo2->currentIndex(), 1);
-    EXPECT_EQ(h.state().accountIndex, 1);
-    EXPECT_EQ(captions(c.OutAdr),
+    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
+    EXPECT_EQ(c.accountList->currentIndex(), 1);
+    EXPECT_EQ(h.state().account.accountIndex, 1);
+    EXPECT_EQ(captions(c.sendingAddressEntries),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"work@example.jp"_qs}));
-    EXPECT_TRUE(c.OutAdr[2]->isChecked());
+    EXPECT_TRUE(c.sendingAddressEntries[2]->isChecked());
 }
 
 TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccounts)
@@ -280,26 +280,26 @@ TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccount
     // More accounts than Becky numbers: only 0 to 20 are taken.
     for (int k = 0; k < 23; ++k)
         setAccount(h, k, u"口座"_qs + QString::number(k), k, u"a"_qs + QString::number(k) + u"@x.jp"_qs);
-    QAction *firstAccountEntry = c.OutAdr[1];
+    QAction *firstAccountEntry = c.sendingAddressEntries[1];
     runBeckyDiscovery(h.window());
-    EXPECT_EQ(c.Combo2->count(), 21);
-    EXPECT_EQ(c.Combo2->itemData(20).toInt(), 20);
-    ASSERT_EQ(c.OutAdr.size(), 22);
-    EXPECT_EQ(c.OutAdr[1], firstAccountEntry);
-    EXPECT_EQ(c.OutAdr[1]->text(), u"a0@x.jp"_qs);
-    EXPECT_EQ(c.OutAdr[21]->text(), u"a20@x.jp"_qs);
-    EXPECT_EQ(c.OutAdr[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
+    EXPECT_EQ(c.accountList->count(), 21);
+    EXPECT_EQ(c.accountList->itemData(20).toInt(), 20);
+    ASSERT_EQ(c.sendingAddressEntries.size(), 22);
+    EXPECT_EQ(c.sendingAddressEntries[1], firstAccountEntry);
+    EXPECT_EQ(c.sendingAddressEntries[1]->text(), u"a0@x.jp"_qs);
+    EXPECT_EQ(c.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(c.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
 
     // A later run with fewer accounts overwrites the first entries only.
     setAccount(h, 2, QString(), 0, QString());
-    const QList<QAction *> before = c.OutAdr;
+    const QList<QAction *> before = c.sendingAddressEntries;
     runBeckyDiscovery(h.window());
-    EXPECT_EQ(accountNames(c.Combo2), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
-    EXPECT_EQ(c.OutAdr, before);
-    EXPECT_EQ(c.OutAdr[2]->text(), u"a1@x.jp"_qs);
-    EXPECT_EQ(c.OutAdr[3]->text(), u"a2@x.jp"_qs);
-    EXPECT_EQ(c.OutAdr[21]->text(), u"a20@x.jp"_qs);
-    EXPECT_EQ(h.state().dataFolder, h.dataFolder());
+    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
+    EXPECT_EQ(c.sendingAddressEntries, before);
+    EXPECT_EQ(c.sendingAddressEntries[2]->text(), u"a1@x.jp"_qs);
+    EXPECT_EQ(c.sendingAddressEntries[3]->text(), u"a2@x.jp"_qs);
+    EXPECT_EQ(c.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.state().account.beckyDataFolder, h.dataFolder());
 }
 
 TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
@@ -310,9 +310,9 @@ TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
 
     runBeckyDiscovery(h.window());
 
-    EXPECT_EQ(h.state().dataFolder, u"NO Becky"_qs);
-    EXPECT_EQ(accountNames(h.ui().Combo2), QStringList{u"メイン=0"_qs});
-    EXPECT_EQ(captions(h.ui().OutAdr), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
+    EXPECT_FALSE(h.state().account.beckyDataFolder);
+    EXPECT_EQ(accountNames(h.ui().accountList), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(captions(h.ui().sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
     EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
 }
 

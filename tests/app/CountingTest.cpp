@@ -1,5 +1,6 @@
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
+#include "compose/PreviewCommands.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -22,12 +23,12 @@ const QString kTrimQuestion = u"overした分を削除しますか？"_qs;
 
 QString repeated(QChar c, int n) { return QString(n, c); }
 
-// Switches limit flag 6 on with a limit taken from its pending value.
+// Switches the character limit on with a limit taken from its pending value.
 void setLimit(WindowHarness &h, int limit, bool classify)
 {
-    h.state().pendingLimit = QString::number(limit);
-    h.ui().Check1[6]->setChecked(true);
-    h.ui().Check1[7]->setChecked(classify);
+    h.state().command.pendingLimit = limit;
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::Classify]->setChecked(classify);
 }
 
 TEST(Counting, LabelFormatsWithAndWithoutTheImodeSetting)
@@ -35,14 +36,14 @@ TEST(Counting, LabelFormatsWithAndWithoutTheImodeSetting)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.setBody(QString());
-    EXPECT_EQ(h.ui().Label1->text(), u"0.0文字 (0)"_qs);
-    h.ui().Check2->setChecked(true);
+    EXPECT_EQ(h.ui().countLabel->text(), u"0.0文字 (0)"_qs);
+    h.ui().imodeSetting->setChecked(true);
     h.setBody(QString());
-    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.0円 0.0文字 (0)"_qs);
+    EXPECT_EQ(h.ui().countLabel->text(), u"\u00A5≒0.0円 0.0文字 (0)"_qs);
     h.setBody(u"あいうabc"_qs);
-    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.1円 4.5文字 (6)"_qs);
+    EXPECT_EQ(h.ui().countLabel->text(), u"\u00A5≒0.1円 4.5文字 (6)"_qs);
     h.setBody(u"abc\r\nあ"_qs);
-    EXPECT_EQ(h.ui().Label1->text(), u"\u00A5≒0.1円 3.5文字 (6)"_qs);
+    EXPECT_EQ(h.ui().countLabel->text(), u"\u00A5≒0.1円 3.5文字 (6)"_qs);
 }
 
 TEST(Counting, KeptInStepWithEveryEdit)
@@ -54,7 +55,7 @@ TEST(Counting, KeptInStepWithEveryEdit)
     QRandomGenerator random(7);
     const QString alphabet = u"aあｱ\n漢 \U0001F600\t"_qs;
     for (int step = 0; step < 300; ++step) {
-        BodyEdit *body = h.ui().Text1;
+        BodyEdit *body = h.ui().bodyField;
         const int length = static_cast<int>(body->fieldText().size());
         QTextCursor cursor = body->textCursor();
         const int from = random.bounded(length + 1);
@@ -73,8 +74,8 @@ TEST(Counting, KeptInStepWithEveryEdit)
         ASSERT_DOUBLE_EQ(body->count().weighted, full.weighted);
         ASSERT_EQ(body->count().chars, full.chars);
     }
-    h.ui().Text1->undo();
-    EXPECT_EQ(h.ui().Text1->fieldText(), h.ui().Text1->toPlainText());
+    h.ui().bodyField->undo();
+    EXPECT_EQ(h.ui().bodyField->fieldText(), h.ui().bodyField->toPlainText());
 }
 
 TEST(Counting, WarningLineWithoutClassification)
@@ -83,10 +84,10 @@ TEST(Counting, WarningLineWithoutClassification)
     ASSERT_TRUE(h.start());
     setLimit(h, 11, false);
     h.setBody(repeated(u'a', 10));
-    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().warningLabel->isVisibleTo(&h.window()));
     h.setBody(repeated(u'a', 11));
-    EXPECT_TRUE(h.ui().Label5->isVisibleTo(&h.window()));
-    EXPECT_EQ(h.ui().Label5->text(), u"11文字を0オーバーです。制限数に達しました。"_qs);
+    EXPECT_TRUE(h.ui().warningLabel->isVisibleTo(&h.window()));
+    EXPECT_EQ(h.ui().warningLabel->text(), u"11文字を0オーバーです。制限数に達しました。"_qs);
 }
 
 TEST(Counting, HalfWidthTextUnderTheWeightedLimitIsNotTrimmed)
@@ -95,7 +96,7 @@ TEST(Counting, HalfWidthTextUnderTheWeightedLimitIsNotTrimmed)
     ASSERT_TRUE(h.start());
     setLimit(h, 11, true);
     h.setBody(repeated(u'a', 20)); // 20 characters weigh 10
-    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().warningLabel->isVisibleTo(&h.window()));
 }
 
 class Trimming : public ::testing::Test {
@@ -111,41 +112,41 @@ protected:
 TEST_F(Trimming, YesCutsTheExcessAndTheCharacterAtTheLimit)
 {
     h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
-        EXPECT_EQ(h.ui().Label5->text(), u"250文字を10文字オーバー。制限数に達しました。"_qs);
+        EXPECT_EQ(h.ui().warningLabel->text(), u"250文字を10文字オーバー。制限数に達しました。"_qs);
     });
     h.setBody(repeated(u'あ', 260));
     EXPECT_EQ(h.body(), repeated(u'あ', 249));
-    EXPECT_FALSE(h.ui().Label5->isVisibleTo(&h.window()));
-    EXPECT_EQ(h.ui().Text1->bodyCursorPosition(), 249);
-    EXPECT_EQ(h.ui().Label1->text(), u"249.0文字 (249)"_qs);
+    EXPECT_FALSE(h.ui().warningLabel->isVisibleTo(&h.window()));
+    EXPECT_EQ(h.ui().bodyField->bodyCursorPosition(), 249);
+    EXPECT_EQ(h.ui().countLabel->text(), u"249.0文字 (249)"_qs);
 }
 
 TEST_F(Trimming, NoSelectsTheExcess)
 {
     h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
     h.setBody(repeated(u'あ', 260));
-    EXPECT_EQ(h.ui().Text1->bodyLength(), 260);
-    EXPECT_EQ(h.ui().Text1->bodySelectionStart(), 250);
-    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 10);
+    EXPECT_EQ(h.ui().bodyField->bodyLength(), 260);
+    EXPECT_EQ(h.ui().bodyField->bodySelectionStart(), 250);
+    EXPECT_EQ(h.ui().bodyField->bodySelectionLength(), 10);
 }
 
 TEST_F(Trimming, SignatureReservesRoomWhileTyping)
 {
-    h.state().signatureOn = true;
-    h.state().signatureText = u"0123456789"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"0123456789"_qs;
     h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
-        EXPECT_EQ(h.ui().Label5->text(), u"250文字を11文字オーバー。制限数に達しました。"_qs);
+        EXPECT_EQ(h.ui().warningLabel->text(), u"250文字を11文字オーバー。制限数に達しました。"_qs);
     });
     h.setBody(repeated(u'あ', 251));
-    EXPECT_EQ(h.ui().Text1->bodyLength(), 239);
+    EXPECT_EQ(h.ui().bodyField->bodyLength(), 239);
 }
 
 TEST_F(Trimming, EnterOffersAsSoonAsTheReservedLimitIsPassed)
 {
-    h.state().signatureOn = true;
-    h.state().signatureText = u"0123456789"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"0123456789"_qs;
     h.setBody(repeated(u'あ', 241)); // under 250: no offer while typing
-    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.ui().bodyField->moveCursor(QTextCursor::End);
     h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
     h.pressInBody(Qt::Key_Return);
 }
@@ -154,12 +155,12 @@ TEST(Counting, EnterWithoutAnActiveLimitOffersNothing)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Check1[7]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::Classify]->setChecked(true);
     h.setBody(repeated(u'あ', 300));
     h.pressInBody(Qt::Key_Return); // no limit: no question
     setLimit(h, 11, true);
-    h.state().signatureOn = true;
-    h.state().signatureText = u"a signature longer than the limit"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"a signature longer than the limit"_qs;
     h.pressInBody(Qt::Key_Return); // the reservation leaves no room: no question either
 }
 
@@ -169,22 +170,22 @@ TEST(Counting, LimitInputIsCheckedAndStoredOnce)
     ASSERT_TRUE(h.start());
     h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"10"_qs, u"256"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
-    h.ui().Check1[6]->setChecked(true);
-    EXPECT_FALSE(h.ui().Check1[6]->isChecked());
-    EXPECT_EQ(h.state().bodyLimit, 0);
-    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限："_qs);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_EQ(h.state().mail.bodyLimit, 0);
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限："_qs);
 
     h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"11"_qs);
-    h.ui().Check1[6]->setChecked(true);
-    EXPECT_EQ(h.state().bodyLimit, 11);
-    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：文字数 "_qs);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    EXPECT_EQ(h.state().mail.bodyLimit, 11);
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：文字数 "_qs);
 
     for (const char16_t *bad : {u"", u"abc", u"40000"}) {
-        h.ui().Check1[6]->setChecked(false);
+        h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
         h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, QString::fromUtf16(bad))
             .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
-        h.ui().Check1[6]->setChecked(true);
-        EXPECT_FALSE(h.ui().Check1[6]->isChecked());
+        h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+        EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
     }
 }
 
@@ -192,32 +193,32 @@ TEST(Counting, ImodeSettingTakesTheLimitUnaskedAndRestoresTheFlags)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Check1[8]->setChecked(true);
-    EXPECT_FALSE(h.ui().Command3->isEnabled());
-    EXPECT_FALSE(h.ui().imenu->menuAction()->isEnabled());
-    h.ui().Check2->setChecked(true);
-    EXPECT_EQ(h.state().bodyLimit, 250);
-    EXPECT_TRUE(h.ui().Check1[6]->isChecked());
-    EXPECT_TRUE(h.ui().Check1[7]->isChecked());
-    EXPECT_TRUE(h.ui().Aouttikan->isChecked());
-    EXPECT_TRUE(h.ui().Command3->isEnabled());
-    EXPECT_TRUE(h.ui().MnuWindow->menuAction()->isEnabled());
-    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：文字数 種別 AUTO i-mode"_qs);
+    h.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
+    EXPECT_FALSE(h.ui().sendButton->isEnabled());
+    EXPECT_FALSE(h.ui().imodeMenu->menuAction()->isEnabled());
+    h.ui().imodeSetting->setChecked(true);
+    EXPECT_EQ(h.state().mail.bodyLimit, 250);
+    EXPECT_TRUE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_TRUE(h.ui().limitFlags[LimitFlag::Classify]->isChecked());
+    EXPECT_TRUE(h.ui().autoSubstituteEntry->isChecked());
+    EXPECT_TRUE(h.ui().sendButton->isEnabled());
+    EXPECT_TRUE(h.ui().windowMenu->menuAction()->isEnabled());
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：文字数 種別 AUTO i-mode"_qs);
 
-    togglePreviewPanel(h.window());
-    h.ui().Check2->setChecked(false);
-    EXPECT_FALSE(h.ui().Check1[6]->isChecked());
-    EXPECT_FALSE(h.ui().Check1[7]->isChecked());
-    EXPECT_FALSE(h.ui().Aouttikan->isChecked());
-    EXPECT_FALSE(h.ui().Frame3->isVisibleTo(&h.window()));
-    EXPECT_FALSE(h.ui().Command7->isEnabled());
-    EXPECT_EQ(h.ui().Label3[0]->text(), u"・制限：AUTO "_qs);
+    togglePreviewPanel(h.window().compose());
+    h.ui().imodeSetting->setChecked(false);
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::Classify]->isChecked());
+    EXPECT_FALSE(h.ui().autoSubstituteEntry->isChecked());
+    EXPECT_FALSE(h.ui().previewPanel->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().verticalModeButton->isEnabled());
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：AUTO "_qs);
 
     // Switched on again, the flag asks for its limit: the stored one was used.
-    h.ui().Check1[6]->setChecked(false);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
     h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"100"_qs);
-    h.ui().Check1[6]->setChecked(true);
-    EXPECT_EQ(h.state().bodyLimit, 100);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    EXPECT_EQ(h.state().mail.bodyLimit, 100);
 }
 
 TEST(Counting, BodyKeys)
@@ -226,10 +227,10 @@ TEST(Counting, BodyKeys)
     ASSERT_TRUE(h.start());
     h.typeIntoBody(u"ab\ncd"_qs);
     h.pressInBody(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 0);
+    EXPECT_EQ(h.ui().bodyField->bodySelectionLength(), 0);
     h.pressInBody(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(h.ui().Text1->bodySelectionStart(), 0);
-    EXPECT_EQ(h.ui().Text1->bodySelectionLength(), 6);
+    EXPECT_EQ(h.ui().bodyField->bodySelectionStart(), 0);
+    EXPECT_EQ(h.ui().bodyField->bodySelectionLength(), 6);
     h.pressInBody(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(h.clipboard.text(), u"ab\r\ncd"_qs);
     h.setBody(QString());
@@ -244,15 +245,15 @@ TEST(Counting, EnterSubstitutesEscapedKeywordsOnRelease)
     WindowHarness h;
     h.folder.writeText(u"Emoji.code"_qs, u"\uE63E\thare\r\n"_qs);
     ASSERT_TRUE(h.start());
-    h.ui().Aouttikan->setChecked(true);
+    h.ui().autoSubstituteEntry->setChecked(true);
     h.typeIntoBody(u"\\hare"_qs);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
-    QCoreApplication::sendEvent(h.ui().Text1, &press);
-    EXPECT_TRUE(h.state().substituteOnKeyUp);
+    QCoreApplication::sendEvent(h.ui().bodyField, &press);
+    EXPECT_TRUE(h.state().command.substituteOnKeyUp);
     EXPECT_EQ(h.body(), u"\\hare\r\n"_qs); // the line break is in; the keyword not yet
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, u"\r"_qs);
-    QCoreApplication::sendEvent(h.ui().Text1, &release);
-    EXPECT_FALSE(h.state().substituteOnKeyUp);
+    QCoreApplication::sendEvent(h.ui().bodyField, &release);
+    EXPECT_FALSE(h.state().command.substituteOnKeyUp);
     EXPECT_EQ(h.body(), u"\uE63E\r\n"_qs);
 }
 
@@ -260,7 +261,7 @@ TEST(Counting, AutomaticSubstitutionWithoutDefinitionsSaysSo)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Aouttikan->setChecked(true);
+    h.ui().autoSubstituteEntry->setChecked(true);
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"置換定義ファイルがありましぇーん。"_qs);
     h.pressInBody(Qt::Key_Return);
 }
@@ -269,11 +270,11 @@ TEST(Counting, LongSubjectsWarnOnEveryChange)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Text2->setText(repeated(u'件', 14));
+    h.ui().subjectField->setText(repeated(u'件', 14));
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs);
-    h.ui().Text2->setText(repeated(u'件', 15));
-    h.ui().Text2->setText(repeated(u'件', 16));
+    h.ui().subjectField->setText(repeated(u'件', 15));
+    h.ui().subjectField->setText(repeated(u'件', 16));
 }
 
 TEST(Counting, PreviewBoxFollowsTheBody)
@@ -281,15 +282,15 @@ TEST(Counting, PreviewBoxFollowsTheBody)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.typeIntoBody(u"hidden"_qs);
-    togglePreviewPanel(h.window());
-    EXPECT_EQ(h.ui().Text3->toPlainText(), u"hidden"_qs);
+    togglePreviewPanel(h.window().compose());
+    EXPECT_EQ(h.ui().previewBox->toPlainText(), u"hidden"_qs);
     h.typeIntoBody(u" shown\nあ"_qs);
-    EXPECT_EQ(h.ui().Text3->toPlainText(), h.ui().Text1->toPlainText());
-    EXPECT_EQ(h.ui().Text3->textCursor().position(), h.ui().Text1->textCursor().position());
-    togglePreviewPanel(h.window());
+    EXPECT_EQ(h.ui().previewBox->toPlainText(), h.ui().bodyField->toPlainText());
+    EXPECT_EQ(h.ui().previewBox->textCursor().position(), h.ui().bodyField->textCursor().position());
+    togglePreviewPanel(h.window().compose());
     h.typeIntoBody(u"!"_qs);
-    togglePreviewPanel(h.window());
-    EXPECT_EQ(h.ui().Text3->toPlainText(), h.ui().Text1->toPlainText());
+    togglePreviewPanel(h.window().compose());
+    EXPECT_EQ(h.ui().previewBox->toPlainText(), h.ui().bodyField->toPlainText());
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(HelpCommands, AboutShowsTheVersion)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"ご利用ありがとうございます。\r\nHoronami！ バージョン5.4.11"_qs);
-    h.ui().Horo->trigger();
+    h.ui().aboutEntry->trigger();
     EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Information);
 }
 
@@ -42,10 +42,10 @@ TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
     WindowHarness h;
     h.folder.writeText(u"readme.txt"_qs, u"使い方"_qs);
     ASSERT_TRUE(h.start());
-    h.ui().ReadMe->trigger();
+    h.ui().readmeEntry->trigger();
     EXPECT_EQ(h.shell.opened, QStringList{h.folder.file(u"readme.txt"_qs)});
     QFile::remove(h.folder.file(u"readme.txt"_qs));
-    h.ui().ReadMe->trigger();
+    h.ui().readmeEntry->trigger();
     EXPECT_EQ(h.shell.opened.size(), 1);
 }
 
@@ -54,8 +54,8 @@ TEST(HelpCommands, DecliningTheResetChangesNothing)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::No);
-    h.ui().ReSetSave->trigger();
-    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@docomo.ne.jp"_qs);
+    h.ui().resetEntry->trigger();
+    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
 }
 
@@ -68,10 +68,10 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
         .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::No);
     expectProposal(h);
-    h.ui().ReSetSave->trigger();
+    h.ui().resetEntry->trigger();
     EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
-    EXPECT_EQ(h.ui().OutAdr[0]->text(), u"me@isp.example.jp"_qs);
-    EXPECT_EQ(h.ui().Combo2->currentIndex(), 0);
+    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
+    EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
 }
 
 TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
@@ -89,7 +89,7 @@ TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
         .expectMessage(u"i-modeメール出力ログファイル"_qs, u"現在まで出力したログデータも削除しますか？"_qs,
                        Dialogs::Answer::No);
     expectProposal(h);
-    h.ui().ReSetSave->trigger();
+    h.ui().resetEntry->trigger();
     EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
     EXPECT_FALSE(h.folder.exists(u"addr.adr"_qs));
     EXPECT_FALSE(h.folder.exists(u"Keitai.pre"_qs));
@@ -104,7 +104,7 @@ TEST(HelpCommands, FullResetWithoutAnAddressBookKeepsThePresets)
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
         .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::Yes);
-    h.ui().ReSetSave->trigger(); // no Becky in the registry: nothing more is asked
+    h.ui().resetEntry->trigger(); // no Becky in the registry: nothing more is asked
     EXPECT_TRUE(h.folder.exists(u"Keitai.pre"_qs));
     EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));
 }

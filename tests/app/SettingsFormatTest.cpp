@@ -1,5 +1,5 @@
 #include "app/PresetFile.h"
-#include "app/SettingsFormat.h"
+#include "platform/SettingsFormat.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

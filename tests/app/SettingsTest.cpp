@@ -20,22 +20,22 @@ TEST(SettingsFile, AppliesKeysInFileOrder)
                        u"Xsiz=5000\r\nYsiz=9000\r\nFont:15\r\nSei6=1\\250\r\nSei7=1\r\nSsyo=1\r\n"
                        "Snam=山田\\n太郎\r\nATTI=True\r\nIONO=1\r\nBcOp=False\r\nAcnt=0\r\nLogD=草稿：3_ログ：9\r\n"
                        "Look=True\r\nFont=9\r\nshort\r\nZzzz=ignored\r\nSei0=abc\r\n"_qs);
-    ASSERT_TRUE(h.start()); // no question: flag 6 takes 250 unasked
+    ASSERT_TRUE(h.start()); // no question: the character limit takes 250 unasked
     EXPECT_EQ(h.window().windowSizeTwips(), QSize(9000, 5000));
-    EXPECT_EQ(h.ui().Text1->font().pointSize(), 9); // the later Font line wins
-    EXPECT_EQ(h.state().bodyLimit, 250);
-    EXPECT_EQ(h.state().pendingLimit, u"0"_qs);
-    EXPECT_TRUE(h.ui().Check1[6]->isChecked());
-    EXPECT_TRUE(h.ui().Check1[7]->isChecked());
-    EXPECT_FALSE(h.ui().Check1[0]->isChecked());
-    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：ON"_qs);
-    EXPECT_EQ(h.state().signatureText, u"山田\\n太郎"_qs);
-    EXPECT_TRUE(h.ui().Aouttikan->isChecked());
-    EXPECT_TRUE(h.ui().IOutNO->isChecked());
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：3_ログ：9"_qs);
-    EXPECT_TRUE(h.ui().Frame3->isVisibleTo(&h.window()));
+    EXPECT_EQ(h.ui().bodyField->font().pointSize(), 9); // the later Font line wins
+    EXPECT_EQ(h.state().mail.bodyLimit, 250);
+    EXPECT_FALSE(h.state().command.pendingLimit);
+    EXPECT_TRUE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_TRUE(h.ui().limitFlags[LimitFlag::Classify]->isChecked());
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::SkipBlanks]->isChecked());
+    EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：ON"_qs);
+    EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
+    EXPECT_TRUE(h.ui().autoSubstituteEntry->isChecked());
+    EXPECT_TRUE(h.ui().noConfirmationEntry->isChecked());
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：3_ログ：9"_qs);
+    EXPECT_TRUE(h.ui().previewPanel->isVisibleTo(&h.window()));
     const Twips &t = h.window().twips();
-    EXPECT_EQ(t.width(h.ui().Text2), h.window().clientSizeTwips().width() - 1080 - t.width(h.ui().Frame3) - 60);
+    EXPECT_EQ(t.width(h.ui().subjectField), h.window().clientSizeTwips().width() - 1080 - t.width(h.ui().previewPanel) - 60);
 }
 
 TEST(SettingsFile, ImodeKeyRaisesTheSwitch)
@@ -43,9 +43,58 @@ TEST(SettingsFile, ImodeKeyRaisesTheSwitch)
     WindowHarness h;
     h.folder.writeText(u"Horo.ini"_qs, u"Ssyo=0\r\nimde=1\r\n"_qs);
     ASSERT_TRUE(h.start());
-    EXPECT_TRUE(h.ui().Check2->isChecked());
-    EXPECT_EQ(h.state().bodyLimit, 250);
-    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：OFF"_qs);
+    EXPECT_TRUE(h.ui().imodeSetting->isChecked());
+    EXPECT_EQ(h.state().mail.bodyLimit, 250);
+    EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
+}
+
+// The stored limit waits for the character limit flag; a value that is no
+// usable limit leaves nothing waiting, so that switching the flag on asks.
+TEST(SettingsFile, StoredLimitWaitsOnlyWhenItIsANumber)
+{
+    struct Row {
+        QString line;
+        std::optional<int> pending;
+    };
+    const Row rows[] = {
+        {u"Sei6=0\\300"_qs, 300},
+        {u"Sei6=0\\0"_qs, std::nullopt},
+        {u"Sei6=0\\abc"_qs, std::nullopt},
+        {u"Sei6=0\\"_qs, std::nullopt},
+        {u"Sei6=0\\99999"_qs, std::nullopt}, // beyond 16 bits
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        h.folder.writeText(u"Horo.ini"_qs, row.line + u"\r\n"_qs);
+        ASSERT_TRUE(h.start());
+        EXPECT_EQ(h.state().command.pendingLimit, row.pending) << row.line.toStdString();
+        EXPECT_FALSE(h.ui().limitFlags.isOn(LimitFlag::CharacterLimit));
+    }
+}
+
+TEST(SettingsFile, AccountChangeModeReadsOnlyTheMenusPositions)
+{
+    struct Row {
+        QString value;
+        AccountChangeMode mode;
+    };
+    const Row rows[] = {
+        {u"0"_qs, AccountChangeMode::Keep},
+        {u"1"_qs, AccountChangeMode::Follow},
+        {u"2"_qs, AccountChangeMode::Ask},
+        {u"3"_qs, AccountChangeMode::Keep},
+        {u"-1"_qs, AccountChangeMode::Keep},
+        {u"x"_qs, AccountChangeMode::Keep},
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        h.folder.writeText(u"Horo.ini"_qs, u"AcOp="_qs + row.value + u"\r\n"_qs);
+        ASSERT_TRUE(h.start());
+        EXPECT_EQ(h.state().account.accountChangeMode, row.mode) << row.value.toStdString();
+        const auto marked = static_cast<std::size_t>(row.mode);
+        for (std::size_t i = 0; i < h.ui().accountChangeModeEntries.size(); ++i)
+            EXPECT_EQ(h.ui().accountChangeModeEntries[i]->isChecked(), i == marked) << row.value.toStdString();
+    }
 }
 
 TEST(SettingsFile, WritesEveryKeyInOrder)
@@ -53,12 +102,12 @@ TEST(SettingsFile, WritesEveryKeyInOrder)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.window().setWindowSizeTwips(8100, 7200);
-    h.state().pendingLimit = u"300"_qs;
-    h.ui().Check1[6]->setChecked(true);
-    h.ui().Check1[1]->setChecked(true);
-    h.state().signatureText = u"名無し"_qs;
-    h.ui().IOutput->setChecked(true);
-    h.state().accountChangeMode = 2;
+    h.state().command.pendingLimit = 300;
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::SkipLineBreaks]->setChecked(true);
+    h.state().mail.signatureText = u"名無し"_qs;
+    h.ui().newMailAfterSendEntry->setChecked(true);
+    h.state().account.accountChangeMode = AccountChangeMode::Ask;
     ASSERT_TRUE(writeSettings(h.window(), true, false));
     EXPECT_EQ(h.folder.readBytes(u"Horo.ini"_qs),
               QByteArray("Xsiz=7200\r\nYsiz=8100\r\nSei0=0\r\nSei1=1\r\nSei2=0\r\nSei3=0\r\nSei4=0\r\n"
@@ -74,27 +123,27 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
     {
         WindowHarness first;
         ASSERT_TRUE(first.start());
-        first.ui().Check1[2]->setChecked(true);
-        first.ui().Check1[8]->setChecked(true);
-        first.ui().OutBcc->setChecked(true);
-        first.state().signatureOn = true;
-        first.state().signatureText = u"a\\nb"_qs;
+        first.ui().limitFlags[LimitFlag::SkipPunctuation]->setChecked(true);
+        first.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
+        first.ui().bccToAccountEntry->setChecked(true);
+        first.state().mail.signatureOn = true;
+        first.state().mail.signatureText = u"a\\nb"_qs;
         first.state().beckyBookIndex = u"2"_qs;
-        first.ui().SizeFontChg[2]->trigger();
+        first.ui().fontSizeEntries[2]->trigger();
         ASSERT_TRUE(writeSettings(first.window(), false, true));
         written = first.folder.readBytes(u"Horo.ini"_qs);
     }
     WindowHarness second;
     second.folder.writeBytes(u"Horo.ini"_qs, written);
     ASSERT_TRUE(second.start());
-    EXPECT_TRUE(second.ui().Check1[2]->isChecked());
-    EXPECT_TRUE(second.ui().Check1[8]->isChecked());
-    EXPECT_TRUE(second.ui().OutBcc->isChecked());
-    EXPECT_TRUE(second.state().signatureOn);
-    EXPECT_EQ(second.state().signatureText, u"a\\nb"_qs);
+    EXPECT_TRUE(second.ui().limitFlags[LimitFlag::SkipPunctuation]->isChecked());
+    EXPECT_TRUE(second.ui().limitFlags[LimitFlag::AutoCount]->isChecked());
+    EXPECT_TRUE(second.ui().bccToAccountEntry->isChecked());
+    EXPECT_TRUE(second.state().mail.signatureOn);
+    EXPECT_EQ(second.state().mail.signatureText, u"a\\nb"_qs);
     EXPECT_EQ(second.state().beckyBookIndex, u"2"_qs);
-    EXPECT_EQ(second.ui().Text1->font().pointSize(), 15);
-    EXPECT_TRUE(second.ui().Frame3->isVisibleTo(&second.window()));
+    EXPECT_EQ(second.ui().bodyField->font().pointSize(), 15);
+    EXPECT_TRUE(second.ui().previewPanel->isVisibleTo(&second.window()));
     ASSERT_TRUE(writeSettings(second.window(), false, true));
     EXPECT_EQ(second.folder.readBytes(u"Horo.ini"_qs), written);
 }
@@ -104,8 +153,8 @@ TEST(SettingsFile, ExitKeepsTheValuesOfTheLastClose)
     WindowHarness h;
     h.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
     ASSERT_TRUE(h.start());
-    h.ui().Check1[0]->setChecked(false);
-    h.ui().Mnuexit->trigger();
+    h.ui().limitFlags[LimitFlag::SkipBlanks]->setChecked(false);
+    h.ui().exitEntry->trigger();
     EXPECT_EQ(h.folder.readText(u"Horo.ini"_qs), u"Sei0=1\r\n"_qs);
 }
 
@@ -126,7 +175,7 @@ TEST(PresetFile, ModelsFollowTheBuiltInOnes)
     WindowHarness h;
     h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n#1010\r\nno hash\r\nP501i#0606\r\n"_qs);
     ASSERT_TRUE(h.start());
-    QComboBox *models = h.ui().Combo3;
+    QComboBox *models = h.ui().phoneModelList;
     ASSERT_EQ(models->count(), 7);
     EXPECT_EQ(models->itemText(4), u"X"_qs);
     EXPECT_EQ(models->itemData(4).toInt(), 809);

@@ -1,6 +1,8 @@
 #include "app/ClickableFrame.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
+#include "compose/CountCommand.h"
+#include "compose/PreviewCommands.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -40,36 +42,36 @@ TEST(MainWindow, HasEveryControlAndTheMenuTreeInOrder)
     EXPECT_EQ(menus, (QStringList{u"ファイル(&F)"_qs, u"編集(&C)"_qs, u"コード登録(&C)"_qs, u"i-mode(&I)"_qs,
                                   u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ヘルプ(&H)"_qs}));
     QStringList file;
-    for (QAction *a : h.ui().Mnufile->actions())
+    for (QAction *a : h.ui().fileMenu->actions())
         file.append(a->isSeparator() ? u"-"_qs : a->text());
     EXPECT_EQ(file, (QStringList{u"開く(&O)"_qs, u"新規作成（&N）"_qs, u"草稿に保存(&S)"_qs,
                                  u"草稿から読み込み(&R)"_qs, u"ログから読み込み(&L)"_qs, u"-"_qs, u"終了(&E)"_qs}));
-    EXPECT_EQ(h.ui().Cmero->shortcut(), QKeySequence(u"Ctrl+M"_qs));
-    EXPECT_EQ(h.ui().MnuTouroku[0]->shortcut(), QKeySequence(u"Ctrl+T"_qs));
-    EXPECT_EQ(h.ui().EmojiChk->shortcut(), QKeySequence(u"Ctrl+E"_qs));
-    EXPECT_EQ(h.ui().nuki[3]->text(), u"↑変換\u00A5"_qs);
-    EXPECT_FALSE(h.ui().MnuOpenHelp->isEnabled());
-    EXPECT_EQ(h.ui().Combo3->count(), 4);
-    EXPECT_EQ(h.ui().Combo3->itemData(1).toInt(), 1010);
+    EXPECT_EQ(h.ui().allFiltersEntry->shortcut(), QKeySequence(u"Ctrl+M"_qs));
+    EXPECT_EQ(h.ui().substituteEntry->shortcut(), QKeySequence(u"Ctrl+T"_qs));
+    EXPECT_EQ(h.ui().pictographCheckEntry->shortcut(), QKeySequence(u"Ctrl+E"_qs));
+    EXPECT_EQ(h.ui().filterEntries[3]->text(), u"↑変換\u00A5"_qs);
+    EXPECT_FALSE(h.ui().helpEntry->isEnabled());
+    EXPECT_EQ(h.ui().phoneModelList->count(), 4);
+    EXPECT_EQ(h.ui().phoneModelList->itemData(1).toInt(), 1010);
 }
 
 TEST(MainWindow, MissingReadmeDisablesItsMenuAndAMissingAddressBookItsButton)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    EXPECT_FALSE(h.ui().ReadMe->isEnabled());
-    EXPECT_FALSE(h.ui().Command6->isEnabled());
+    EXPECT_FALSE(h.ui().readmeEntry->isEnabled());
+    EXPECT_FALSE(h.ui().addressBookButton->isEnabled());
 
     WindowHarness withFiles;
     withFiles.folder.writeText(u"readme.txt"_qs, u"x"_qs);
     withFiles.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\nb@x.jp\t花子\tN501i\t.\t.\t.\r\nno address\r\n"_qs);
     ASSERT_TRUE(withFiles.start());
-    EXPECT_TRUE(withFiles.ui().ReadMe->isEnabled());
-    EXPECT_TRUE(withFiles.ui().Command6->isEnabled());
-    ASSERT_EQ(withFiles.ui().Combo1->count(), 2);
-    EXPECT_EQ(withFiles.ui().Combo1->itemText(1), u"花子<b@x.jp>"_qs);
-    EXPECT_EQ(withFiles.ui().Combo1->itemData(1).toInt(), 1);
-    EXPECT_TRUE(withFiles.ui().Combo1->currentText().isEmpty());
+    EXPECT_TRUE(withFiles.ui().readmeEntry->isEnabled());
+    EXPECT_TRUE(withFiles.ui().addressBookButton->isEnabled());
+    ASSERT_EQ(withFiles.ui().toField->count(), 2);
+    EXPECT_EQ(withFiles.ui().toField->itemText(1), u"花子<b@x.jp>"_qs);
+    EXPECT_EQ(withFiles.ui().toField->itemData(1).toInt(), 1);
+    EXPECT_TRUE(withFiles.ui().toField->currentText().isEmpty());
 }
 
 TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
@@ -80,8 +82,8 @@ TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
     h.commandLine = h.folder.file(u"mail.txt"_qs);
     ASSERT_TRUE(h.start());
     EXPECT_EQ(h.body(), u"こんにちは\r\n元気？"_qs);
-    EXPECT_EQ(h.ui().Text1->font().pointSize(), 15);
-    EXPECT_TRUE(h.state().bodyModified);
+    EXPECT_EQ(h.ui().bodyField->font().pointSize(), 15);
+    EXPECT_TRUE(h.state().mail.bodyModified);
 
     h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::No);
     EXPECT_FALSE(h.window().close());
@@ -96,10 +98,10 @@ TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
     h.folder.writeBytes(u"exact.txt"_qs, QByteArray(64000, 'a'));
     h.folder.writeBytes(u"over.txt"_qs, QByteArray(64001, 'b'));
     loadTextFile(h.window(), h.folder.file(u"exact.txt"_qs));
-    EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
+    EXPECT_EQ(h.ui().bodyField->bodyLength(), 64000);
     h.dialogs.expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs);
     loadTextFile(h.window(), h.folder.file(u"over.txt"_qs));
-    EXPECT_EQ(h.ui().Text1->bodyLength(), 64000);
+    EXPECT_EQ(h.ui().bodyField->bodyLength(), 64000);
     EXPECT_TRUE(h.body().startsWith(u'a'));
 }
 
@@ -107,11 +109,11 @@ TEST(MainWindow, CloseAsksWritesTheSettingsAndSwitchesImodeOff)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Check2->setChecked(true);
+    h.ui().imodeSetting->setChecked(true);
     h.typeIntoBody(u"あ"_qs);
     h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Answer::Yes);
     EXPECT_TRUE(h.window().close());
-    EXPECT_FALSE(h.ui().Check2->isChecked());
+    EXPECT_FALSE(h.ui().imodeSetting->isChecked());
     const QString ini = h.folder.readText(u"Horo.ini"_qs);
     EXPECT_TRUE(ini.contains(u"\r\nimde=1\r\n"_qs)) << ini.toStdString();
     EXPECT_TRUE(ini.endsWith(u"Look=False\r\n"_qs));
@@ -124,7 +126,7 @@ TEST(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
     h.typeIntoBody(u"編集中"_qs);
     bool ended = false;
     QObject::connect(&h.window(), &MainWindow::programEnded, [&] { ended = true; });
-    h.ui().Mnuexit->trigger();
+    h.ui().exitEntry->trigger();
     EXPECT_TRUE(ended);
     EXPECT_FALSE(h.window().isVisible());
     EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
@@ -135,14 +137,14 @@ TEST(MainWindow, LimitPanelFoldsOnlyFromItsOpenHeight)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     const Twips &t = h.window().twips();
-    EXPECT_EQ(t.height(h.ui().Frame1), 255);
-    toggleLimitPanel(h.window());
-    EXPECT_EQ(t.height(h.ui().Frame1), 2655);
-    toggleLimitPanel(h.window());
-    EXPECT_EQ(t.height(h.ui().Frame1), 255);
-    t.setHeight(h.ui().Frame1, 1000);
-    toggleLimitPanel(h.window());
-    EXPECT_EQ(t.height(h.ui().Frame1), 2655);
+    EXPECT_EQ(t.height(h.ui().limitPanel), 255);
+    toggleLimitPanel(h.window().compose());
+    EXPECT_EQ(t.height(h.ui().limitPanel), 2655);
+    toggleLimitPanel(h.window().compose());
+    EXPECT_EQ(t.height(h.ui().limitPanel), 255);
+    t.setHeight(h.ui().limitPanel, 1000);
+    toggleLimitPanel(h.window().compose());
+    EXPECT_EQ(t.height(h.ui().limitPanel), 2655);
 }
 
 TEST(MainWindow, PreviewPanelNarrowsTheFields)
@@ -151,14 +153,14 @@ TEST(MainWindow, PreviewPanelNarrowsTheFields)
     ASSERT_TRUE(h.start());
     const Twips &t = h.window().twips();
     const int W = h.window().clientSizeTwips().width();
-    EXPECT_EQ(t.width(h.ui().Text1), W);
-    EXPECT_EQ(t.width(h.ui().Text2), W - 1080);
-    togglePreviewPanel(h.window());
-    const int d = t.width(h.ui().Frame3) + 60;
-    EXPECT_EQ(t.width(h.ui().Text1), W - d);
-    EXPECT_EQ(t.width(h.ui().Text2), W - 1080 - d);
-    EXPECT_EQ(t.width(h.ui().Combo1), W - 1080 - d);
-    EXPECT_EQ(t.left(h.ui().Frame3), W - d + 60);
+    EXPECT_EQ(t.width(h.ui().bodyField), W);
+    EXPECT_EQ(t.width(h.ui().subjectField), W - 1080);
+    togglePreviewPanel(h.window().compose());
+    const int d = t.width(h.ui().previewPanel) + 60;
+    EXPECT_EQ(t.width(h.ui().bodyField), W - d);
+    EXPECT_EQ(t.width(h.ui().subjectField), W - 1080 - d);
+    EXPECT_EQ(t.width(h.ui().toField), W - 1080 - d);
+    EXPECT_EQ(t.left(h.ui().previewPanel), W - d + 60);
 }
 
 TEST(MainWindow, LayoutSkipsSizesTheWindowCannotTake)
@@ -166,45 +168,41 @@ TEST(MainWindow, LayoutSkipsSizesTheWindowCannotTake)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     const Twips &t = h.window().twips();
-    const int bodyHeight = t.height(h.ui().Text1);
+    const int bodyHeight = t.height(h.ui().bodyField);
     h.window().resize(40, 40); // far below the fields' sizes
     h.window().layoutControls();
-    EXPECT_EQ(t.height(h.ui().Text1), bodyHeight); // the negative height was skipped
-    EXPECT_GE(t.width(h.ui().Picture1), 0);
+    EXPECT_EQ(t.height(h.ui().bodyField), bodyHeight); // the negative height was skipped
+    EXPECT_GE(t.width(h.ui().statusBar), 0);
 }
 
 TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.state().progress = 42;
-    showProgress(h.window());
-    EXPECT_EQ(h.ui().Command1->text(), u"42%完了"_qs);
+    showProgress(h.window().compose(), 42);
+    EXPECT_EQ(h.ui().countButton->text(), u"42%完了"_qs);
     h.window().showMinimized();
-    h.state().progress = 50;
-    showProgress(h.window());
+    showProgress(h.window().compose(), 50);
     EXPECT_EQ(h.window().windowTitle(), u"50%完了"_qs);
-    h.state().progress = -1;
-    showProgress(h.window());
-    EXPECT_EQ(h.ui().Command1->text(), u"実行"_qs);
+    showProgress(h.window().compose(), -1);
+    EXPECT_EQ(h.ui().countButton->text(), u"実行"_qs);
     EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
-    EXPECT_EQ(h.state().progress, 0);
 }
 
 TEST(MainWindow, NewMailKeepsTheRecipient)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.ui().Combo1->setEditText(u"to@docomo.ne.jp"_qs);
-    h.ui().Text2->setText(u"件名"_qs);
+    h.ui().toField->setEditText(u"to@docomo.ne.jp"_qs);
+    h.ui().subjectField->setText(u"件名"_qs);
     h.typeIntoBody(u"本文"_qs);
-    h.state().usedPictographs = u"\uE63E"_qs;
-    h.ui().newfile->trigger();
+    h.state().mail.usedPictographs = u"\uE63E"_qs;
+    h.ui().newMailEntry->trigger();
     EXPECT_TRUE(h.body().isEmpty());
-    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
-    EXPECT_TRUE(h.state().usedPictographs.isEmpty());
-    EXPECT_FALSE(h.state().bodyModified);
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"to@docomo.ne.jp"_qs);
+    EXPECT_TRUE(h.ui().subjectField->text().isEmpty());
+    EXPECT_TRUE(h.state().mail.usedPictographs.isEmpty());
+    EXPECT_FALSE(h.state().mail.bodyModified);
+    EXPECT_EQ(h.ui().toField->currentText(), u"to@docomo.ne.jp"_qs);
 }
 
 TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)
@@ -215,29 +213,29 @@ TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)
         definitions += QChar(0xE63E + i) + u"\tkey"_qs + QString::number(i) + u"\r\n"_qs;
     h.folder.writeText(u"Emoji.code"_qs, definitions);
     ASSERT_TRUE(h.start());
-    ASSERT_EQ(h.ui().PutChar.size(), 20);
-    EXPECT_EQ(h.ui().PutChar[0]->text(), u"\uE63E   =   key0"_qs);
-    EXPECT_EQ(h.ui().PutChar[19]->text(), u"\uE651   =   key19"_qs);
+    ASSERT_EQ(h.ui().pictographEntries.size(), 20);
+    EXPECT_EQ(h.ui().pictographEntries[0]->text(), u"\uE63E   =   key0"_qs);
+    EXPECT_EQ(h.ui().pictographEntries[19]->text(), u"\uE651   =   key19"_qs);
 
     h.typeIntoBody(u"ab"_qs);
-    h.ui().Text1->setBodySelection(0, 1);
+    h.ui().bodyField->setBodySelection(0, 1);
     h.pressInBody(Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(h.body(), u"\uE640b"_qs);
     h.pressInBody(Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier);
-    h.ui().PutChar[0]->trigger();
+    h.ui().pictographEntries[0]->trigger();
     EXPECT_EQ(h.body(), u"\uE640\uE641\uE63Eb"_qs);
-    EXPECT_EQ(h.state().usedPictographs, u"\uE640\uE641\uE63E"_qs);
+    EXPECT_EQ(h.state().mail.usedPictographs, u"\uE640\uE641\uE63E"_qs);
 }
 
 TEST(MainWindow, PlaceholderPictographEntryInsertsNothing)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    EXPECT_EQ(h.ui().PutChar[0]->text(), u"なし"_qs);
+    EXPECT_EQ(h.ui().pictographEntries[0]->text(), u"なし"_qs);
     h.pressInBody(Qt::Key_0, Qt::ControlModifier);
     h.pressInBody(Qt::Key_5, Qt::ControlModifier);
     EXPECT_TRUE(h.body().isEmpty());
-    EXPECT_TRUE(h.state().usedPictographs.isEmpty());
+    EXPECT_TRUE(h.state().mail.usedPictographs.isEmpty());
 }
 
 } // namespace

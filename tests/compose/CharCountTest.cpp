@@ -1,4 +1,5 @@
 #include "compose/CharCount.h"
+#include "compose/CountLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,25 @@ TEST(CharCount, FormatsShortest)
     EXPECT_EQ(formatShortest(12.5), u"12.5"_qs);
     EXPECT_EQ(formatShortest(3.5), u"3.5"_qs);
     EXPECT_EQ(formatShortest(32000), u"32000"_qs);
+}
+
+TEST(CountLabel, TypingFormWithAndWithoutThePrice)
+{
+    struct Row {
+        CharCount count;
+        bool withPrice;
+        QString label;
+    };
+    const Row rows[] = {
+        {{4.5, 6}, false, u"4.5文字 (6)"_qs},
+        {{4.5, 6}, true, u"\u00A5≒0.1円 4.5文字 (6)"_qs},
+        {{0, 0}, true, u"\u00A5≒0.0円 0.0文字 (0)"_qs},
+        {{1000, 1000}, true, u"\u00A5≒16.2円 1000.0文字 (1000)"_qs},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(typingCountLabelText(row.count, row.withPrice), row.label) << row.label.toStdString();
+    // A limit check and the count command write the weight in its shortest form.
+    EXPECT_EQ(countLabelText(formatShortest(12.5), 13), u"12.5文字 (13)"_qs);
 }
 
 } // namespace

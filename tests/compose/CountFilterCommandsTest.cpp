@@ -1,5 +1,5 @@
 #include "compose/BodyEdit.h"
-#include "compose/ComposeCommands.h"
+#include "compose/CountCommand.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -28,12 +28,11 @@ TEST_F(CountCommand, ReportsAndWritesTheLabelWithTheButtonDisabledMeanwhile)
 {
     h.setBody(u"abcde"_qs);
     h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(5, u"5"_qs)).whileShown([this] {
-        EXPECT_FALSE(h.ui().Command1->isEnabled());
+        EXPECT_FALSE(h.ui().countButton->isEnabled());
     });
-    h.ui().Command1->click();
-    EXPECT_TRUE(h.ui().Command1->isEnabled());
-    EXPECT_EQ(h.ui().Label1->text(), u"5文字 (5)"_qs);
-    EXPECT_EQ(h.state().progress, 0);
+    h.ui().countButton->click();
+    EXPECT_TRUE(h.ui().countButton->isEnabled());
+    EXPECT_EQ(h.ui().countLabel->text(), u"5文字 (5)"_qs);
 }
 
 TEST_F(CountCommand, ReadsFlagsAndBodyAsTheyStandAtEachCharacter)
@@ -41,38 +40,38 @@ TEST_F(CountCommand, ReadsFlagsAndBodyAsTheyStandAtEachCharacter)
     // Events run between characters: the first one is examined before the
     // timer's change, the rest after it.
     h.setBody(u"abcdef"_qs);
-    QTimer::singleShot(0, &h.window(), [this] { h.ui().Check1[7]->setChecked(true); });
+    QTimer::singleShot(0, &h.window(), [this] { h.ui().limitFlags[LimitFlag::Classify]->setChecked(true); });
     h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"3.5"_qs));
-    countCommand(h.window());
+    countCommand(h.window().compose());
 
-    h.ui().Check1[7]->setChecked(false);
+    h.ui().limitFlags[LimitFlag::Classify]->setChecked(false);
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.setBody(u"ab"_qs); });
     h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"2"_qs));
-    countCommand(h.window());
+    countCommand(h.window().compose());
 }
 
 TEST_F(CountCommand, SilentWithFlag8)
 {
-    h.ui().Check1[8]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
     h.setBody(u"abc"_qs);
-    const QString caption = h.ui().Command1->text();
-    countCommand(h.window()); // no box expected
-    EXPECT_EQ(h.ui().Label1->text(), u"3文字 (3)"_qs);
-    EXPECT_EQ(h.ui().Command1->text(), caption);
+    const QString caption = h.ui().countButton->text();
+    countCommand(h.window().compose()); // no box expected
+    EXPECT_EQ(h.ui().countLabel->text(), u"3文字 (3)"_qs);
+    EXPECT_EQ(h.ui().countButton->text(), caption);
 
     // From Enter: the break Enter then inserts recounts in the change format.
-    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.ui().bodyField->moveCursor(QTextCursor::End);
     h.pressInBody(Qt::Key_Return);
     EXPECT_EQ(h.body(), u"abc\r\n"_qs);
-    EXPECT_EQ(h.ui().Label1->text(), u"2.5文字 (5)"_qs);
+    EXPECT_EQ(h.ui().countLabel->text(), u"2.5文字 (5)"_qs);
 }
 
 TEST_F(CountCommand, StopsQuietlyWhenTheWindowEndsWhileItRuns)
 {
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.window().endProgram(); });
-    countCommand(h.window()); // no report to a window that is gone
+    countCommand(h.window().compose()); // no report to a window that is gone
     EXPECT_TRUE(h.window().hasEnded());
 }
 
@@ -91,8 +90,8 @@ TEST_P(FilterEntryTest, OneBodyChangePerReplacement)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.setBody(QString::fromUtf16(row.body));
-    QSignalSpy changes(h.ui().Text1, &BodyEdit::bodyChanged);
-    h.ui().nuki[row.entry]->trigger();
+    QSignalSpy changes(h.ui().bodyField, &BodyEdit::bodyChanged);
+    h.ui().filterEntries[row.entry]->trigger();
     EXPECT_EQ(h.body(), QString::fromUtf16(row.result));
     EXPECT_EQ(changes.count(), row.changes);
 }
@@ -112,7 +111,7 @@ TEST(FilterCommands, CmeroRunsEveryEntryInOrder)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.setBody(u"（あ）\u3000→\r\n×"_qs);
-    h.ui().Cmero->trigger();
+    h.ui().allFiltersEntry->trigger();
     EXPECT_EQ(h.body(), u"あ >x"_qs);
 }
 
@@ -122,16 +121,16 @@ TEST(FilterCommands, GoesOnOverABodyTheLimitOfferCut)
     // body, the remaining replacements are found in what is left.
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.state().pendingLimit = u"11"_qs;
-    h.ui().Check1[6]->setChecked(true);
-    h.ui().Check1[7]->setChecked(true);
+    h.state().command.pendingLimit = 11;
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::Classify]->setChecked(true);
     QString body;
     for (int i = 0; i < 12; ++i)
         body += u"あ "_qs;
     h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::No);
     h.setBody(body);
     h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::Yes);
-    h.ui().nuki[5]->trigger();
+    h.ui().filterEntries[5]->trigger();
     EXPECT_EQ(h.body(), QString(7, u'あ'));
 }
 

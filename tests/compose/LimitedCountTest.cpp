@@ -115,11 +115,10 @@ TEST(LimitedCount, ProgressInWholePercent)
     EXPECT_EQ(grown.progress(), 100);
 }
 
-TEST(LimitedCount, MessageAndLabel)
+TEST(LimitedCount, Message)
 {
     EXPECT_EQ(limitedCountMessage(5, 5), u"大きさは、5です。\r\n制限付き文字数は、5文字です。"_qs);
     EXPECT_EQ(limitedCountMessage(13, 12.5), u"大きさは、13です。\r\n制限付き文字数は、12.5文字です。"_qs);
-    EXPECT_EQ(limitedCountLabel(2, 3), u"2文字 (3)"_qs);
 }
 
 } // namespace

@@ -23,23 +23,23 @@ protected:
 
     void selectModel(const QString &name, int code)
     {
-        h.ui().Combo3->addItem(name, code);
-        h.ui().Combo3->setCurrentIndex(h.ui().Combo3->count() - 1);
+        h.ui().phoneModelList->addItem(name, code);
+        h.ui().phoneModelList->setCurrentIndex(h.ui().phoneModelList->count() - 1);
     }
-    QString preview() { return h.ui().Text3->toPlainText(); }
+    QString preview() { return h.ui().previewBox->toPlainText(); }
     const Twips &twips() { return h.window().twips(); }
-    bool isRed() { return h.ui().Command7->palette().color(QPalette::Button) == QColor(Qt::red); }
+    bool isRed() { return h.ui().verticalModeButton->palette().color(QPalette::Button) == QColor(Qt::red); }
 
     WindowHarness h;
 };
 
 TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
 {
-    h.ui().Check2->setChecked(true); // enables the button
+    h.ui().imodeSetting->setChecked(true); // enables the button
     h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::No);
-    h.ui().Command7->click();
-    EXPECT_FALSE(h.state().verticalMode);
-    EXPECT_FALSE(h.ui().Check3->isChecked());
+    h.ui().verticalModeButton->click();
+    EXPECT_FALSE(h.state().mail.verticalMode);
+    EXPECT_FALSE(h.ui().verticalPreviewSwitch->isChecked());
 
     const QString notice =
         u"1.縦書きは、文字数を多く使用するので、横書きの場合より、文字数制限がきつくなります。\r\n"
@@ -49,18 +49,18 @@ TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
         "※もう１度クリックすると、横書きモードになります。"_qs;
     h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::Yes)
         .expectMessage(u"諸注意"_qs, notice)
-        .whileShown([this] { EXPECT_TRUE(h.ui().Check3->isChecked()); });
-    h.ui().Command7->click();
-    EXPECT_TRUE(h.state().verticalMode);
+        .whileShown([this] { EXPECT_TRUE(h.ui().verticalPreviewSwitch->isChecked()); });
+    h.ui().verticalModeButton->click();
+    EXPECT_TRUE(h.state().mail.verticalMode);
     EXPECT_TRUE(isRed());
-    EXPECT_FALSE(h.ui().Command5->isEnabled());
+    EXPECT_FALSE(h.ui().sendImageButton->isEnabled());
 
     h.dialogs.expectMessage(u"横書きモード チェンジ"_qs, u"通常の横書きモードに戻します。"_qs);
-    h.ui().Command7->click();
-    EXPECT_FALSE(h.state().verticalMode);
+    h.ui().verticalModeButton->click();
+    EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(isRed());
-    EXPECT_FALSE(h.ui().Check3->isChecked());
-    EXPECT_TRUE(h.ui().Command5->isEnabled());
+    EXPECT_FALSE(h.ui().verticalPreviewSwitch->isChecked());
+    EXPECT_TRUE(h.ui().sendImageButton->isEnabled());
 }
 
 TEST_F(ComposeWindow, TextViewFormAsksThePageBudget)
@@ -69,11 +69,11 @@ TEST_F(ComposeWindow, TextViewFormAsksThePageBudget)
     const QString body(217, u'あ');
     h.setBody(body);
     h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
-    h.ui().PreTate[0]->trigger();
+    h.ui().textViewLayoutEntry->trigger();
     EXPECT_EQ(h.body(), body);
 
     h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::Yes);
-    h.ui().PreTate[0]->trigger();
+    h.ui().textViewLayoutEntry->trigger();
     const QStringList lines = h.body().split(u"\r\n"_qs);
     ASSERT_EQ(lines.size(), 3 * 9 + 2 + 1); // rows, separators, after the last CR LF
     EXPECT_EQ(lines.at(9), u"---次のページ---"_qs);
@@ -84,7 +84,7 @@ TEST_F(ComposeWindow, SendingFormGoesOnWithTheWholeTextOnNo)
 {
     h.setBody(QString(217, u'あ'));
     h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
-    h.ui().PreTate[1]->trigger();
+    h.ui().sendingLayoutEntry->trigger();
     EXPECT_EQ(h.body().size(), 4 * 72 + 3 * 11); // four pages, three separators
     EXPECT_FALSE(h.body().contains(u'\n'));
 }
@@ -93,48 +93,48 @@ TEST_F(ComposeWindow, ForcedVerticalAndBackOnTheWorkedExample)
 {
     selectModel(u"X"_qs, 503);
     h.setBody(u"あいうえ\r\nかきくけこさしすせそ"_qs);
-    h.ui().PreTate[1]->trigger();
+    h.ui().sendingLayoutEntry->trigger();
     const QString f = u"\u3000"_qs;
     EXPECT_EQ(h.body(), u"しけかえあすこき"_qs + f + u"いせさく"_qs + f + u"う次のページ"_qs + f + f + f + f
                             + u"そ"_qs + QString(10, u'\u3000'));
-    h.ui().YokoPre->trigger();
+    h.ui().horizontalEntry->trigger();
     EXPECT_EQ(h.body(), u"あいうえ\r\nかきくけこさしすせそ\r\n"_qs + (f + u"\r\n"_qs).repeated(4));
 }
 
 TEST_F(ComposeWindow, ChoosingAModelSizesThePanel)
 {
     // The first model sizes the panel from the start.
-    EXPECT_EQ(twips().width(h.ui().Text3), 1755);
-    EXPECT_EQ(twips().height(h.ui().Text3), 1710);
-    const int boxTop = twips().top(h.ui().Text3);
+    EXPECT_EQ(twips().width(h.ui().previewBox), 1755);
+    EXPECT_EQ(twips().height(h.ui().previewBox), 1710);
+    const int boxTop = twips().top(h.ui().previewBox);
 
-    h.ui().Combo3->setCurrentIndex(1); // N501i
-    EXPECT_EQ(twips().width(h.ui().Text3), 2115);
-    EXPECT_EQ(twips().height(h.ui().Text3), 1890);
-    EXPECT_EQ(twips().width(h.ui().Frame3), 2415);
-    EXPECT_EQ(twips().top(h.ui().Command5), boxTop + 1890 + 90);
-    EXPECT_EQ(twips().top(h.ui().Check3), boxTop + 1890 + 90 + 480);
-    EXPECT_EQ(twips().top(h.ui().Label4), boxTop + 1890 + 90 + 480 + 360);
+    h.ui().phoneModelList->setCurrentIndex(1); // N501i
+    EXPECT_EQ(twips().width(h.ui().previewBox), 2115);
+    EXPECT_EQ(twips().height(h.ui().previewBox), 1890);
+    EXPECT_EQ(twips().width(h.ui().previewPanel), 2415);
+    EXPECT_EQ(twips().top(h.ui().sendImageButton), boxTop + 1890 + 90);
+    EXPECT_EQ(twips().top(h.ui().verticalPreviewSwitch), boxTop + 1890 + 90 + 480);
+    EXPECT_EQ(twips().top(h.ui().previewNote), boxTop + 1890 + 90 + 480 + 360);
 }
 
 TEST_F(ComposeWindow, VerticalPreviewFollowsTheModelAndNeverAsks)
 {
-    h.ui().Check3->setChecked(true);
+    h.ui().verticalPreviewSwitch->setChecked(true);
     h.setBody(QString(217, u'あ')); // beyond the budget: no question while typing
     EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11);
-    h.ui().Combo3->setCurrentIndex(1); // N501i, 10 × 10
+    h.ui().phoneModelList->setCurrentIndex(1); // N501i, 10 × 10
     EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15);
     EXPECT_EQ(h.body(), QString(217, u'あ'));
 }
 
 TEST_F(ComposeWindow, SendImageWrapsAndAddsTheSignature)
 {
-    h.state().signatureOn = true;
-    h.state().signatureText = u"よろしく\\nHoro"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"よろしく\\nHoro"_qs;
     h.setBody(u"あいうえおかきくけ"_qs);
-    h.ui().Command5->click();
+    h.ui().sendImageButton->click();
     EXPECT_EQ(preview(), u"あいうえおかきく\nけ\nよろしく\nHoro"_qs);
-    EXPECT_EQ(h.ui().Text3->textCursor().position(), preview().size());
+    EXPECT_EQ(h.ui().previewBox->textCursor().position(), preview().size());
     EXPECT_EQ(h.body(), u"あいうえおかきくけ"_qs);
 }
 
@@ -145,44 +145,44 @@ TEST_F(ComposeWindow, ModelsWithoutRoomForALayoutAreRefused)
     selectModel(u"Bad"_qs, 409);
     const QString body = u"あいう\r\nえお"_qs;
     h.setBody(body);
-    for (QAction *command : {h.ui().PreTate[0], h.ui().PreTate[1], h.ui().YokoPre}) {
+    for (QAction *command : {h.ui().textViewLayoutEntry, h.ui().sendingLayoutEntry, h.ui().horizontalEntry}) {
         h.dialogs.expectMessage(Dialogs::defaultTitle(), refusal);
         command->trigger();
         EXPECT_EQ(h.body(), body);
     }
     // The preview shows a note, without a box on every keystroke.
-    h.ui().Check3->setChecked(true);
-    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.ui().verticalPreviewSwitch->setChecked(true);
+    h.ui().bodyField->moveCursor(QTextCursor::End);
     h.typeIntoBody(u"かき"_qs);
     EXPECT_TRUE(preview().contains(u"縦書きプレビューを表示できません"_qs));
-    h.ui().Check3->setChecked(false);
-    h.ui().Command5->click(); // the send image still wraps at 4
+    h.ui().verticalPreviewSwitch->setChecked(false);
+    h.ui().sendImageButton->click(); // the send image still wraps at 4
     EXPECT_EQ(preview().split(u'\n').first(), u"あいう"_qs);
 
     selectModel(u"Zero"_qs, 0);
-    EXPECT_EQ(twips().width(h.ui().Text3), 315);
-    h.ui().Command5->click(); // no room for a row: nothing is wrapped
+    EXPECT_EQ(twips().width(h.ui().previewBox), 315);
+    h.ui().sendImageButton->click(); // no room for a row: nothing is wrapped
     EXPECT_TRUE(preview().startsWith(u"あいう\nえおかき"_qs));
 }
 
 TEST_F(ComposeWindow, PanelCommandsAreInertWhileTheImodeSettingIsOff)
 {
-    const int limitPanel = twips().height(h.ui().Frame1);
-    for (QAction *command : h.ui().ViewPre)
+    const int limitPanel = twips().height(h.ui().limitPanel);
+    for (QAction *command : h.ui().panelEntries)
         command->trigger();
-    EXPECT_FALSE(h.ui().Frame3->isVisibleTo(&h.window()));
-    EXPECT_FALSE(h.ui().List1->isVisibleTo(&h.window()));
-    EXPECT_EQ(twips().height(h.ui().Frame1), limitPanel);
+    EXPECT_FALSE(h.ui().previewPanel->isVisibleTo(&h.window()));
+    EXPECT_FALSE(h.ui().mailList->isVisibleTo(&h.window()));
+    EXPECT_EQ(twips().height(h.ui().limitPanel), limitPanel);
 
-    h.ui().Check2->setChecked(true);
-    h.ui().ViewPre[0]->trigger();
-    EXPECT_TRUE(h.ui().Frame3->isVisibleTo(&h.window()));
-    h.ui().ViewPre[1]->trigger();
-    EXPECT_TRUE(h.ui().List1->isVisibleTo(&h.window()));
-    h.ui().ViewPre[1]->trigger();
-    EXPECT_FALSE(h.ui().List1->isVisibleTo(&h.window()));
-    h.ui().ViewPre[2]->trigger();
-    EXPECT_NE(twips().height(h.ui().Frame1), limitPanel);
+    h.ui().imodeSetting->setChecked(true);
+    h.ui().panelEntries[0]->trigger();
+    EXPECT_TRUE(h.ui().previewPanel->isVisibleTo(&h.window()));
+    h.ui().panelEntries[1]->trigger();
+    EXPECT_TRUE(h.ui().mailList->isVisibleTo(&h.window()));
+    h.ui().panelEntries[1]->trigger();
+    EXPECT_FALSE(h.ui().mailList->isVisibleTo(&h.window()));
+    h.ui().panelEntries[2]->trigger();
+    EXPECT_NE(twips().height(h.ui().limitPanel), limitPanel);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ QByteArray logRecord(const MailFields &fields, bool vertical)
         mailrecord::forLog(mailrecord::build(fields), mailrecord::logDate(when), vertical));
 }
 
-MailListModel &model(WindowHarness &h) { return *static_cast<MailListModel *>(h.ui().List1->model()); }
+MailListModel &model(WindowHarness &h) { return *static_cast<MailListModel *>(h.ui().mailList->model()); }
 
 QStringList subjects(WindowHarness &h)
 {
@@ -46,7 +46,7 @@ QStringList subjects(WindowHarness &h)
 
 void clickRow(WindowHarness &h, int row)
 {
-    QListView *list = h.ui().List1;
+    QListView *list = h.ui().mailList;
     const QRect rect = list->visualRect(model(h).index(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     h.dialogs.verifyAllShown();
@@ -60,27 +60,27 @@ TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel
                             + recordBytes(fieldsFrom(u"b@docomo.ne.jp"_qs, u"新しい"_qs, u"三"_qs)));
     h.folder.writeText(u"OutPutLog.mbx"_qs, QString());
     ASSERT_TRUE(startImode(h));
-    h.ui().Label6->setText(u"草稿：9_ログ：7"_qs);
-    h.ui().ReadingBecky[0]->trigger();
+    h.ui().mailCountsLabel->setText(u"草稿：9_ログ：7"_qs);
+    h.ui().listDraftsEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).data(model(h).index(0), MailListModel::RowTextRole).toString(),
               mailboxreader::headerRow());
     EXPECT_EQ(subjects(h), (QStringList{u"新しい"_qs, u"古い"_qs}));
     EXPECT_EQ(model(h).record(2).text,
               u"古い\t|a@docomo.ne.jp\t|\t|me@docomo.ne.jp\t|一\r\n二\r\n"_qs);
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：7"_qs);
-    EXPECT_TRUE(h.ui().List1->isVisible());
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：2_ログ：7"_qs);
+    EXPECT_TRUE(h.ui().mailList->isVisible());
 
     // An empty log is reported; the list keeps only its header row.
     h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData);
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listLogEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).rowCount(), 1);
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：7"_qs);
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：2_ログ：7"_qs);
 
     h.folder.writeBytes(u"OutPutLog.mbx"_qs, kBeckyDraft + kBeckyDraft + kBeckyDraft);
-    h.ui().ReadingBecky[1]->trigger();
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：2_ログ：3"_qs);
+    h.ui().listLogEntry->trigger();
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：2_ログ：3"_qs);
 }
 
 TEST(MailReader, ADamagedLogIsListedAsFarAsItCanBeRead)
@@ -92,12 +92,12 @@ TEST(MailReader, ADamagedLogIsListedAsFarAsItCanBeRead)
                                + "Subject:cut\r\n\r\nno end";
     h.folder.writeBytes(u"OutPutLog.mbx"_qs, damaged);
     ASSERT_TRUE(startImode(h));
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listLogEntry->trigger();
     h.dialogs.verifyAllShown();
     ASSERT_EQ(model(h).recordCount(), 1);
     const LoadedMail mail = mailboxreader::splitRow(model(h).record(1).text);
     EXPECT_EQ(mail.body.size(), (2 << 20) + 2);
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：0_ログ：1"_qs);
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：0_ログ：1"_qs);
 }
 
 TEST(MailReader, MissingMailboxesAreReported)
@@ -105,12 +105,12 @@ TEST(MailReader, MissingMailboxesAreReported)
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
     h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile).expectMessage(Dialogs::defaultTitle(), kNoFile);
-    h.ui().ReadingBecky[0]->trigger();
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listDraftsEntry->trigger();
+    h.ui().listLogEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).rowCount(), 1);
-    EXPECT_FALSE(h.ui().List1->isVisible());
-    EXPECT_EQ(h.ui().Label6->text(), u"草稿：0_ログ：0"_qs);
+    EXPECT_FALSE(h.ui().mailList->isVisible());
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：0_ログ：0"_qs);
 }
 
 TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddress)
@@ -121,7 +121,7 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     fields.from = u"me@isp.example.jp"_qs;
     h.folder.writeBytes(u"OutPutLog.mbx"_qs, logRecord(fields, false));
     ASSERT_TRUE(startImode(h));
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listLogEntry->trigger();
     h.typeIntoBody(u"書きかけ"_qs);
 
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
@@ -133,13 +133,13 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
                             Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"一\r\n二\r\n"_qs); // empty lines are not kept
-    EXPECT_EQ(h.ui().Text2->text(), u"題"_qs);
-    EXPECT_EQ(h.ui().Combo1->currentIndex(), 0);
-    EXPECT_EQ(h.state().sendingAddressIndex, 1);
-    EXPECT_FALSE(h.ui().OutAdr[0]->isChecked());
-    EXPECT_TRUE(h.ui().OutAdr[1]->isChecked());
-    EXPECT_FALSE(h.state().bodyModified);
-    EXPECT_FALSE(h.state().verticalMode);
+    EXPECT_EQ(h.ui().subjectField->text(), u"題"_qs);
+    EXPECT_EQ(h.ui().toField->currentIndex(), 0);
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
+    EXPECT_FALSE(h.ui().sendingAddressEntries[0]->isChecked());
+    EXPECT_TRUE(h.ui().sendingAddressEntries[1]->isChecked());
+    EXPECT_FALSE(h.state().mail.bodyModified);
+    EXPECT_FALSE(h.state().mail.verticalMode);
 }
 
 TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
@@ -152,16 +152,16 @@ TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
     h.folder.writeBytes(u"OutPutLog.mbx"_qs,
                         logRecord(fieldsFrom(u"x@docomo.ne.jp"_qs, u"縦"_qs, layout), true));
     ASSERT_TRUE(startImode(h));
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listLogEntry->trigger();
     h.dialogs.expectMessage(u"横書き編集"_qs,
                             u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
                             Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), fromVertical(layout + u"\r\n"_qs, 8, 9));
     EXPECT_TRUE(h.body().startsWith(u"あいう"_qs));
-    EXPECT_TRUE(h.state().verticalMode);
-    EXPECT_TRUE(h.ui().Check3->isChecked());
-    EXPECT_EQ(h.ui().Combo1->currentText(), u"x@docomo.ne.jp"_qs);
+    EXPECT_TRUE(h.state().mail.verticalMode);
+    EXPECT_TRUE(h.ui().verticalPreviewSwitch->isChecked());
+    EXPECT_EQ(h.ui().toField->currentText(), u"x@docomo.ne.jp"_qs);
 }
 
 TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
@@ -170,7 +170,7 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
     h.folder.writeBytes(u"OutPutLog.mbx"_qs,
                         logRecord(fieldsFrom(u"x@docomo.ne.jp"_qs, u"横"_qs, u"---次のページ---"_qs), false));
     ASSERT_TRUE(startImode(h));
-    h.ui().ReadingBecky[1]->trigger();
+    h.ui().listLogEntry->trigger();
     h.dialogs
         .expectMessage(u"縦がき？"_qs, u"この文章は、縦書きで記入された可能性があります。縦書きとみなします。"_qs,
                        Dialogs::Answer::Yes)
@@ -179,7 +179,7 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
                        Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
-    EXPECT_FALSE(h.state().verticalMode);
+    EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
 }
 
@@ -188,16 +188,16 @@ TEST(MailReader, TheHeaderRowStartsANewMailAndADoubleClickHidesTheList)
     WindowHarness h;
     h.folder.writeBytes(u"OutPutLog.mbx"_qs, kBeckyDraft);
     ASSERT_TRUE(startImode(h));
-    h.ui().ReadingBecky[1]->trigger();
-    h.ui().Text2->setText(u"題"_qs);
+    h.ui().listLogEntry->trigger();
+    h.ui().subjectField->setText(u"題"_qs);
     h.typeIntoBody(u"書きかけ"_qs);
     clickRow(h, 0);
     EXPECT_TRUE(h.body().isEmpty());
-    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
-    EXPECT_FALSE(h.ui().List1->currentIndex().isValid());
-    EXPECT_TRUE(h.ui().List1->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_TRUE(h.ui().subjectField->text().isEmpty());
+    EXPECT_FALSE(h.ui().mailList->currentIndex().isValid());
+    EXPECT_TRUE(h.ui().mailList->selectionModel()->selectedIndexes().isEmpty());
 
-    QListView *list = h.ui().List1;
+    QListView *list = h.ui().mailList;
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model(h).index(0)).center());
     EXPECT_FALSE(list->isVisible());
 }

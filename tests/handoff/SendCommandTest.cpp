@@ -29,14 +29,14 @@ void start(WindowHarness &h)
 
 void fill(WindowHarness &h, const QString &to, const QString &subject, const QString &body)
 {
-    h.ui().Combo1->setEditText(to);
-    h.ui().Text2->setText(subject);
+    h.ui().toField->setEditText(to);
+    h.ui().subjectField->setText(subject);
     h.setBody(body);
 }
 
 void send(WindowHarness &h)
 {
-    h.ui().Command3->click();
+    h.ui().sendButton->click();
     h.dialogs.verifyAllShown();
 }
 
@@ -44,7 +44,7 @@ TEST(SendCommand, EmptyFieldsWarnOnceAndSendTheBareRecord)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.ui().IOutNO->setChecked(true);
+    h.ui().noConfirmationEntry->setChecked(true);
     h.dialogs.expectMessage(u"ほんとに？"_qs,
                             u"・宛先が未記入です。\r\n・タイトルが未記入です。(全角15文字以内)\r\n"
                             u"・内容が未記入です。（全角250文字以内）\r\n\r\n本当に送信してもいいんですか？"_qs,
@@ -57,7 +57,7 @@ TEST(SendCommand, EmptyFieldsWarnOnceAndSendTheBareRecord)
                          "X-imodeMailEditer:Horonami Ver.5.4.11\r\n"
                          "Content-Type: text/plain; charset=shift_jis\r\n"
                          "Content-Transfer-Encoding: 8bit\r\nStatus:RW\r\n\r\n\r\n.\r\n"));
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.state().command.sending);
 }
 
 TEST(SendCommand, ConfirmsWithThePreviewThenLogsTheSameRecordWithDateAndViewMode)
@@ -68,11 +68,11 @@ TEST(SendCommand, ConfirmsWithThePreviewThenLogsTheSameRecordWithDateAndViewMode
     const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, u"こんにちは\r\n.\r\n元気？"_qs));
     ASSERT_TRUE(mailrecord::confirmationText(record).startsWith(
         u"下記の内容でよろしいですか？\r\n"_qs + QString(41, u'-') + u"\r\nFrom:"_qs));
-    expectConfirmedSend(h, record, false, [&h] { EXPECT_TRUE(h.state().sending); });
+    expectConfirmedSend(h, record, false, [&h] { EXPECT_TRUE(h.state().command.sending); });
     send(h);
 
     EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
-    EXPECT_FALSE(h.state().bodyModified);
+    EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_EQ(h.body(), u"こんにちは\r\n.\r\n元気？"_qs); // "No" keeps the mail
     QString log = h.folder.readText(u"OutPutLog.mbx"_qs);
     static const QRegularExpression date(u"X-Date:(\\d{4}/\\d\\d/\\d\\d \\d{1,2}:\\d\\d:\\d\\d)\r\n"_qs);
@@ -94,14 +94,44 @@ TEST(SendCommand, SignatureIsAppendedForTheSendOnlyAndItsBackslashNBreaksTheLine
     for (const Row &row : rows) {
         WindowHarness h;
         start(h);
-        h.state().signatureOn = true;
-        h.state().signatureText = row.stored;
+        h.state().mail.signatureOn = true;
+        h.state().mail.signatureText = row.stored;
         fill(h, kFriend, u"件名"_qs, u"本文"_qs);
         const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, row.sentBody));
-        expectConfirmedSend(h, record, false, [&h, &row] { EXPECT_EQ(h.body(), row.sentBody); });
+        // The record carries the signature; the body field keeps what was typed.
+        expectConfirmedSend(h, record, false, [&h] { EXPECT_EQ(h.body(), u"本文"_qs); });
         send(h);
         EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record)) << row.stored.toStdString();
         EXPECT_EQ(h.body(), u"本文"_qs);
+    }
+}
+
+// The i-mode setting limits the body to 250 with the classification on;
+// typing leaves room for the signature, so only the sent text is over.
+TEST(SendCommand, ASignatureOverTheLimitOffersToCutTheSentTextOnly)
+{
+    const QString body(245, u'あ');
+    const QString signature = u"署名署名署名署名署名"_qs;
+    struct Row {
+        Dialogs::Answer answer;
+        QString sentBody;
+    };
+    const Row rows[] = {
+        {Dialogs::Answer::Yes, body + u"\r\n署名署"_qs}, // cut where the weight reaches 250
+        {Dialogs::Answer::No, body + u"\r\n"_qs + signature},
+    };
+    for (const Row &row : rows) {
+        WindowHarness h;
+        start(h);
+        h.state().mail.signatureOn = true;
+        h.state().mail.signatureText = signature;
+        fill(h, kFriend, u"件名"_qs, body);
+        h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, row.answer);
+        const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, row.sentBody));
+        expectConfirmedSend(h, record);
+        send(h);
+        EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
+        EXPECT_EQ(h.body(), body);
     }
 }
 
@@ -109,10 +139,10 @@ TEST(SendCommand, CancellingTheWarningsRestoresTheBodyButKeepsThePrunedPictograp
 {
     WindowHarness h;
     start(h);
-    h.state().signatureOn = true;
-    h.state().signatureText = u"署名"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"署名"_qs;
     fill(h, kFriend, QString(), u"晴れ\uE63E"_qs);
-    h.state().usedPictographs = u"\uE63F\uE63E"_qs;
+    h.state().mail.usedPictographs = u"\uE63F\uE63E"_qs;
     h.dialogs.expectMessage(u"ほんとに？"_qs,
                             u"・タイトルが未記入です。(全角15文字以内)\r\n"
                             u"\uE63Eの絵文字が使われています。文字化けを起こす可能性があります。\r\n"
@@ -120,8 +150,8 @@ TEST(SendCommand, CancellingTheWarningsRestoresTheBodyButKeepsThePrunedPictograp
                             Dialogs::Answer::Cancel);
     send(h);
     EXPECT_EQ(h.body(), u"晴れ\uE63E"_qs);
-    EXPECT_EQ(h.state().usedPictographs, u"\uE63E"_qs);
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_EQ(h.state().mail.usedPictographs, u"\uE63E"_qs);
+    EXPECT_FALSE(h.state().command.sending);
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
 }
 
@@ -134,18 +164,18 @@ TEST(SendCommand, NoAtTheConfirmationWritesNothing)
     h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Answer::No);
     send(h);
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.state().command.sending);
 }
 
 TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
 {
     WindowHarness h;
     start(h);
-    h.ui().IOutNO->setChecked(true);
-    h.ui().IOutput->setChecked(true);
-    h.state().signatureOn = true;
-    h.state().signatureText = u"署名"_qs;
-    setVerticalMode(h.window(), true);
+    h.ui().noConfirmationEntry->setChecked(true);
+    h.ui().newMailAfterSendEntry->setChecked(true);
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"署名"_qs;
+    setVerticalMode(h.window().compose(), true);
     fill(h, kFriend, u"縦"_qs, u"あいう"_qs);
     const auto geometry = VerticalGeometry::of(builtInPhoneModels()[0]);
     ASSERT_TRUE(geometry);
@@ -155,8 +185,8 @@ TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
     const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"縦"_qs, layout));
     EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
     EXPECT_TRUE(h.folder.readText(u"OutPutLog.mbx"_qs).contains(u"\r\nX-ViewMode:TATE\r\n\r\n"_qs));
-    EXPECT_TRUE(h.body().isEmpty()); // IOutput starts a new mail at once
-    EXPECT_TRUE(h.state().verticalMode);
+    EXPECT_TRUE(h.body().isEmpty()); // "new mail after sending" starts one at once
+    EXPECT_TRUE(h.state().mail.verticalMode);
 }
 
 TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
@@ -164,9 +194,9 @@ TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
     WindowHarness h;
     writeTwoAccounts(h);
     start(h);
-    h.ui().Combo2->setCurrentIndex(1);
-    h.ui().IOutNO->setChecked(true);
-    h.ui().OutBcc->setChecked(true);
+    h.ui().accountList->setCurrentIndex(1);
+    h.ui().noConfirmationEntry->setChecked(true);
+    h.ui().bccToAccountEntry->setChecked(true);
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::Yes);
     send(h);
@@ -175,14 +205,14 @@ TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
     EXPECT_EQ(outboxBytes(h, 1), recordBytes(fields));
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
     EXPECT_TRUE(h.body().isEmpty());
-    EXPECT_TRUE(h.ui().Text2->text().isEmpty());
+    EXPECT_TRUE(h.ui().subjectField->text().isEmpty());
 }
 
 TEST(SendCommand, RetriesAfterAFailedAttemptAndGoesOnAsAfterSuccess)
 {
     WindowHarness h;
     start(h);
-    h.ui().IOutNO->setChecked(true);
+    h.ui().noConfirmationEntry->setChecked(true);
     QDir(h.folder.path()).mkpath(u"becky/User0/OutBox.mbx"_qs); // Becky holds the file
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs
@@ -199,8 +229,8 @@ TEST(SendCommand, GivingUpKeepsTheMailAndLogsNothing)
 {
     WindowHarness h;
     start(h);
-    h.ui().IOutNO->setChecked(true);
-    h.ui().IOutEnd->setChecked(true);
+    h.ui().noConfirmationEntry->setChecked(true);
+    h.ui().endAfterSendEntry->setChecked(true);
     QDir(h.folder.path()).mkpath(u"becky/User0/OutBox.mbx"_qs);
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs
@@ -213,8 +243,8 @@ TEST(SendCommand, GivingUpKeepsTheMailAndLogsNothing)
     send(h);
     EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
     EXPECT_EQ(h.body(), u"本文"_qs);
-    EXPECT_TRUE(h.state().bodyModified);
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_TRUE(h.state().mail.bodyModified);
+    EXPECT_FALSE(h.state().command.sending);
     EXPECT_FALSE(h.window().hasEnded());
 }
 
@@ -223,8 +253,8 @@ TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
     WindowHarness h;
     writeTwoAccounts(h);
     start(h);
-    h.ui().Combo2->setCurrentIndex(1);
-    h.ui().IOutNO->setChecked(true);
+    h.ui().accountList->setCurrentIndex(1);
+    h.ui().noConfirmationEntry->setChecked(true);
     // Becky now lives elsewhere; the registry tells where.
     QDir(h.folder.file(u"becky"_qs)).removeRecursively();
     QDir(h.folder.path()).mkpath(u"moved/User1"_qs);
@@ -245,8 +275,8 @@ TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
         .expectMessage(Dialogs::defaultTitle(), u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs)
         .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
     send(h);
-    EXPECT_EQ(h.ui().Combo2->currentIndex(), 1);
-    EXPECT_EQ(h.state().accountIndex, 1);
+    EXPECT_EQ(h.ui().accountList->currentIndex(), 1);
+    EXPECT_EQ(h.state().account.accountIndex, 1);
     EXPECT_EQ(h.folder.readBytes(u"moved/User1/OutBox.mbx"_qs),
               recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
 }
@@ -255,16 +285,16 @@ TEST(SendCommand, ToDifferingOnlyByCaseOffersRegistration)
 {
     WindowHarness h;
     start(h);
-    h.ui().IOutNO->setChecked(true);
+    h.ui().noConfirmationEntry->setChecked(true);
     const QString to = u"Friend@docomo.ne.jp"_qs;
     fill(h, to, u"件名"_qs, u"本文"_qs);
     h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No)
         .expectMessage(u"ｱﾄﾞﾚｽ登録"_qs, u"このｱﾄﾞﾚｽを登録しますか？"_qs, Dialogs::Answer::Yes);
     send(h);
     EXPECT_EQ(h.folder.readText(u"addr.adr"_qs), kFriend + u"\r\n"_qs + to + u"\r\n"_qs);
-    ASSERT_EQ(h.ui().Combo1->count(), 2);
-    EXPECT_EQ(h.ui().Combo1->itemText(1), to);
-    EXPECT_TRUE(h.ui().Command6->isEnabled());
+    ASSERT_EQ(h.ui().toField->count(), 2);
+    EXPECT_EQ(h.ui().toField->itemText(1), to);
+    EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
 }
 
 TEST(SendCommand, ExitQuestionEndsTheProgramAndIsSkippedWhenTheLogFails)
@@ -272,9 +302,9 @@ TEST(SendCommand, ExitQuestionEndsTheProgramAndIsSkippedWhenTheLogFails)
     for (const bool logBlocked : {false, true}) {
         WindowHarness h;
         start(h);
-        h.ui().IOutNO->setChecked(true);
-        h.ui().IOutput->setChecked(true);
-        h.ui().IOutEnd->setChecked(true);
+        h.ui().noConfirmationEntry->setChecked(true);
+        h.ui().newMailAfterSendEntry->setChecked(true);
+        h.ui().endAfterSendEntry->setChecked(true);
         if (logBlocked)
             QDir(h.folder.path()).mkpath(u"OutPutLog.mbx"_qs);
         fill(h, kFriend, u"件名"_qs, u"本文"_qs);
@@ -290,22 +320,21 @@ TEST(DraftCommand, WritesTheTypedMailToTheDraftsWithoutQuestionsOrLog)
 {
     WindowHarness h;
     start(h);
-    h.state().signatureOn = true;
-    h.state().signatureText = u"署名"_qs;
-    setVerticalMode(h.window(), true);
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"署名"_qs;
+    setVerticalMode(h.window().compose(), true);
     fill(h, QString(), QString(), u"下書き"_qs);
     h.dialogs.expectMessage(u"終了？"_qs,
                             u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
                             u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
                             Dialogs::Answer::No);
-    h.ui().TotyuuSave->trigger();
+    h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Exclamation);
     EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(QString(), QString(), u"下書き"_qs)));
     EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
-    EXPECT_FALSE(h.state().draftMode);
-    EXPECT_FALSE(h.state().sending);
-    EXPECT_TRUE(h.state().bodyModified);
+    EXPECT_FALSE(h.state().command.sending);
+    EXPECT_TRUE(h.state().mail.bodyModified);
 }
 
 TEST(DraftCommand, GivingUpSaysTheDraftWasNotSaved)
@@ -319,10 +348,9 @@ TEST(DraftCommand, GivingUpSaysTheDraftWasNotSaved)
                        Dialogs::Answer::No)
         .expectMessage(Dialogs::defaultTitle(),
                        u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
-    h.ui().TotyuuSave->trigger();
+    h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_FALSE(h.state().draftMode);
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.state().command.sending);
 }
 
 } // namespace

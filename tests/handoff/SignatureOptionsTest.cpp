@@ -18,7 +18,7 @@ const QString kAsk = u"署名をつけますか？"_qs;
 
 void clickSignature(WindowHarness &h)
 {
-    h.ui().Command4[1]->click();
+    h.ui().signatureButton->click();
     h.dialogs.verifyAllShown();
 }
 
@@ -30,22 +30,22 @@ TEST(SignatureCommand, FirstUseOffersTheDefaultAndACancelStoresIt)
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"名無しの権兵衛"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs);
     clickSignature(h);
-    EXPECT_TRUE(h.state().signatureOn);
-    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：ON"_qs);
-    EXPECT_EQ(h.state().signatureText, u"名無しの権兵衛"_qs);
+    EXPECT_TRUE(h.state().mail.signatureOn);
+    EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：ON"_qs);
+    EXPECT_EQ(h.state().mail.signatureText, u"名無しの権兵衛"_qs);
 }
 
 TEST(SignatureCommand, RejectingTheStoredSignatureOffersItAgainAndShowsTheNewOneOnItsLines)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.state().signatureText = u"旧署名"_qs;
+    h.state().mail.signatureText = u"旧署名"_qs;
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::Yes)
         .expectMessage(u"署名変更確認"_qs, u"書名は、「旧署名」でよろしいですか？"_qs, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, u"山田\\n太郎"_qs, u"旧署名"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"山田\r\n太郎を署名として保存します。"_qs);
     clickSignature(h);
-    EXPECT_EQ(h.state().signatureText, u"山田\\n太郎"_qs);
+    EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
 
     // Rejecting it again and cancelling keeps the old one.
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::Yes)
@@ -53,27 +53,27 @@ TEST(SignatureCommand, RejectingTheStoredSignatureOffersItAgainAndShowsTheNewOne
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"山田\\n太郎"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs);
     clickSignature(h);
-    EXPECT_EQ(h.state().signatureText, u"山田\\n太郎"_qs);
+    EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
 }
 
 TEST(SignatureCommand, NoSwitchesOffSilentlyWithAStoredSignatureAndAsksForOneWithout)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.state().signatureOn = true;
-    h.state().signatureText = u"署名"_qs;
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"署名"_qs;
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::No);
     clickSignature(h);
-    EXPECT_FALSE(h.state().signatureOn);
-    EXPECT_EQ(h.ui().Label3[1]->text(), u"・署名追加：OFF"_qs);
+    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
 
-    h.state().signatureText.clear();
+    h.state().mail.signatureText.clear();
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, u"一行"_qs, u"名無しの権兵衛"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"一行を署名として保存します。"_qs);
     clickSignature(h);
-    EXPECT_FALSE(h.state().signatureOn);
-    EXPECT_EQ(h.state().signatureText, u"一行"_qs);
+    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_EQ(h.state().mail.signatureText, u"一行"_qs);
 }
 
 QList<bool> marks(const QList<QAction *> &entries)
@@ -102,25 +102,25 @@ TEST(SendingAddress, AsksBeforeSwitchingAndKeepsExactlyOneMark)
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
     MainControls &c = h.ui();
-    ASSERT_EQ(c.OutAdr.size(), 2);
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{true, false}));
+    ASSERT_EQ(c.sendingAddressEntries.size(), 2);
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Answer::No);
-    c.OutAdr[1]->trigger();
+    c.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().sendingAddressIndex, 0);
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{true, false}));
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 0);
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Answer::Yes);
-    c.OutAdr[1]->trigger();
+    c.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().sendingAddressIndex, 1);
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{false, true}));
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true}));
 
-    c.OutAdr[1]->trigger(); // the chosen one: no question, the mark stays
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{false, true}));
+    c.sendingAddressEntries[1]->trigger(); // the chosen one: no question, the mark stays
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true}));
 }
 
 TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
@@ -129,28 +129,28 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
     writeTwoAccounts(h);
     ASSERT_TRUE(startImode(h));
     MainControls &c = h.ui();
-    EXPECT_EQ(marks(c.OutAdrChg), (QList<bool>{true, false, false}));
+    EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{true, false, false}));
 
-    c.Combo2->setCurrentIndex(1); // mode 0: only the index is stored
-    EXPECT_EQ(h.state().accountIndex, 1);
-    EXPECT_EQ(h.state().sendingAddressIndex, 0);
+    c.accountList->setCurrentIndex(1); // mode 0: only the index is stored
+    EXPECT_EQ(h.state().account.accountIndex, 1);
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 0);
 
-    c.OutAdrChg[1]->trigger();
-    EXPECT_EQ(h.state().accountChangeMode, 1);
-    EXPECT_EQ(marks(c.OutAdrChg), (QList<bool>{false, true, false}));
-    c.OutAdrChg[1]->trigger(); // choosing the current mode keeps its mark
-    EXPECT_EQ(marks(c.OutAdrChg), (QList<bool>{false, true, false}));
-    c.Combo2->setCurrentIndex(0); // mode 1: switches without a question
-    EXPECT_EQ(h.state().sendingAddressIndex, 1);
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{false, true, false}));
+    c.accountChangeModeEntries[1]->trigger();
+    EXPECT_EQ(h.state().account.accountChangeMode, AccountChangeMode::Follow);
+    EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{false, true, false}));
+    c.accountChangeModeEntries[1]->trigger(); // choosing the current mode keeps its mark
+    EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{false, true, false}));
+    c.accountList->setCurrentIndex(0); // mode 1: switches without a question
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true, false}));
 
-    c.OutAdrChg[2]->trigger();
+    c.accountChangeModeEntries[2]->trigger();
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs),
                             Dialogs::Answer::Yes);
-    c.Combo2->setCurrentIndex(1); // mode 2: asks
+    c.accountList->setCurrentIndex(1); // mode 2: asks
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().sendingAddressIndex, 2);
-    EXPECT_EQ(marks(c.OutAdr), (QList<bool>{false, false, true}));
+    EXPECT_EQ(h.state().account.sendingAddressIndex, 2);
+    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, false, true}));
 }
 
 TEST(CopyCommands, CopyTheShownFieldAndLeaveTheClipboardForAnEmptyOne)
@@ -172,10 +172,10 @@ TEST(CopyCommands, CopyTheShownFieldAndLeaveTheClipboardForAnEmptyOne)
     ASSERT_TRUE(startImode(h));
     for (const Row &row : rows) {
         h.clipboard.setText(u"前から"_qs);
-        h.ui().Combo1->setEditText(row.to);
-        h.ui().Text2->setText(row.subject);
+        h.ui().toField->setEditText(row.to);
+        h.ui().subjectField->setText(row.subject);
         h.setBody(row.body);
-        h.ui().CopyDisp[row.entry]->trigger();
+        h.ui().copyEntries[row.entry]->trigger();
         EXPECT_EQ(h.clipboard.text(), row.expected) << row.entry;
     }
 }

@@ -25,8 +25,8 @@ protected:
     {
         h.folder.writeText(u"addr.adr"_qs, kFriend + u"\r\n"_qs);
         ASSERT_TRUE(startImode(h));
-        h.ui().Combo1->setEditText(kFriend);
-        h.ui().Text2->setText(u"件名"_qs);
+        h.ui().toField->setEditText(kFriend);
+        h.ui().subjectField->setText(u"件名"_qs);
     }
     void expectOffer(const QString &listing, Dialogs::Answer answer)
     {
@@ -59,7 +59,7 @@ TEST_F(UnsendableSend, AcceptedReplacementsAreSentAndTheRestAsQuestionMarksOnlyW
     expectQuestionMarks(kGrin, Dialogs::Answer::Yes);
     const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, sent));
     expectConfirmedSend(h, record);
-    h.ui().Command3->click();
+    h.ui().sendButton->click();
     h.dialogs.verifyAllShown();
     const QByteArray bytes = outboxBytes(h);
     EXPECT_EQ(bytes, recordBytes(fieldsFrom(kFriend, u"件名"_qs, sent)));
@@ -72,35 +72,34 @@ TEST_F(UnsendableSend, GoingBackWritesNothingAndKeepsTheAcceptedReplacements)
     h.setBody(kTyped);
     expectOffer(kListing, Dialogs::Answer::Yes);
     expectQuestionMarks(kGrin, Dialogs::Answer::No);
-    h.ui().Command3->click();
+    h.ui().sendButton->click();
     h.dialogs.verifyAllShown();
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
     EXPECT_EQ(h.body(), kSun + u" cafe \U0001F600"_qs);
-    EXPECT_FALSE(h.state().sending);
+    EXPECT_FALSE(h.state().command.sending);
 }
 
 TEST_F(UnsendableSend, TheDraftCommandAsksTheSame)
 {
     h.setBody(u"\U0001F600"_qs);
     expectQuestionMarks(kGrin, Dialogs::Answer::No);
-    h.ui().TotyuuSave->trigger();
+    h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox/Draft.mbx"_qs));
-    EXPECT_FALSE(h.state().draftMode);
 }
 
 TEST_F(UnsendableSend, TheSubjectIsOfferedToo)
 {
-    h.ui().Text2->setText(u"caf\u00E9"_qs);
+    h.ui().subjectField->setText(u"caf\u00E9"_qs);
     h.setBody(u"本文"_qs);
     expectOffer(u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n"_qs, Dialogs::Answer::Yes);
     h.dialogs.expectMessage(u"終了？"_qs,
                             u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
                             u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
                             Dialogs::Answer::No);
-    h.ui().TotyuuSave->trigger();
+    h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.ui().Text2->text(), u"cafe"_qs);
+    EXPECT_EQ(h.ui().subjectField->text(), u"cafe"_qs);
     EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(kFriend, u"cafe"_qs, u"本文"_qs)));
 }
 
@@ -120,7 +119,7 @@ TEST_F(UnsendableSend, APaletteChoiceIsSentAsItsCode)
                             sendwarnings::questionText(sendwarnings::collect(kFriend, u"件名"_qs, kSun, used)),
                             Dialogs::Answer::Ok);
     expectConfirmedSend(h, mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, kSun)));
-    h.ui().Command3->click();
+    h.ui().sendButton->click();
     h.dialogs.verifyAllShown();
     const QByteArray bytes = outboxBytes(h);
     EXPECT_EQ(bytes, recordBytes(fieldsFrom(kFriend, u"件名"_qs, kSun)));

@@ -17,7 +17,7 @@ bool startImode(WindowHarness &h)
 {
     if (!h.start())
         return false;
-    h.ui().Check2->setChecked(true);
+    h.ui().imodeSetting->setChecked(true);
     return true;
 }
 

@@ -86,7 +86,7 @@ protected:
     // only the text before it, and so does the count.
     void composeNihongoInBody(const QString &before)
     {
-        BodyEdit *body = h.ui().Text1;
+        BodyEdit *body = h.ui().bodyField;
         typeRomaji(u"nihongo"_qs);
         ASSERT_TRUE(QTest::qWaitFor([body] { return bodyPreedit(body) == u"にほんご"_qs; }, kImeTimeoutMs))
             << qPrintable(bodyPreedit(body));
@@ -95,7 +95,7 @@ protected:
             << qPrintable(bodyPreedit(body));
         EXPECT_EQ(h.body(), before);
         EXPECT_EQ(body->count().chars, before.size());
-        EXPECT_TRUE(h.ui().Label1->text().endsWith(u"(%1)"_qs.arg(before.size()))) << qPrintable(h.ui().Label1->text());
+        EXPECT_TRUE(h.ui().countLabel->text().endsWith(u"(%1)"_qs.arg(before.size()))) << qPrintable(h.ui().countLabel->text());
     }
 
     // Return commits the conversion: the body gets it without a break.
@@ -106,7 +106,7 @@ protected:
             << qPrintable(h.body());
         QTest::qWait(300); // the release of the committing Return
         EXPECT_EQ(h.body(), expected);
-        EXPECT_TRUE(bodyPreedit(h.ui().Text1).isEmpty());
+        EXPECT_TRUE(bodyPreedit(h.ui().bodyField).isEmpty());
     }
 
     WindowHarness h;
@@ -114,22 +114,22 @@ protected:
 
 TEST_F(MozcInput, BodyAndCountTakeOnlyTheCommittedText)
 {
-    focusWithMozc(h.ui().Text1);
+    focusWithMozc(h.ui().bodyField);
     composeNihongoInBody(QString());
     commitWithReturn(kNihongo);
-    EXPECT_EQ(h.ui().Text1->count().chars, 3);
-    EXPECT_TRUE(h.ui().Label1->text().endsWith(u"3.0文字 (3)"_qs)) << qPrintable(h.ui().Label1->text());
+    EXPECT_EQ(h.ui().bodyField->count().chars, 3);
+    EXPECT_TRUE(h.ui().countLabel->text().endsWith(u"3.0文字 (3)"_qs)) << qPrintable(h.ui().countLabel->text());
 }
 
 TEST_F(MozcInput, SubjectReceivesTheConversion)
 {
-    focusWithMozc(h.ui().Text2);
+    focusWithMozc(h.ui().subjectField);
     typeRomaji(u"nihongo"_qs);
     keys({u"space"_qs});
     QTest::qWait(500);
-    EXPECT_TRUE(h.ui().Text2->text().isEmpty()) << qPrintable(h.ui().Text2->text());
+    EXPECT_TRUE(h.ui().subjectField->text().isEmpty()) << qPrintable(h.ui().subjectField->text());
     keys({u"Return"_qs});
-    QLineEdit *subject = h.ui().Text2;
+    QLineEdit *subject = h.ui().subjectField;
     EXPECT_TRUE(QTest::qWaitFor([subject] { return subject->text() == kNihongo; }, kImeTimeoutMs))
         << qPrintable(subject->text());
 }
@@ -138,20 +138,20 @@ TEST_F(MozcInput, SubjectReceivesTheConversion)
 // and no limit check. A plain Return afterwards does both.
 TEST_F(MozcInput, CommittingReturnIsNotTheBodysEnter)
 {
-    h.ui().Aouttikan->setChecked(true);
-    h.state().pendingLimit = u"250"_qs;
-    h.ui().Check1[6]->setChecked(true);
-    h.ui().Check1[7]->setChecked(true);
-    h.state().signatureOn = true;
-    h.state().signatureText = u"0123456789"_qs; // reserves room: Enter finds the body too long
+    h.ui().autoSubstituteEntry->setChecked(true);
+    h.state().command.pendingLimit = 250;
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    h.ui().limitFlags[LimitFlag::Classify]->setChecked(true);
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"0123456789"_qs; // reserves room: Enter finds the body too long
     const QString before = u"\\hare"_qs + QString(235, u'あ');
     h.setBody(before);
-    h.ui().Text1->moveCursor(QTextCursor::End);
+    h.ui().bodyField->moveCursor(QTextCursor::End);
 
-    focusWithMozc(h.ui().Text1);
+    focusWithMozc(h.ui().bodyField);
     composeNihongoInBody(before);
     commitWithReturn(before + kNihongo);
-    EXPECT_FALSE(h.state().substituteOnKeyUp);
+    EXPECT_FALSE(h.state().command.substituteOnKeyUp);
     h.dialogs.verifyAllShown();
 
     h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::Yes);
@@ -165,13 +165,13 @@ TEST_F(MozcInput, CommittingReturnIsNotTheBodysEnter)
 // a plain Return does.
 TEST_F(MozcInput, CommittingReturnRunsNoCount)
 {
-    h.ui().Check1[8]->setChecked(true);
-    QPushButton *count = h.ui().Command1;
+    h.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
+    QPushButton *count = h.ui().countButton;
     ASSERT_TRUE(count->isEnabled());
     EnabledSwitches switches;
     count->installEventFilter(&switches);
 
-    focusWithMozc(h.ui().Text1);
+    focusWithMozc(h.ui().bodyField);
     composeNihongoInBody(QString());
     commitWithReturn(kNihongo);
     EXPECT_EQ(switches.count, 0);
@@ -185,7 +185,7 @@ TEST_F(MozcInput, CommittingReturnRunsNoCount)
 
 TEST_F(MozcInput, CtrlReturnStillSends)
 {
-    focusWithMozc(h.ui().Text1);
+    focusWithMozc(h.ui().bodyField);
     composeNihongoInBody(QString());
     commitWithReturn(kNihongo);
     h.dialogs.expectMessage(u"ほんとに？"_qs,

@@ -26,39 +26,39 @@ protected:
 TEST_F(PictographCommands, SubstitutionWorksInsideTheSelectionAndEmptiesTheUsedList)
 {
     h.setBody(u"\\hare and \\hare"_qs);
-    h.state().usedPictographs = kSun;
-    h.ui().Text1->setBodySelection(0, 6);
-    h.ui().MnuTouroku[0]->trigger();
+    h.state().mail.usedPictographs = kSun;
+    h.ui().bodyField->setBodySelection(0, 6);
+    h.ui().substituteEntry->trigger();
     EXPECT_EQ(h.body(), kSun + u" and \\hare"_qs);
-    EXPECT_EQ(h.ui().Text1->bodyCursorPosition(), 2); // the converted text: the pictograph and the space
-    EXPECT_TRUE(h.state().usedPictographs.isEmpty());
+    EXPECT_EQ(h.ui().bodyField->bodyCursorPosition(), 2); // the converted text: the pictograph and the space
+    EXPECT_TRUE(h.state().mail.usedPictographs.isEmpty());
 }
 
 TEST_F(PictographCommands, RemovedPictographsNeedTheCheckToComeBack)
 {
     h.setBody(u"今日は"_qs + kSun);
-    h.ui().MnuTouroku[1]->trigger();
+    h.ui().removePictographsEntry->trigger();
     EXPECT_EQ(h.body(), u"今日はhare"_qs);
-    h.ui().MnuTouroku[0]->trigger(); // no backslash: stays
+    h.ui().substituteEntry->trigger(); // no backslash: stays
     EXPECT_EQ(h.body(), u"今日はhare"_qs);
 
     h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Answer::No);
     expectFound(u"hare"_qs, kSun, Dialogs::Answer::Yes);
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs);
-    h.ui().EmojiChk->trigger();
+    h.ui().pictographCheckEntry->trigger();
     EXPECT_EQ(h.body(), u"今日は"_qs + kSun);
-    EXPECT_EQ(h.state().usedPictographs, kSun);
+    EXPECT_EQ(h.state().mail.usedPictographs, kSun);
 }
 
 TEST_F(PictographCommands, CheckAsksOncePerOccurrenceAndGoesOnAfterANo)
 {
     h.setBody(u"ame hare ame"_qs);
-    h.ui().Text1->setBodyCursorPosition(5); // before "hare"
+    h.ui().bodyField->setBodyCursorPosition(5); // before "hare"
     h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Answer::Yes);
     expectFound(u"hare"_qs, kSun, Dialogs::Answer::No);
     expectFound(u"ame"_qs, u"\uE640"_qs, Dialogs::Answer::Yes); // the second "ame" only
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs);
-    h.ui().EmojiChk->trigger();
+    h.ui().pictographCheckEntry->trigger();
     EXPECT_EQ(h.body(), u"ame hare \uE640"_qs);
 }
 
@@ -71,9 +71,9 @@ TEST(PictographCommandsWithoutFile, SayThatTheDefinitionsAreMissing)
         .expectMessage(Dialogs::defaultTitle(), missing)
         .expectMessage(Dialogs::defaultTitle(), missing)
         .expectMessage(Dialogs::defaultTitle(), u"0個の単語を絵文字に変換しました。"_qs);
-    h.ui().MnuTouroku[0]->trigger();
-    h.ui().MnuTouroku[1]->trigger();
-    h.ui().EmojiChk->trigger();
+    h.ui().substituteEntry->trigger();
+    h.ui().removePictographsEntry->trigger();
+    h.ui().pictographCheckEntry->trigger();
 }
 
 } // namespace

@@ -88,7 +88,7 @@ protected:
 
 TEST_F(PictographSight, TheBodyFontDrawsAPictographInColour)
 {
-    const QFont font = h.ui().Text1->font();
+    const QFont font = h.ui().bodyField->font();
     const QImage sun = drawn(font, kSun);
     const QImage unmapped = drawn(font, u"\uE000"_qs);
     EXPECT_GT(colouredPixels(sun), 100);
@@ -108,7 +108,7 @@ TEST_F(PictographSight, TheBodyFontDrawsAPictographInColour)
 TEST_F(PictographSight, PaletteButtonsInsertTheirPictographAndShowTheirCode)
 {
     h.setBody(u"晴れ"_qs);
-    h.ui().Text1->setBodyCursorPosition(2);
+    h.ui().bodyField->setBodyCursorPosition(2);
     QAction *open = h.window().findChild<QAction *>(u"pictographPalette"_qs);
     ASSERT_TRUE(open);
     open->trigger();
@@ -135,30 +135,30 @@ TEST_F(PictographSight, PaletteButtonsInsertTheirPictographAndShowTheirCode)
     sun->click();
     sun->click();
     EXPECT_EQ(h.body(), u"晴れ"_qs + kSun + kSun);
-    EXPECT_EQ(h.state().usedPictographs, kSun + kSun);
+    EXPECT_EQ(h.state().mail.usedPictographs, kSun + kSun);
 }
 
 TEST_F(PictographSight, UnsendableCharactersAreMarkedAndCountedInTheToolTip)
 {
     h.typeIntoBody(u"caf\u00E9 \u2600\uFE0F"_qs);
     QCoreApplication::processEvents();
-    const QList<QTextEdit::ExtraSelection> marks = h.ui().Text1->extraSelections();
+    const QList<QTextEdit::ExtraSelection> marks = h.ui().bodyField->extraSelections();
     ASSERT_EQ(marks.size(), 2);
     EXPECT_EQ(marks[0].cursor.selectedText(), u"\u00E9"_qs);
     EXPECT_EQ(marks[1].cursor.selectedText(), u"\u2600\uFE0F"_qs);
-    EXPECT_EQ(h.ui().Label1->toolTip(), u"Shift-JISにない文字が3個あります（「?」で送られます）"_qs);
+    EXPECT_EQ(h.ui().countLabel->toolTip(), u"Shift-JISにない文字が3個あります（「?」で送られます）"_qs);
     EXPECT_EQ(h.body(), u"caf\u00E9 \u2600\uFE0F"_qs); // drawn, not stored
 
     // A new line in between and edits elsewhere keep the number in step.
-    h.ui().Text1->setBodyCursorPosition(4);
+    h.ui().bodyField->setBodyCursorPosition(4);
     h.pressInBody(Qt::Key_Return);
-    h.ui().Text1->replaceBodySelection(u"\U0001F600"_qs);
-    EXPECT_EQ(h.ui().Label1->toolTip(), u"Shift-JISにない文字が4個あります（「?」で送られます）"_qs);
+    h.ui().bodyField->replaceBodySelection(u"\U0001F600"_qs);
+    EXPECT_EQ(h.ui().countLabel->toolTip(), u"Shift-JISにない文字が4個あります（「?」で送られます）"_qs);
 
     h.setBody(u"晴れ"_qs + kSun);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(h.ui().Text1->extraSelections().isEmpty());
-    EXPECT_TRUE(h.ui().Label1->toolTip().isEmpty());
+    EXPECT_TRUE(h.ui().bodyField->extraSelections().isEmpty());
+    EXPECT_TRUE(h.ui().countLabel->toolTip().isEmpty());
 }
 
 TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
@@ -166,7 +166,7 @@ TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
     h.setBody(u"caf\u00E9"_qs);
     QAction *replace = h.window().findChild<QAction *>(u"replaceUnsendable"_qs);
     ASSERT_TRUE(replace);
-    EXPECT_EQ(h.ui().Mnucode->actions().indexOf(replace) + 2, h.ui().Mnucode->actions().indexOf(h.ui().PutChar[0]));
+    EXPECT_EQ(h.ui().codeMenu->actions().indexOf(replace) + 2, h.ui().codeMenu->actions().indexOf(h.ui().pictographEntries[0]));
     h.dialogs.expectMessage(u"Shift-JISにない文字"_qs,
                             u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
                             u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n\r\n"

@@ -42,7 +42,7 @@ protected:
     void openWithoutFile()
     {
         ASSERT_TRUE(h.start());
-        h.ui().mojio->trigger();
+        h.ui().registrationEntry->trigger();
         win = h.window().findChild<RegistrationWindow *>();
         ASSERT_NE(win, nullptr);
         c = &win->ui();
@@ -272,7 +272,7 @@ TEST_F(RegistrationWindowTest, PutIntoBodyAppendsTheSymbolByButtonAndDoubleClick
 {
     open();
     h.setBody(u"今日は\r\n"_qs);
-    h.ui().Text1->setBodyCursorPosition(0);
+    h.ui().bodyField->setBodyCursorPosition(0);
     c->Command2[2]->click(); // nothing selected
     EXPECT_EQ(h.body(), u"今日は\r\n"_qs);
 
@@ -282,7 +282,7 @@ TEST_F(RegistrationWindowTest, PutIntoBodyAppendsTheSymbolByButtonAndDoubleClick
     c->List1->setCurrentItem(rain); // a double click selects before it reports
     emit c->List1->itemDoubleClicked(rain);
     EXPECT_EQ(h.body(), u"今日は\r\n"_qs + kSun + kRain);
-    EXPECT_EQ(h.state().usedPictographs, kSun + kRain);
+    EXPECT_EQ(h.state().mail.usedPictographs, kSun + kRain);
 }
 
 TEST_F(RegistrationWindowTest, ClickingTheLabelsFindsSymbolAndKeyword)
@@ -324,10 +324,10 @@ TEST_F(RegistrationWindowTest, SelectorAndSymbolFieldHoldOneCharacter)
 TEST_F(RegistrationWindowTest, TheMenuBringsTheOpenWindowForward)
 {
     open();
-    h.ui().mojio->trigger();
+    h.ui().registrationEntry->trigger();
     EXPECT_EQ(h.window().findChildren<RegistrationWindow *>().size(), 1);
     closeWindow(c->Command2[5]);
-    h.ui().mojio->trigger();
+    h.ui().registrationEntry->trigger();
     const QList<RegistrationWindow *> windows = h.window().findChildren<RegistrationWindow *>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_NE(windows.first(), win.data());

@@ -47,18 +47,18 @@ void WindowHarness::typeIntoBody(const QString &text)
 {
     for (const QChar c : text) {
         if (c == u'\n')
-            QTest::keyClick(window_->ui().Text1, Qt::Key_Return);
+            QTest::keyClick(window_->ui().bodyField, Qt::Key_Return);
         else // any character, as an input method would deliver it
-            QTest::sendKeyEvent(QTest::Click, window_->ui().Text1, Qt::Key_unknown, QString(c),
+            QTest::sendKeyEvent(QTest::Click, window_->ui().bodyField, Qt::Key_unknown, QString(c),
                                 Qt::NoModifier);
     }
 }
 
 void WindowHarness::pressInBody(int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(window_->ui().Text1, static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(window_->ui().bodyField, static_cast<Qt::Key>(key), modifiers);
 }
 
-void WindowHarness::setBody(const QString &body) { window_->ui().Text1->setBodyText(body); }
+void WindowHarness::setBody(const QString &body) { window_->ui().bodyField->setBodyText(body); }
 
-QString WindowHarness::body() const { return window_->ui().Text1->bodyText(); }
+QString WindowHarness::body() const { return window_->ui().bodyField->bodyText(); }

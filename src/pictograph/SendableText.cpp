@@ -1,4 +1,4 @@
-#include "handoff/SendableText.h"
+#include "pictograph/SendableText.h"
 
 #include "compose/BodyEdit.h"
 #include "pictograph/EmojiSources.h"

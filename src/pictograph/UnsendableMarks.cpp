@@ -1,4 +1,4 @@
-#include "compose/UnsendableMarks.h"
+#include "pictograph/UnsendableMarks.h"
 
 #include "pictograph/UnsendableCharacters.h"
 #include "platform/Cp932.h"

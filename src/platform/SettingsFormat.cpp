@@ -1,4 +1,4 @@
-#include "app/SettingsFormat.h"
+#include "platform/SettingsFormat.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,0 +1,17 @@
+# Run as a script: cmake -DFOLDER=<dir> -DFORBIDDEN=<a;b> -P CheckIncludes.cmake
+# Fails when a file under FOLDER includes "<forbidden>/...".
+file(GLOB_RECURSE files "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+set(offences "")
+foreach(file IN LISTS files)
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    foreach(folder IN LISTS FORBIDDEN)
+      if(line MATCHES "[\"<]${folder}/")
+        string(APPEND offences "\n  ${file}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(offences)
+  message(FATAL_ERROR "Includes against the layering (a lower layer must not include a higher one):${offences}")
+endif()

@@ -1,0 +1,56 @@
+#include "compose/BodyEdit.h"
+
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The field holds "ab\ncd\n\ne"; the body is "ab" CR LF "cd" CR LF CR LF "e".
+class BodyPositions : public ::testing::Test {
+protected:
+    void SetUp() override { field.setBodyText(u"ab\r\ncd\r\n\r\ne"_qs); }
+
+    int fieldCaret() const { return field.textCursor().position(); }
+    void putFieldCaret(int position)
+    {
+        QTextCursor cursor = field.textCursor();
+        cursor.setPosition(position);
+        field.setTextCursor(cursor);
+    }
+
+    BodyEdit field;
+};
+
+TEST_F(BodyPositions, MapBetweenFieldAndBodyBothWays)
+{
+    const int pairs[][2] = {{0, 0}, {2, 2}, {3, 4}, {5, 6}, {6, 8}, {7, 10}, {8, 11}};
+    for (const auto &[fieldPosition, bodyPosition] : pairs) {
+        putFieldCaret(fieldPosition);
+        EXPECT_EQ(field.bodyCursorPosition(), bodyPosition) << fieldPosition;
+        field.setBodyCursorPosition(bodyPosition);
+        EXPECT_EQ(fieldCaret(), fieldPosition) << bodyPosition;
+    }
+}
+
+TEST_F(BodyPositions, BetweenCrAndLfIsAfterTheBreakAndBeyondTheEndIsTheEnd)
+{
+    field.setBodyCursorPosition(3);
+    EXPECT_EQ(fieldCaret(), 3);
+    field.setBodyCursorPosition(99);
+    EXPECT_EQ(fieldCaret(), 8);
+    field.setBodyCursorPosition(-5);
+    EXPECT_EQ(fieldCaret(), 0);
+}
+
+TEST_F(BodyPositions, SelectionsCountEachBreakTwice)
+{
+    field.setBodySelection(1, 6); // "b" CR LF "cd" CR
+    EXPECT_EQ(field.bodySelectionStart(), 1);
+    EXPECT_EQ(field.bodySelectionLength(), 7); // the half-selected break is taken whole
+    EXPECT_EQ(field.selectedBodyText(), u"b\r\ncd\r\n"_qs);
+    field.replaceBodySelection(u"X"_qs);
+    EXPECT_EQ(field.bodyText(), u"aX\r\ne"_qs);
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+// The hand-off commands built on their own widgets and a fake host, linked
+// without the main window's library.
+#include "compose/BodyEdit.h"
+#include "compose/CommandProgress.h"
+#include "compose/ComposeContext.h"
+#include "compose/EditedMail.h"
+#include "handoff/AccountChoice.h"
+#include "handoff/HandoffCommands.h"
+#include "handoff/HandoffContext.h"
+#include "handoff/HandoffHost.h"
+#include "handoff/MailRecord.h"
+#include "platform/Registry.h"
+#include "platform/Twips.h"
+#include "support/ScriptedDialogs.h"
+#include "support/StandaloneControls.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingHandoffHost : public HandoffHost {
+public:
+    void layOut() override { ++layouts; }
+    void rediscoverBecky() override { ++rediscoveries; }
+    void closeProgram() override { ++closes; }
+    bool offerSendableText() override { return true; } // the window's offer is tested with the window
+
+    int layouts = 0;
+    int rediscoveries = 0;
+    int closes = 0;
+};
+
+class SlashPaths : public HostPaths {
+public:
+    QString toHost(const QString &path) const override
+    {
+        QString host = path;
+        return host.replace(u'\\', u'/');
+    }
+};
+
+// Every control the hand-off commands need besides the compose ones.
+HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &compose,
+                                    const QList<QAction *> *sendingAddresses)
+{
+    HandoffControls c;
+    auto entry = [window] {
+        auto *action = new QAction(window);
+        action->setCheckable(true);
+        return action;
+    };
+    c.toField = new QComboBox(window);
+    c.toField->setEditable(true);
+    c.subjectField = compose.subjectField;
+    c.bodyField = compose.bodyField;
+    c.addressBookButton = new QPushButton(window);
+    c.sendButton = new QPushButton(window);
+    c.saveDraftEntry = new QAction(window);
+    c.signatureButton = new QPushButton(window);
+    c.signatureStatusLabel = new QLabel(window);
+    c.accountList = new QComboBox(window);
+    for (QAction *&mode : c.accountChangeModeEntries)
+        mode = entry();
+    c.sendingAddressEntries = sendingAddresses;
+    c.noConfirmationEntry = entry();
+    c.newMailAfterSendEntry = entry();
+    c.endAfterSendEntry = entry();
+    c.bccToAccountEntry = entry();
+    for (QAction *&copy : c.copyEntries)
+        copy = new QAction(window);
+    c.listDraftsEntry = new QAction(window);
+    c.listLogEntry = new QAction(window);
+    c.mailList = new QListView(window);
+    c.mailCountsLabel = new QLabel(window);
+    return c;
+}
+
+class HandoffAlone : public ::testing::Test {
+protected:
+    HandoffAlone()
+        : compose{makeComposeControls(&window), mail, command, dialogs, clipboard, twips, composeHost},
+          handoff{makeHandoffControls(&window, compose.ui, &sendingAddresses),
+                  compose, account, dialogs, clipboard, paths, folder.path(), host}
+    {
+        QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
+        account.beckyDataFolder = folder.file(u"becky/"_qs);
+        sendingAddresses.append(new QAction(u"me@docomo.ne.jp"_qs, &window));
+        handoff.ui.accountList->addItem(u"メイン"_qs, 0);
+        connectHandoffCommands(handoff, &window);
+    }
+
+    QWidget window;
+    TestFolder folder;
+    EditedMail mail;
+    CommandProgress command;
+    AccountChoice account;
+    ScriptedDialogs dialogs;
+    TextClipboard clipboard;
+    SlashPaths paths;
+    Twips twips{96};
+    RecordingHost composeHost;
+    RecordingHandoffHost host;
+    QList<QAction *> sendingAddresses;
+    ComposeContext compose;
+    HandoffContext handoff;
+};
+
+TEST_F(HandoffAlone, DraftGoesToTheAccountsDraftMailboxAndTheHostClosesOnYes)
+{
+    mail.signatureOn = true; // a draft carries no signature
+    mail.signatureText = u"署名"_qs;
+    handoff.ui.toField->setEditText(u"friend@docomo.ne.jp"_qs);
+    handoff.ui.subjectField->setText(u"件名"_qs);
+    handoff.ui.bodyField->setBodyText(u"本文"_qs);
+    for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+        dialogs.expectMessage(u"終了？"_qs,
+                              u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
+                              u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
+                              answer);
+        handoff.ui.saveDraftEntry->trigger();
+        dialogs.verifyAllShown();
+    }
+    MailFields fields;
+    fields.from = u"me@docomo.ne.jp"_qs;
+    fields.to = u"friend@docomo.ne.jp"_qs;
+    fields.subject = u"件名"_qs;
+    fields.body = u"本文"_qs;
+    const QByteArray record = mailrecord::bytes(mailrecord::build(fields));
+    EXPECT_EQ(folder.readBytes(u"becky/User0/OutBox/Draft.mbx"_qs), record + record);
+    EXPECT_EQ(host.closes, 1);
+    EXPECT_FALSE(command.sending);
+}
+
+// Without a data folder there is no mailbox to write: the retry finds no
+// account folder and asks the host to find Becky again.
+TEST_F(HandoffAlone, WithoutBeckyTheDraftIsNotWrittenAndTheHostIsAskedToFindBecky)
+{
+    account.beckyDataFolder.reset();
+    const QString retry = u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs;
+    dialogs.expectMessage(u"再送信確認"_qs, retry, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, retry, Dialogs::Answer::No)
+        .expectMessage(Dialogs::defaultTitle(),
+                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
+    handoff.ui.saveDraftEntry->trigger();
+    dialogs.verifyAllShown();
+    EXPECT_EQ(host.rediscoveries, 1);
+    EXPECT_EQ(host.closes, 0);
+    EXPECT_TRUE(QDir(folder.file(u"becky/User0/OutBox"_qs)).isEmpty());
+}
+
+} // namespace

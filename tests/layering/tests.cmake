@@ -1,0 +1,10 @@
+# The layering check itself: a folder that includes a higher layer fails it,
+# one that does not passes.
+add_test(NAME Layering.RefusesAnIncludeOfAHigherLayer
+  COMMAND ${CMAKE_COMMAND} -DFOLDER=${CMAKE_CURRENT_LIST_DIR}/offender -DFORBIDDEN=app
+          -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
+set_tests_properties(Layering.RefusesAnIncludeOfAHigherLayer PROPERTIES
+  PASS_REGULAR_EXPRESSION "Reaches.cpp:   #  include \"app/MainWindow.h\"")
+add_test(NAME Layering.AcceptsIncludesOfLowerLayers
+  COMMAND ${CMAKE_COMMAND} -DFOLDER=${CMAKE_CURRENT_LIST_DIR}/clean -DFORBIDDEN=app\;handoff
+          -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
