@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QVector>
 
 namespace {
 
@@ -90,7 +91,7 @@ void UnsendableMarks::onContentsChange(int position, int, int added)
         }
         recount();
     }
-    if (count_ > 0 || !marked_.isEmpty())
+    if (count_ > 0 || !field_->extraSelections().isEmpty())
         markTimer_.start();
 }
 
@@ -126,9 +127,13 @@ void UnsendableMarks::markLinesInView()
                 break;
         }
     }
-    if (ranges == marked_)
+    // The drawn marks move with the text they cover, so an edit elsewhere
+    // leaves them right and costs no repainting.
+    QVector<QPair<int, int>> drawn;
+    for (const QTextEdit::ExtraSelection &mark : field_->extraSelections())
+        drawn.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd() - mark.cursor.selectionStart()});
+    if (ranges == drawn)
         return;
-    marked_ = ranges;
     QList<QTextEdit::ExtraSelection> selections;
     const QTextCharFormat format = markFormat();
     for (const auto &[start, length] : ranges) {

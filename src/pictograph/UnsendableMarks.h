@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPair>
 #include <QTimer>
-#include <QVector>
 
 class QPlainTextEdit;
 
@@ -36,8 +34,6 @@ private:
     QPlainTextEdit *field_;
     int count_ = 0;
     int blockCount_ = 1;
-    /// The marked ranges (start, length) now drawn.
-    QVector<QPair<int, int>> marked_;
     /// Marks are drawn once the field has laid out its edit or scroll.
     QTimer markTimer_;
 };

@@ -149,8 +149,17 @@ TEST_F(PictographSight, UnsendableCharactersAreMarkedAndCountedInTheToolTip)
     EXPECT_EQ(h.ui().countLabel->toolTip(), u"Shift-JISにない文字が3個あります（「?」で送られます）"_qs);
     EXPECT_EQ(h.body(), u"caf\u00E9 \u2600\uFE0F"_qs); // drawn, not stored
 
+    // Typing in front moves the marks along with their characters.
+    h.ui().bodyField->setBodyCursorPosition(0);
+    h.typeIntoBody(u"x"_qs);
+    QCoreApplication::processEvents();
+    const QList<QTextEdit::ExtraSelection> moved = h.ui().bodyField->extraSelections();
+    ASSERT_EQ(moved.size(), 2);
+    EXPECT_EQ(moved[0].cursor.selectedText(), u"\u00E9"_qs);
+    EXPECT_EQ(moved[1].cursor.selectedText(), u"\u2600\uFE0F"_qs);
+
     // A new line in between and edits elsewhere keep the number in step.
-    h.ui().bodyField->setBodyCursorPosition(4);
+    h.ui().bodyField->setBodyCursorPosition(5);
     h.pressInBody(Qt::Key_Return);
     h.ui().bodyField->replaceBodySelection(u"\U0001F600"_qs);
     EXPECT_EQ(h.ui().countLabel->toolTip(), u"Shift-JISにない文字が4個あります（「?」で送られます）"_qs);
