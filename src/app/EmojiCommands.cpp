@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace {
@@ -73,4 +74,18 @@ void connectEmojiCommands(MainWindow &w)
                      [&w] { openPalette(w); });
     QObject::connect(codeMenuEntry(w, u"replaceUnsendable"_qs, u"Shift-JISにない文字の置き換え(&R)"_qs),
                      &QAction::triggered, &w, [&w] { replaceUnsendable(w); });
+}
+
+bool offerSendableText(MainWindow &w)
+{
+    QLineEdit *subject = w.ui().subjectField;
+    BodyEdit *body = w.ui().bodyField;
+    const QStringList texts{subject->text(), body->bodyText()};
+    const unsendable::OfferResult result =
+        unsendable::offer(texts, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
+    if (result.texts[0] != texts[0])
+        subject->setText(result.texts[0]);
+    if (result.texts[1] != texts[1])
+        body->setBodyText(result.texts[1]);
+    return result.goOn;
 }

@@ -18,7 +18,6 @@
 #include "pictograph/PictographFont.h"
 #include "pictograph/PictographMenu.h"
 #include "pictograph/RegistrationWindow.h"
-#include "pictograph/SendableText.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 
@@ -148,7 +147,7 @@ void MainWindow::closeProgram()
 
 bool MainWindow::offerSendableText()
 {
-    return ::offerSendableText(*controls_.subjectField, *controls_.bodyField, dialogs());
+    return ::offerSendableText(*this);
 }
 
 void MainWindow::endProgram()

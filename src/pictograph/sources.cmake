@@ -10,7 +10,6 @@ target_sources(horonami_pictograph_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographPalette.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SendableText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UnsendableMarks.cpp
 )
 # Pictographs and standard emoji, and the characters code page 932 lacks.
