@@ -55,7 +55,7 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
 
     c.Frame2 = named(new QGroupBox(window), u"Frame2"_qs, u"詳細"_qs);
     twips.place(c.Frame2, 0, 2040, 7095, 2350);
-    c.Label3 = named(new QLabel(u"･名前\n･ｱﾄﾞﾚｽ\n･機種\n･ﾆｯｸﾈｰﾑ\n･HP\n･PGP"_qs, c.Frame2), u"Label3"_qs, u"項目"_qs);
+    c.Label3 = namedLabel(new QLabel(u"･名前\n･ｱﾄﾞﾚｽ\n･機種\n･ﾆｯｸﾈｰﾑ\n･HP\n･PGP"_qs, c.Frame2), u"Label3"_qs);
     c.Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(c.Label3, 120, 120, 1335, 2175);
 
@@ -76,7 +76,7 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
                       u"Beckyでは、備考になります。携帯の機種を選んでください。"_qs);
     twips.place(c.Combo2, 1395, 840, 5655, 300);
 
-    c.Label1 = named(new QLabel(window), u"Label1"_qs, u"ヒント"_qs);
+    c.Label1 = namedLabel(new QLabel(window), u"Label1"_qs);
     c.Label1->setWordWrap(true);
     twips.place(c.Label1, 0, 4440, 4215, 495);
     c.Command1 = named(new QPushButton(u"ﾒｰﾙへ入力"_qs, window), u"Command1"_qs, u"ﾒｰﾙへ入力"_qs);
@@ -86,8 +86,8 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
 
     c.Frame1 = named(new QGroupBox(u"FILE READ"_qs, window), u"Frame1"_qs, u"FILE READ"_qs);
     twips.place(c.Frame1, 3120, 3240, 3255, 735);
-    c.Label2 = named(new QLabel(u"ファイルをドラッグ＆ドロップしてくださいキャンセルは、ESCキー"_qs, c.Frame1),
-                     u"Label2"_qs, u"ドロップ先"_qs);
+    c.Label2 = namedLabel(new QLabel(u"ファイルをドラッグ＆ドロップしてくださいキャンセルは、ESCキー"_qs, c.Frame1),
+                          u"Label2"_qs);
     c.Label2->setWordWrap(true);
     c.Label2->setAcceptDrops(true);
     twips.place(c.Label2, 120, 240, 3015, 375);
@@ -104,6 +104,10 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
     c.NewAdr = menuEntry(c.MyMnuList, u"NewAdr"_qs, u"新規作成(&N)"_qs);
     c.BeckyEx = menuEntry(c.MyMnuList, u"BeckyEx"_qs, u"BECKYエクスポート(&B)"_qs);
 
+    // Enter in a field must not press a button: no button of the window is
+    // a default one.
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     setFieldsLocked(c, true);
 }
 

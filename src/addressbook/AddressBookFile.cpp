@@ -111,17 +111,12 @@ std::optional<QString> savedLine(const AddressEntry &entry)
 {
     if (!entry.details.isEmpty())
         return entryLine(entry);
-    if (!entry.address.isEmpty())
+    if (entry.address.isEmpty())
+        return std::nullopt;
+    // An address-only line reads back with the address as its name.
+    if (entry.name == entry.address)
         return entry.address;
-    return std::nullopt;
-}
-
-AddressListItem addressListItem(const AddressEntry &entry)
-{
-    if (entry.details.isEmpty())
-        return {entry.address, QString()};
-    QString rest = entry.details;
-    return {listText(entry.name, entry.address), takeField(rest)};
+    return entryLine(entry);
 }
 
 std::optional<AddressListItem> addressListItemOfLine(const QString &line)
@@ -149,7 +144,20 @@ bool saveBook(const QString &path, const QList<AddressEntry> &entries, const QSt
 
 bool importEntry(const QString &path, const AddressEntry &entry)
 {
-    return textfile::appendAll(path, cp932::encode(textfile::joinLines({entryLine(entry)})));
+    QByteArray bytes = cp932::encode(textfile::joinLines({entryLine(entry)}));
+    // A book whose last line lacks its line end (edited by hand) gets one
+    // first, so the new line is not glued onto it.
+    QFile book(path);
+    if (book.open(QIODevice::ReadOnly) && book.size() > 0) {
+        book.seek(book.size() - 1);
+        const QByteArray last = book.read(1);
+        if (last == "\r")
+            bytes.prepend('\n');
+        else if (last != "\n")
+            bytes.prepend("\r\n");
+    }
+    book.close();
+    return textfile::appendAll(path, bytes);
 }
 
 bool exportBook(const QString &source, const QString &target)

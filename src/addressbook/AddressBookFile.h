@@ -98,15 +98,11 @@ QString cleanField(const QString &text);
 /// them. Every field is cleaned (cleanField) first. Clears the flags.
 void commitEntry(AddressEntry &entry, EntryEdit &edit, const std::function<QString()> &modelName);
 
-/// The line a save writes for an entry: the address alone when the details
-/// are empty, nothing when address and details are empty, otherwise
-/// address + TAB + name + TAB + details.
+/// The line a save writes for an entry: nothing when address and details
+/// are empty, the address alone when the details are empty and the name is
+/// the address, otherwise address + TAB + name + TAB + details (so that an
+/// entry reads back with its name).
 std::optional<QString> savedLine(const AddressEntry &entry);
-
-/// The To list's entry for an entry written by a save (see savedLine): the
-/// bare address for an address-only line, otherwise name + "<" + address +
-/// ">" with the first field of the details as the model name.
-AddressListItem addressListItem(const AddressEntry &entry);
 
 /// The To list's entry for a line of "addr.adr" read at start-up: an entry
 /// line shows as name + "<" + address + ">" with its third field as the
@@ -119,8 +115,9 @@ bool saveBook(const QString &path, const QList<AddressEntry> &entries,
               const QStringList &setAside = {});
 
 /// Appends address + TAB + name + TAB + details as one line (an entry with
-/// empty details gives a line ending with TAB); creates the file when
-/// missing. Returns false when nothing was written.
+/// empty details gives a line ending with TAB), after ending the file's last
+/// line when it has no line end; creates the file when missing. Returns
+/// false when nothing was written.
 bool importEntry(const QString &path, const AddressEntry &entry);
 
 /// Replaces `target` with an exact copy of `source`. The old target stays

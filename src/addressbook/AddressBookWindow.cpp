@@ -1,11 +1,9 @@
 #include "addressbook/AddressBookWindow.h"
 
-#include "app/AddressList.h"
-#include "addressbook/CarrierDomain.h"
-#include "app/MainWindow.h"
-#include "app/PresetFile.h"
+#include "addressbook/GroupName.h"
 #include "platform/Dialogs.h"
-#include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +11,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,21 +24,26 @@ namespace {
 
 const QString putIntoMailCaption = QStringLiteral("ﾒｰﾙへ入力");
 
-// The program's own address book, in its program folder.
-QString addrFile()
+// The lines of `now` that `before` does not hold (as many times as they are
+// missing), in the order of `now`.
+QStringList linesBeyond(const QStringList &now, QStringList before)
 {
-    return programfiles::addressBook;
+    QStringList added;
+    for (const QString &line : now) {
+        if (!before.removeOne(line))
+            added.append(line);
+    }
+    return added;
 }
 
 } // namespace
 
-AddressBookWindow::AddressBookWindow(MainWindow &main)
-    : QDialog(&main, Qt::Window), main_(main)
+AddressBookWindow::AddressBookWindow(Dialogs &dialogs, const Twips &twips, QWidget *parent)
+    : QDialog(parent, Qt::Window), dialogs_(dialogs), twips_(twips)
 {
     setObjectName(u"AddressBook"_qs);
     setWindowTitle(u"アドレス帳"_qs);
     setAttribute(Qt::WA_DeleteOnClose);
-    const Twips &twips = main.twips();
     resize(twips.toPixels(7110), twips.toPixels(4980));
     createAddressBookControls(controls_, this, twips);
     connectControls();
@@ -84,27 +86,28 @@ void AddressBookWindow::connectControls()
     c.Label2->installEventFilter(this);
 }
 
-void AddressBookWindow::openMyAdr(const QString &addressBookFolder)
+void AddressBookWindow::openMyAdr(const MyAdrSetup &setup)
 {
     AddressBookControls &c = controls_;
-    exportFolder_ = addressBookFolder;
+    myAdr_ = setup;
     mode_ = Mode::MyAdr;
     c.Combo2->addItem(addressbook::unknownModel(), 809);
-    const QComboBox *models = main_.ui().phoneModelList;
-    for (int i = 0; i < models->count(); ++i)
-        c.Combo2->addItem(models->itemText(i), models->itemData(i));
+    for (const PhoneModel &model : setup.models)
+        c.Combo2->addItem(model.name, model.code);
     c.Combo2->addItem(otherModelName(), 0);
-    c.Combo1->addItem(u"addr"_qs, main_.programFile(addrFile()));
+    c.Combo1->addItem(u"addr"_qs, setup.bookFile);
     c.Combo1->setEnabled(false);
     exportMode_ = true;
     c.Command3[3]->setText(u"エクスポート"_qs);
     c.Command3[3]->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
 }
 
-void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex)
+void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex,
+                                       const QString &myAdrFile)
 {
     AddressBookControls &c = controls_;
     mode_ = Mode::BeckyAdr;
+    myAdr_.bookFile = myAdrFile;
     {
         const QSignalBlocker quiet(c.Combo1);
         for (const addressbook::BookFile &book : books)
@@ -123,7 +126,7 @@ void AddressBookWindow::openFileDrop()
 {
     AddressBookControls &c = controls_;
     mode_ = Mode::FileDrop;
-    const Twips &twips = main_.twips();
+    const Twips &twips = twips_;
     c.Frame1->raise();
     c.Frame1->show();
     twips.place(c.Frame1, 0, 0, twips.width(c.Frame1), twips.height(c.Frame1));
@@ -133,18 +136,18 @@ void AddressBookWindow::openFileDrop()
     setWindowTitle(u"読み込み"_qs);
 }
 
-// Loads the book chosen in the kind list, with the main window's i-mode
-// setting as the filter.
+// Loads the book chosen in the kind list, with the i-mode filter.
 void AddressBookWindow::loadChosenBook()
 {
     AddressBookControls &c = controls_;
     const int chosen = c.Combo1->currentIndex();
     if (chosen < 0)
         return;
-    const addressbook::LoadedBook book =
-        addressbook::loadBook(c.Combo1->itemData(chosen).toString(), main_.ui().imodeSetting->isChecked());
+    const QString path = c.Combo1->itemData(chosen).toString();
+    const addressbook::LoadedBook book = addressbook::loadBook(path, imodeOnly_);
     entries_ = book.entries;
     setAside_ = book.setAside;
+    fileLines_ = textfile::readLines(path);
     {
         const QSignalBlocker quiet(c.List1);
         c.List1->clear();
@@ -171,18 +174,26 @@ void AddressBookWindow::showEntry()
     AddressBookControls &c = controls_;
     const int row = c.List1->currentRow();
     if (mode_ == Mode::MyAdr) {
-        if (anyFieldChanged()
-            && main_.dialogs().askYesNo(u"アドレス情報が変更されたようです。保存しますか？"_qs, u"保存？"_qs))
-            commitAt(shownIndex_);
+        offerToKeepEdit();
         shownIndex_ = row;
     }
     c.Text1[1]->setText(row >= 0 ? c.List1->item(row)->text() : QString());
     if (row >= 0 && row < entries_.size())
         fillFields(entries_[row]);
+    else
+        fillFields({});
     clearFieldFlags();
     saveMode_ = false;
     c.Command1->setText(putIntoMailCaption);
     setFieldsLocked(c, true);
+}
+
+// Asks whether to keep edited fields in the entry they were edited for.
+void AddressBookWindow::offerToKeepEdit()
+{
+    if (anyFieldChanged()
+        && dialogs_.askYesNo(u"アドレス情報が変更されたようです。保存しますか？"_qs, u"保存？"_qs))
+        commitAt(shownIndex_);
 }
 
 void AddressBookWindow::fillFields(const AddressEntry &entry)
@@ -251,10 +262,9 @@ QString AddressBookWindow::chosenModelName()
         return addressbook::unknownModel();
     if (models->itemText(chosen) != otherModelName())
         return models->itemText(chosen);
-    const std::optional<PhoneModel> added =
-        presetfile::addPreset(main_.dialogs(), main_.programFile(programfiles::phoneModels));
+    const std::optional<PhoneModel> added = myAdr_.addPhoneModel ? myAdr_.addPhoneModel() : std::nullopt;
     if (!added) {
-        main_.dialogs().inform(u"機種を登録できませんでした。"_qs);
+        dialogs_.inform(u"機種を登録できませんでした。"_qs);
         return addressbook::unknownModel();
     }
     const int at = models->count() - 1; // before "その他", which stays last
@@ -263,36 +273,33 @@ QString AddressBookWindow::chosenModelName()
     return added->name;
 }
 
-// Writes MY ADR and rebuilds the main window's To list from what was
-// written. A failed write is reported and changes nothing.
-bool AddressBookWindow::saveMyAdr()
+// Lines another command appended to the book file since it was loaded or
+// saved here (the send command registers new recipients).
+QStringList AddressBookWindow::linesAddedElsewhere() const
 {
-    if (!addressbook::saveBook(main_.programFile(addrFile()), entries_, setAside_)) {
-        main_.dialogs().inform(u"アドレス帳を保存できませんでした。"_qs);
-        return false;
-    }
-    rebuildAddressList();
-    bookChanged_ = false;
-    return true;
+    return linesBeyond(textfile::readLines(myAdr_.bookFile), fileLines_);
 }
 
-// One To list entry per written line, in file order. The recipient being
-// typed stays in the To field.
-void AddressBookWindow::rebuildAddressList()
+// Writes MY ADR, keeping lines added to the file meanwhile, and hands out
+// the To list of what was written. A failed write is reported and changes
+// nothing.
+bool AddressBookWindow::saveMyAdr()
 {
-    QComboBox *to = main_.ui().toField;
-    const QString recipient = to->currentText();
-    to->clear();
-    for (const AddressEntry &entry : entries_) {
-        if (addressbook::savedLine(entry))
-            addAddressListItem(main_, addressbook::addressListItem(entry));
+    const QStringList kept = setAside_ + linesAddedElsewhere();
+    if (!addressbook::saveBook(myAdr_.bookFile, entries_, kept)) {
+        dialogs_.inform(u"アドレス帳を保存できませんでした。"_qs);
+        return false;
     }
-    for (const QString &line : setAside_) {
+    setAside_ = kept;
+    fileLines_ = textfile::readLines(myAdr_.bookFile);
+    bookChanged_ = false;
+    QList<addressbook::AddressListItem> items;
+    for (const QString &line : fileLines_) {
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
-            addAddressListItem(main_, *item);
+            items.append(*item);
     }
-    to->setCurrentIndex(-1);
-    to->setEditText(recipient);
+    emit addressListChanged(items);
+    return true;
 }
 
 void AddressBookWindow::putIntoMail()
@@ -300,10 +307,7 @@ void AddressBookWindow::putIntoMail()
     const int row = controls_.List1->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
-    QComboBox *to = main_.ui().toField;
-    const QString current = to->currentText();
-    const QString &address = entries_[row].address;
-    to->setEditText(current.isEmpty() ? address : current + u',' + address);
+    emit addressChosen(entries_[row].address);
 }
 
 void AddressBookWindow::edit()
@@ -322,13 +326,13 @@ void AddressBookWindow::save()
         return;
     controls_.Command1->setText(putIntoMailCaption);
     saveMode_ = false;
-    main_.dialogs().inform(u"保存しました。"_qs, u"アドレス帳更新"_qs);
+    dialogs_.inform(u"保存しました。"_qs, u"アドレス帳更新"_qs);
 }
 
 void AddressBookWindow::newEntry()
 {
-    const QString answer = addressbook::cleanField(main_.dialogs().input(
-        u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, atCarrierMailDomain()));
+    const QString answer = addressbook::cleanField(dialogs_.input(
+        u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, myAdr_.newEntryDefault));
     if (answer.isEmpty())
         return;
     entries_.append({answer.contains(u'@') ? answer : QString(), answer, QString()});
@@ -345,7 +349,7 @@ void AddressBookWindow::deleteEntry()
     const int row = list->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
-    if (!main_.dialogs().askYesNo(entries_[row].name + u"を削除しますか？"_qs, u"削除確認"_qs))
+    if (!dialogs_.askYesNo(entries_[row].name + u"を削除しますか？"_qs, u"削除確認"_qs))
         return;
     entries_.removeAt(row);
     {
@@ -354,9 +358,14 @@ void AddressBookWindow::deleteEntry()
         list->setCurrentRow(-1);
     }
     bookChanged_ = true;
+    // The fields held the deleted entry: they show nothing and no later
+    // commit can write them into another entry.
     clearFieldFlags();
+    shownIndex_ = -1;
     if (!entries_.isEmpty())
         selectEntry(0);
+    else
+        selectEntry(-1);
 }
 
 void AddressBookWindow::rename()
@@ -365,7 +374,7 @@ void AddressBookWindow::rename()
     if (row < 0 || row >= entries_.size())
         return;
     const QString answer = addressbook::cleanField(
-        main_.dialogs().input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name));
+        dialogs_.input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name));
     if (answer.isEmpty())
         return;
     entries_[row].name = answer;
@@ -379,32 +388,49 @@ void AddressBookWindow::importEntry()
     if (row < 0 || row >= entries_.size())
         return;
     const AddressEntry &entry = entries_[row];
-    if (!main_.dialogs().askYesNo(entry.name + u"をMYアドレス帳に登録しますか？"_qs, u"インポート"_qs))
+    if (!dialogs_.askYesNo(entry.name + u"をMYアドレス帳に登録しますか？"_qs, u"インポート"_qs))
         return;
-    if (!addressbook::importEntry(main_.programFile(addrFile()), entry)) {
-        main_.dialogs().inform(u"MYアドレス帳に登録できませんでした。"_qs);
+    if (!addressbook::importEntry(myAdr_.bookFile, entry)) {
+        dialogs_.inform(u"MYアドレス帳に登録できませんでした。"_qs);
         return;
     }
-    main_.ui().toField->addItem(controls_.Text1[0]->text(), 0);
-    main_.ui().addressBookButton->setEnabled(true);
+    emit entryImported(controls_.Text1[0]->text());
+}
+
+// Asks for the export's group name until it is one a file name can carry;
+// nothing when the question was cancelled or answered empty.
+std::optional<QString> AddressBookWindow::askGroupName()
+{
+    QString proposal = u"i-mode"_qs;
+    for (;;) {
+        const QString group = dialogs_.input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                                             u"グループ名指定"_qs, proposal);
+        if (group.isEmpty())
+            return std::nullopt;
+        if (addressbook::isValidGroupName(group))
+            return group;
+        dialogs_.inform(addressbook::invalidGroupNameMessage(), u"グループ名指定"_qs,
+                        Dialogs::Icon::Exclamation);
+        proposal = group;
+    }
 }
 
 void AddressBookWindow::exportMyAdr()
 {
-    Dialogs &dialogs = main_.dialogs();
+    Dialogs &dialogs = dialogs_;
     if (!dialogs.askYesNo(u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, u"Beckyエクスポート"_qs))
         return;
-    const QString group = dialogs.input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                                        u"グループ名指定"_qs, u"i-mode"_qs);
-    if (group.isEmpty())
+    const std::optional<QString> group = askGroupName();
+    if (!group)
         return;
-    const QString target = QDir(exportFolder_).filePath(group + u".Adr"_qs);
-    if (QFileInfo::exists(target)
+    const std::optional<QString> existing = addressbook::existingGroupFile(myAdr_.exportFolder, *group);
+    if (existing
         && !dialogs.askYesNo(u"そのグループ名は、既に存在します。上書きしますか？\r\n"
                              u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
                              u"上書き確認"_qs))
         return;
-    if (!addressbook::exportBook(main_.programFile(addrFile()), target)) {
+    const QString target = existing.value_or(QDir(myAdr_.exportFolder).filePath(*group + u".Adr"_qs));
+    if (!addressbook::exportBook(myAdr_.bookFile, target)) {
         dialogs.inform(u"エクスポートできませんでした。"_qs);
         return;
     }
@@ -419,33 +445,46 @@ void AddressBookWindow::popUpMenu(const QPoint &pos)
 
 void AddressBookWindow::dropFiles(const QStringList &paths)
 {
-    ComposeState &state = main_.state();
     for (const QString &path : paths) {
-        if (main_.dialogs().askYesNo(QDir::toNativeSeparators(path) + u"を読み込みますか？"_qs, u"Horo"_qs)) {
-            state.openFile = path;
-            break;
+        if (dialogs_.askYesNo(QDir::toNativeSeparators(path) + u"を読み込みますか？"_qs, u"Horo"_qs)) {
+            emit fileChosen(path);
+            close();
+            return;
         }
     }
-    if (state.openFile != u"1"_qs)
+}
+
+bool AddressBookWindow::maybeSave()
+{
+    if (mode_ != Mode::MyAdr)
+        return true;
+    offerToKeepEdit();
+    // A failed save keeps the window open rather than losing the book.
+    return !bookChanged_
+           || !dialogs_.askYesNo(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs)
+           || saveMyAdr();
+}
+
+void AddressBookWindow::reject()
+{
+    // Once the close questions are answered, QDialog's own close ends in a
+    // reject: that one hides the window.
+    if (closing_)
+        QDialog::reject();
+    else
         close();
 }
 
 // Run by the close box, "閉じる" and ESC alike.
 void AddressBookWindow::closeEvent(QCloseEvent *event)
 {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     // The file-drop panel shows no book: it leaves the remembered one alone.
     if (mode_ != Mode::FileDrop)
-        main_.state().beckyBookIndex = QString::number(controls_.Combo1->currentIndex());
-    if (mode_ == Mode::MyAdr) {
-        if (anyFieldChanged())
-            showEntry();
-        if (bookChanged_
-            && main_.dialogs().askYesNo(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs)
-            && !saveMyAdr()) {
-            event->ignore(); // the book stays open rather than being lost
-            return;
-        }
-    }
+        emit bookChosen(controls_.Combo1->currentIndex());
     closing_ = true;
     QDialog::closeEvent(event);
 }
@@ -461,7 +500,7 @@ void AddressBookWindow::resizeEvent(QResizeEvent *event)
 void AddressBookWindow::layOut()
 {
     AddressBookControls &c = controls_;
-    const Twips &twips = main_.twips();
+    const Twips &twips = twips_;
     const int width = twips.toTwips(this->width());
     const int height = twips.toTwips(this->height());
     twips.setWidth(c.Combo1, width);

@@ -45,7 +45,29 @@ void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
     const int model = c.phoneModelList->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString recipient = c.toField->currentText();
+    const bool wasEmpty = c.toField->count() == 0;
     c.toField->addItem(item.text, std::max(model, 0));
+    // An editable combo box selects the first item added to an empty list:
+    // the recipient being typed stays.
+    if (wasEmpty) {
+        c.toField->setCurrentIndex(-1);
+        c.toField->setEditText(recipient);
+    }
+}
+
+void replaceAddressList(MainWindow &w, const QList<addressbook::AddressListItem> &items)
+{
+    MainControls &c = w.ui();
+    const QString recipient = c.toField->currentText();
+    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
+    AddressListModel::Entries entries;
+    for (const addressbook::AddressListItem &item : items)
+        entries.add(item.text, models.value(item.modelName, 0));
+    c.toField->clear();
+    qobject_cast<AddressListModel *>(c.toField->model())->append(entries);
+    c.toField->setCurrentIndex(-1);
+    c.toField->setEditText(recipient);
 }
 
 namespace {

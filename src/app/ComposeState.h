@@ -14,9 +14,6 @@ struct ComposeState {
     CommandProgress command;
     AccountChoice account;
 
-    /// Position of the Becky address book chosen last.
-    QString beckyBookIndex = QStringLiteral("0");
-    /// The open command's hand-over with the file-drop panel: "1" while the
-    /// panel is open, then the path of the dropped file to load; "0" otherwise.
-    QString openFile = QStringLiteral("0");
+    /// Position of the Becky address book chosen last (-1: none).
+    int beckyBookIndex = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/BeckySetup.h"
 #include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -50,8 +51,8 @@ void resetSettings(MainWindow &w)
     // With the own address unknown again, discovery proposes Becky's one.
     w.ui().sendingAddressEntries[0]->setText(u"なし"_qs);
     runBeckyDiscovery(w);
-    // The refilled account list shows the account chosen before.
-    w.ui().accountList->setCurrentIndex(w.state().account.accountIndex);
+    // The refilled lists show what was chosen before.
+    restoreAccountChoice(w);
 }
 
 void showAbout(MainWindow &w)

@@ -31,7 +31,7 @@ QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &
 
 QLabel *statusLabel(QWidget *parent, const QString &name, const QString &text)
 {
-    return named(new QLabel(text, parent), name, text);
+    return namedLabel(new QLabel(text, parent), name);
 }
 
 } // namespace
@@ -119,7 +119,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
                          "\u3000署名など詳細な点まで再現する場合は、送信イメージボタンを押してください。\r\n"
                          "\r\n"
                          "\u3000\uE6ECなどの絵文字を送信すると、相手側には、文字化けした物が届く可能性があります。"_qs;
-    c.previewNote = named(new QLabel(note, c.previewPanel), u"Label4"_qs, u"注意"_qs);
+    c.previewNote = namedLabel(new QLabel(note, c.previewPanel), u"Label4"_qs);
     c.previewNote->setWordWrap(true);
     c.previewNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(c.previewNote, 120, 3180, 1815, 2600);
@@ -144,7 +144,7 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.countLabel->setAutoFillBackground(true);
     twips.place(c.countLabel, 5450, 45, 2400, 285);
     c.countLabel->setFixedSize(c.countLabel->size()); // no relayout when the text changes
-    c.warningLabel = named(new QLabel(c.statusBar), u"Label5"_qs, u"警告"_qs);
+    c.warningLabel = namedLabel(new QLabel(c.statusBar), u"Label5"_qs);
     c.warningLabel->setAutoFillBackground(true);
     c.warningLabel->hide();
     twips.place(c.warningLabel, 30, 30, 7875, 315);

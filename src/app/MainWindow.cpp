@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
-#include "addressbook/AddressBookCommands.h"
+#include "addressbook/AddressBookWindow.h"
+#include "app/AddressBookOpeners.h"
 #include "app/AddressList.h"
 #include "app/EmojiCommands.h"
 #include "app/BeckySetup.h"
+#include "app/CodeMenu.h"
 #include "app/HelpCommands.h"
+#include "app/RegistrationOpener.h"
 #include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "app/WindowCommands.h"
@@ -14,9 +17,7 @@
 #include "handoff/HandoffCommands.h"
 #include "handoff/HandoffContext.h"
 #include "handoff/SendCommand.h"
-#include "pictograph/PictographCommands.h"
 #include "pictograph/PictographFont.h"
-#include "pictograph/PictographMenu.h"
 #include "pictograph/RegistrationWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -171,13 +172,22 @@ QAction *MainWindow::addPictographEntry(const QString &caption)
     return action;
 }
 
+bool MainWindow::maybeSaveChildWindows()
+{
+    if (AddressBookWindow *book = openAddressBook(*this); book && !book->maybeSave())
+        return false;
+    if (RegistrationWindow *codes = shownRegistrationWindow(*this); codes && !codes->maybeSave())
+        return false;
+    return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (ended_) {
         event->accept();
         return;
     }
-    if (!runCloseSequence(*this)) {
+    if (!maybeSaveChildWindows() || !runCloseSequence(*this)) {
         event->ignore();
         return;
     }

@@ -48,6 +48,10 @@ public:
     QSize windowSizeTwips() const;
     void setWindowSizeTwips(int width, int height);
 
+    /// Runs the close questions of each open child window; false when one
+    /// of them must stay open, and with it the program.
+    bool maybeSaveChildWindows();
+
     /// Ends the program at once, without the close sequence.
     void endProgram();
     bool hasEnded() const override { return ended_; }

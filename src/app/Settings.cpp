@@ -142,8 +142,11 @@ const std::vector<Key> &keys()
                  w.ui().imodeSetting->setChecked(*v == 1);
          },
          [](MainWindow &, const Closing &closing) { return flagValue(closing.imode); }},
-        {u"addr", [](MainWindow &w, const QString &value, const QString &) { w.state().beckyBookIndex = value; },
-         [](MainWindow &w, const Closing &) { return w.state().beckyBookIndex; }},
+        {u"addr",
+         [](MainWindow &w, const QString &value, const QString &) {
+             w.state().beckyBookIndex = parseInt16(value).value_or(-1);
+         },
+         [](MainWindow &w, const Closing &) { return QString::number(w.state().beckyBookIndex); }},
         menuCheck(u"ATTI", &MainControls::autoSubstituteEntry),
         {u"Font",
          [](MainWindow &w, const QString &value, const QString &) {

@@ -2,11 +2,11 @@
 
 #include "app/AddressList.h"
 #include "app/BeckySetup.h"
+#include "app/CodeMenu.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TabStopDelegate.h"
 #include "app/WindowCommands.h"
-#include "pictograph/PictographMenu.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
@@ -14,6 +14,9 @@
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <iterator>
 
 namespace {
 
@@ -22,7 +25,31 @@ bool exists(const MainWindow &w, const QString &name)
     return QFile::exists(w.programFile(name));
 }
 
+// The stored index when it names an entry of a list of `count`, else 0.
+int storedOrFirst(int stored, qsizetype count)
+{
+    return stored >= 0 && stored < count ? stored : 0;
+}
+
 } // namespace
+
+void restoreAccountChoice(MainWindow &w)
+{
+    MainControls &c = w.ui();
+    AccountChoice &s = w.state().account;
+    if (c.accountList->count() > 0) {
+        s.accountIndex = storedOrFirst(s.accountIndex, c.accountList->count());
+        // Restoring is not the user's choice: the account-change handler stays out.
+        const QSignalBlocker quiet(c.accountList);
+        c.accountList->setCurrentIndex(s.accountIndex);
+    }
+    s.sendingAddressIndex = storedOrFirst(s.sendingAddressIndex, c.sendingAddressEntries.size());
+    for (qsizetype i = 0; i < c.sendingAddressEntries.size(); ++i)
+        c.sendingAddressEntries[i]->setChecked(i == s.sendingAddressIndex);
+    const int mode = static_cast<int>(s.accountChangeMode);
+    for (int i = 0; i < std::ssize(c.accountChangeModeEntries); ++i)
+        c.accountChangeModeEntries[i]->setChecked(i == mode);
+}
 
 bool runStartup(MainWindow &w)
 {
@@ -43,12 +70,7 @@ bool runStartup(MainWindow &w)
         readSettings(w);
     if (!findBecky(w))
         return false;
-    if (c.accountList->count() > 0)
-        c.accountList->setCurrentIndex(w.state().account.accountIndex);
-    const int address = w.state().account.sendingAddressIndex;
-    if (address >= 0 && address < c.sendingAddressEntries.size())
-        c.sendingAddressEntries[address]->setChecked(true);
-    c.accountChangeModeEntries[static_cast<std::size_t>(w.state().account.accountChangeMode)]->setChecked(true);
+    restoreAccountChoice(w);
     if (exists(w, programfiles::pictographs))
         fillPictographMenu(w);
     return true;

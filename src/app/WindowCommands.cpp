@@ -65,7 +65,10 @@ void loadTextFile(MainWindow &w, const QString &path)
 void connectWindowCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
-    QObject::connect(c.exitEntry, &QAction::triggered, &w, [&w] { w.endProgram(); });
+    QObject::connect(c.exitEntry, &QAction::triggered, &w, [&w] {
+        if (w.maybeSaveChildWindows())
+            w.endProgram();
+    });
     for (int i = 0; i < 3; ++i)
         QObject::connect(c.fontSizeEntries[i], &QAction::triggered, &w, [&w, i] { setBodyFontSize(w, i); });
     QObject::connect(c.limitPanel, &ClickableFrame::clicked, &w, [&w] { toggleLimitPanel(w.compose()); });

@@ -8,8 +8,34 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
+
+namespace {
+
+// Enter on the draft and log list loads the row the arrows moved to, as a
+// click does.
+class EnterLoadsRow : public QObject {
+public:
+    EnterLoadsRow(HandoffContext &h, QObject *parent) : QObject(parent), h_(h) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        mailreader::loadMail(h_, h_.ui.mailList->currentIndex().row());
+        return true;
+    }
+
+private:
+    HandoffContext &h_;
+};
+
+} // namespace
 
 // The four on/off options (no confirmation, new mail after sending, end
 // after sending, BCC to the account) are checkable menu entries that toggle
@@ -41,6 +67,7 @@ void connectHandoffCommands(HandoffContext &h, QObject *owner)
     QObject::connect(c.mailList, &QListView::clicked, owner,
                      [&h](const QModelIndex &index) { mailreader::loadMail(h, index.row()); });
     QObject::connect(c.mailList, &QListView::doubleClicked, owner, [&h] { mailreader::hideMailList(h); });
+    c.mailList->installEventFilter(new EnterLoadsRow(h, c.mailList));
 }
 
 void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index)

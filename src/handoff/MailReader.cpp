@@ -39,13 +39,15 @@ void matchSendingAddress(HandoffContext &h, const QString &from)
     sendingoptions::selectSendingAddress(h, found);
 }
 
-// The To field: the address list's entry equal to the text, or the text.
+// The To field: the address list's entry equal to the text, chosen as the
+// user chooses it (which selects the recipient's phone model), or the text.
 void showRecipient(HandoffContext &h, const QString &to)
 {
     QComboBox *field = h.ui.toField;
     for (int i = 0; i < field->count(); ++i) {
         if (field->itemText(i) == to) {
             field->setCurrentIndex(i);
+            emit field->activated(i);
             return;
         }
     }

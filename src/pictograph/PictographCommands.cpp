@@ -1,75 +1,78 @@
 #include "pictograph/PictographCommands.h"
 
-#include "app/MainWindow.h"
-#include "compose/BodyEdit.h"
 #include "pictograph/Definitions.h"
+#include "pictograph/KeywordBody.h"
 #include "platform/Dialogs.h"
-#include "platform/ProgramFolder.h"
 
-#include <QAction>
 #include <QFile>
 
 #include <functional>
+
+namespace keywordcommands {
 
 namespace {
 
 const QString kNoDefinitions = u"置換定義ファイルがありましぇーん。"_qs;
 
-QString definitionFile(const MainWindow &w) { return w.programFile(programfiles::pictographs); }
-
 // Converts the selection, or the whole body when nothing is selected, and
 // leaves the caret after the converted text's length from the body's start.
-void convert(MainWindow &w, const std::function<QString(const QString &, const QList<Definition> &)> &how)
+bool convert(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile,
+             const std::function<QString(const QString &, const QList<Definition> &)> &how)
 {
-    if (!QFile::exists(definitionFile(w))) {
-        w.dialogs().inform(kNoDefinitions);
-        return;
+    if (!QFile::exists(definitionFile)) {
+        dialogs.inform(kNoDefinitions);
+        return false;
     }
-    BodyEdit *body = w.ui().bodyField;
-    const QList<Definition> list = definitions::read(definitionFile(w));
-    const bool selection = body->bodySelectionLength() > 0;
-    const QString text = how(selection ? body->selectedBodyText() : body->bodyText(), list);
+    const QList<Definition> list = definitions::read(definitionFile);
+    const bool selection = body.bodySelectionLength() > 0;
+    const QString text = how(selection ? body.selectedBodyText() : body.bodyText(), list);
     if (selection)
-        body->replaceBodySelection(text);
+        body.replaceBodySelection(text);
     else
-        body->setBodyText(text);
-    body->setBodyCursorPosition(static_cast<int>(text.size()));
-    w.state().mail.usedPictographs.clear();
+        body.setBodyText(text);
+    body.setBodyCursorPosition(static_cast<int>(text.size()));
+    return true;
 }
 
 } // namespace
 
-void substituteKeywords(MainWindow &w) { convert(w, definitions::substituteEscaped); }
-
-void restoreKeywords(MainWindow &w) { convert(w, definitions::restoreKeywords); }
-
-void checkKeywords(MainWindow &w)
+bool substituteKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile)
 {
-    Dialogs &dialogs = w.dialogs();
+    return convert(body, dialogs, definitionFile, definitions::substituteEscaped);
+}
+
+bool restoreKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile)
+{
+    return convert(body, dialogs, definitionFile, definitions::restoreKeywords);
+}
+
+QString checkKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile)
+{
+    QString putIn;
     int replaced = 0;
-    if (!QFile::exists(definitionFile(w))) {
+    if (!QFile::exists(definitionFile)) {
         dialogs.inform(kNoDefinitions);
     } else {
-        BodyEdit *body = w.ui().bodyField;
         // 1-based positions, as the search counts them: from the character
-        // just before the caret, or from the start.
+        // just before the caret (the selection's start when there is one),
+        // or from the start.
         const int start = dialogs.askYesNo(u"現在位置から絵文字チェックを行いますか？"_qs, u"確認事項"_qs)
-                              ? std::max(1, body->bodyCursorPosition())
+                              ? std::max(1, body.bodySelectionStart())
                               : 1;
-        for (const Definition &d : definitions::read(definitionFile(w))) {
+        for (const Definition &d : definitions::read(definitionFile)) {
             // Nothing to find, or a keyword that is its own pictograph.
             if (d.keyword.isEmpty() || d.keyword == d.symbol)
                 continue;
             int from = start;
             for (;;) {
-                const int at = static_cast<int>(body->bodyText().indexOf(d.keyword, from - 1));
+                const int at = static_cast<int>(body.bodyText().indexOf(d.keyword, from - 1));
                 if (at < 0)
                     break;
-                body->setBodySelection(at, static_cast<int>(d.keyword.size()));
-                if (dialogs.askYesNo(body->selectedBodyText() + u"を"_qs + d.symbol + u"に置換しますか？"_qs,
+                body.setBodySelection(at, static_cast<int>(d.keyword.size()));
+                if (dialogs.askYesNo(body.selectedBodyText() + u"を"_qs + d.symbol + u"に置換しますか？"_qs,
                                      u"絵文字発見！！"_qs)) {
-                    body->replaceBodySelection(d.symbol);
-                    w.state().mail.usedPictographs += d.symbol;
+                    body.replaceBodySelection(d.symbol);
+                    putIn += d.symbol;
                     ++replaced;
                     from = std::max(1, at);
                 } else {
@@ -79,12 +82,7 @@ void checkKeywords(MainWindow &w)
         }
     }
     dialogs.inform(QString::number(replaced) + u"個の単語を絵文字に変換しました。"_qs);
+    return putIn;
 }
 
-void connectPictographCommands(MainWindow &w)
-{
-    MainControls &c = w.ui();
-    QObject::connect(c.substituteEntry, &QAction::triggered, &w, [&w] { substituteKeywords(w); });
-    QObject::connect(c.removePictographsEntry, &QAction::triggered, &w, [&w] { restoreKeywords(w); });
-    QObject::connect(c.pictographCheckEntry, &QAction::triggered, &w, [&w] { checkKeywords(w); });
-}
+} // namespace keywordcommands

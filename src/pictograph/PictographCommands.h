@@ -1,18 +1,26 @@
 #pragma once
 
-class MainWindow;
+#include <QString>
 
-/// Connects the keyword conversions and the keyword check of the code menu.
-void connectPictographCommands(MainWindow &w);
+class Dialogs;
+class KeywordBody;
+
+/// The keyword commands of the code menu, on the body and the definition
+/// file they are given.
+namespace keywordcommands {
 
 /// "置換": every backslash-escaped keyword of the selection (or of the whole
-/// body) becomes its pictograph.
-void substituteKeywords(MainWindow &w);
+/// body) becomes its pictograph. Returns false when the definition file is
+/// missing (reported to the user) and nothing was converted.
+bool substituteKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile);
 
 /// "絵文字消去": every pictograph of the selection (or of the whole body)
-/// becomes its bare keyword.
-void restoreKeywords(MainWindow &w);
+/// becomes its bare keyword. Returns false as substituteKeywords does.
+bool restoreKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile);
 
 /// "絵文字チェック": finds the keywords in the body and offers to replace
-/// each occurrence by its pictograph.
-void checkKeywords(MainWindow &w);
+/// each occurrence by its pictograph. Returns the pictographs put in, in
+/// order.
+QString checkKeywords(KeywordBody &body, Dialogs &dialogs, const QString &definitionFile);
+
+} // namespace keywordcommands

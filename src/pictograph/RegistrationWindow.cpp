@@ -1,12 +1,10 @@
 #include "pictograph/RegistrationWindow.h"
 
-#include "platform/ProgramFolder.h"
-#include "platform/ControlNames.h"
-#include "app/MainWindow.h"
-#include "compose/BodyEdit.h"
 #include "pictograph/DefinitionWriter.h"
 #include "pictograph/Definitions.h"
 #include "pictograph/RegistrationEntry.h"
+#include "platform/ControlNames.h"
+#include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
@@ -19,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -33,8 +32,8 @@ QPushButton *button(const QString &name, const QString &caption)
 
 } // namespace
 
-RegistrationWindow::RegistrationWindow(MainWindow &w)
-    : QWidget(&w, Qt::Window), main_(w)
+RegistrationWindow::RegistrationWindow(Dialogs &dialogs, const QString &definitionFile, QWidget *parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), definitionFile_(definitionFile)
 {
     setObjectName(u"Form2"_qs);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,9 +49,9 @@ void RegistrationWindow::createControls()
     c_.Text1 = named(new QLineEdit, u"Text1"_qs, u"記号"_qs);
     c_.HScroll1 = named(new QScrollBar(Qt::Horizontal), u"HScroll1"_qs, u"絵文字選択"_qs);
     c_.HScroll1->setRange(0, registration::kSelectorMaximum);
-    c_.Label1 = named(new QLabel(u"記号"_qs), u"Label1"_qs, u"記号"_qs);
+    c_.Label1 = namedLabel(new QLabel(u"記号"_qs), u"Label1"_qs);
     c_.Text2 = named(new QLineEdit, u"Text2"_qs, u"キーワード"_qs);
-    c_.Label2 = named(new QLabel(u"： キーワード"_qs), u"Label2"_qs, u"キーワード"_qs);
+    c_.Label2 = namedLabel(new QLabel(u"： キーワード"_qs), u"Label2"_qs);
     c_.Command1 = button(u"Command1"_qs, u"登録"_qs);
     // The labels find the symbol and the keyword when clicked.
     for (QLabel *label : {c_.Label1, c_.Label2}) {
@@ -94,13 +93,13 @@ void RegistrationWindow::createControls()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(c_.Frame1);
     layout->addLayout(lower, 1);
-    resize(main_.twips().toPixels(6600), main_.twips().toPixels(5400));
 }
 
 void RegistrationWindow::connectHandlers()
 {
     connect(c_.HScroll1, &QScrollBar::valueChanged, this, &RegistrationWindow::chooseSelectorValue);
     connect(c_.Text1, &QLineEdit::textChanged, this, &RegistrationWindow::keepOneSymbol);
+    connect(c_.Text2, &QLineEdit::textChanged, this, [this] { keepOneLine(c_.Text2); });
     connect(c_.Command1, &QPushButton::clicked, this, &RegistrationWindow::registerEntry);
     connect(c_.List1, &QListWidget::currentRowChanged, this, &RegistrationWindow::loadEntry);
     connect(c_.List1, &QListWidget::itemClicked, this,
@@ -119,13 +118,11 @@ void RegistrationWindow::connectHandlers()
     connect(c_.Command2[5], &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString RegistrationWindow::definitionFile() const { return main_.programFile(programfiles::pictographs); }
-
 void RegistrationWindow::loadDefinitions()
 {
-    if (!QFile::exists(definitionFile()))
+    if (!QFile::exists(definitionFile_))
         return;
-    for (const Definition &d : definitions::read(definitionFile()))
+    for (const Definition &d : definitions::read(definitionFile_))
         c_.List1->addItem(registration::entryText(d));
     showCount();
 }
@@ -170,8 +167,19 @@ void RegistrationWindow::chooseSelectorValue(int value)
     c_.Label1->setText(registration::selectorLabel(value));
 }
 
+// CR, LF and TAB would break the definition file's lines: they never stay
+// in a field, typed or pasted.
+void RegistrationWindow::keepOneLine(QLineEdit *field)
+{
+    QString text = field->text();
+    text.remove(QRegularExpression(u"[\\r\\n\\t]"_qs));
+    if (text.size() < field->text().size())
+        field->setText(text);
+}
+
 void RegistrationWindow::keepOneSymbol()
 {
+    keepOneLine(c_.Text1);
     const QString text = c_.Text1->text();
     const QString first = definitions::symbolOf(text);
     if (first.size() < text.size())
@@ -180,12 +188,18 @@ void RegistrationWindow::keepOneSymbol()
 
 void RegistrationWindow::registerEntry()
 {
-    Dialogs &dialogs = main_.dialogs();
+    Dialogs &dialogs = dialogs_;
     const QString symbol = c_.Text1->text();
     const QString keyword = c_.Text2->text();
     if (symbol.isEmpty()) {
         // An entry without its symbol could not be read back from the file.
         dialogs.inform(u"記号が入力されていません。登録する記号を１文字入力してください。"_qs);
+        return;
+    }
+    // The file is code page 932: anything else would come back as "?".
+    if (const std::optional<QString> foreign = cp932::firstUnencodable(symbol + keyword)) {
+        dialogs.inform(u"「"_qs + *foreign + u"」は、文字コードに保存できない文字です。登録できません。"_qs,
+                       Dialogs::defaultTitle(), Dialogs::Icon::Exclamation);
         return;
     }
     for (int i : registration::overlappingEntries(entries(), keyword)) {
@@ -230,7 +244,7 @@ void RegistrationWindow::moveEntry(int step)
 {
     const int row = selectedRow();
     if (row < 0) {
-        main_.dialogs().inform(u"移動する部分を選択してください。"_qs);
+        dialogs_.inform(u"移動する部分を選択してください。"_qs);
         return;
     }
     const int target = row + step;
@@ -246,11 +260,7 @@ void RegistrationWindow::putIntoBody()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString symbol = registration::parseEntry(c_.List1->item(row)->text()).symbol;
-    BodyEdit *body = main_.ui().bodyField;
-    body->setBodySelection(body->bodyLength(), 0);
-    body->replaceBodySelection(symbol);
-    main_.state().mail.usedPictographs += symbol;
+    emit symbolChosen(registration::parseEntry(c_.List1->item(row)->text()).symbol);
 }
 
 void RegistrationWindow::findSymbol()
@@ -263,7 +273,7 @@ void RegistrationWindow::findSymbol()
             return;
         }
     }
-    main_.dialogs().inform(symbol + u"は、登録されていないようです。"_qs);
+    dialogs_.inform(symbol + u"は、登録されていないようです。"_qs);
 }
 
 void RegistrationWindow::findKeyword()
@@ -276,7 +286,7 @@ void RegistrationWindow::findKeyword()
             return;
         }
     }
-    main_.dialogs().inform(keyword + u"は、登録されていないようです。"_qs);
+    dialogs_.inform(keyword + u"は、登録されていないようです。"_qs);
 }
 
 bool RegistrationWindow::save()
@@ -284,8 +294,8 @@ bool RegistrationWindow::save()
     QList<Definition> list;
     for (const QString &text : entries())
         list.append(registration::parseEntry(text));
-    if (!definitions::write(definitionFile(), list)) {
-        main_.dialogs().inform(u"文字コードを保存できませんでした。"_qs, Dialogs::defaultTitle(),
+    if (!definitions::write(definitionFile_, list)) {
+        dialogs_.inform(u"文字コードを保存できませんでした。"_qs, Dialogs::defaultTitle(),
                                Dialogs::Icon::Critical);
         return false;
     }
@@ -299,18 +309,26 @@ void RegistrationWindow::discardAndClose()
     close();
 }
 
+bool RegistrationWindow::maybeSave()
+{
+    if (!changed_)
+        return true;
+    if (dialogs_.askYesNo(u"変更があります。文字コードを保存して終了しますか？"_qs, u"保存確認"_qs)) {
+        // The changes stay in the open window rather than being lost.
+        if (!save())
+            return false;
+        changed_ = false;
+    }
+    dialogs_.inform(u"Horonamiのメニューに表示されるのは、上から20個までです。"_qs);
+    return true;
+}
+
 void RegistrationWindow::closeEvent(QCloseEvent *event)
 {
-    if (changed_) {
-        if (main_.dialogs().askYesNo(u"変更があります。文字コードを保存して終了しますか？"_qs, u"保存確認"_qs)
-            && !save()) {
-            // The changes stay in the open window rather than being lost.
-            event->ignore();
-            return;
-        }
-        main_.dialogs().inform(u"Horonamiのメニューに表示されるのは、上から20個までです。"_qs);
-    }
-    event->accept();
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
@@ -322,25 +340,4 @@ bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
             findKeyword();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-RegistrationWindow *openRegistrationWindow(MainWindow &w)
-{
-    // A closed window may still wait for its deletion: only an open one counts.
-    RegistrationWindow *window = nullptr;
-    for (RegistrationWindow *open : w.findChildren<RegistrationWindow *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!open->isHidden())
-            window = open;
-    }
-    if (!window)
-        window = new RegistrationWindow(w);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
-
-void connectRegistrationWindow(MainWindow &w)
-{
-    QObject::connect(w.ui().registrationEntry, &QAction::triggered, &w, [&w] { openRegistrationWindow(w); });
 }

@@ -4,7 +4,7 @@
 
 #include <array>
 
-class MainWindow;
+class Dialogs;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -26,18 +26,29 @@ struct RegistrationControls {
     std::array<QPushButton *, 6> Command2{};   ///< delete, sort, into body, save, cancel, OK
 };
 
-/// The code registration window: edits the definitions of "Emoji.code".
-/// Modeless; it reads the file when created and deletes itself on closing,
-/// so every opening starts from the file.
+/// The code registration window: edits the definitions of the pictograph
+/// definition file. Modeless; it reads the file when created and deletes
+/// itself on closing, so every opening starts from the file. It hands the
+/// symbol the user puts into the body out through symbolChosen.
 class RegistrationWindow : public QWidget {
     Q_OBJECT
 public:
-    /// Builds the window over the main window `w` and loads the definitions.
-    explicit RegistrationWindow(MainWindow &w);
+    /// Builds the window over `parent` and loads the definitions of
+    /// `definitionFile`.
+    RegistrationWindow(Dialogs &dialogs, const QString &definitionFile, QWidget *parent);
 
     RegistrationControls &ui() { return c_; }
     /// True after a change that has not been saved or discarded.
     bool hasUnsavedChanges() const { return changed_; }
+
+    /// The close question: offers to save unsaved changes. Returns false
+    /// when the window must stay open (a failed save); No is the user's
+    /// choice to drop the changes when the window closes.
+    bool maybeSave();
+
+signals:
+    /// The user put a definition's symbol into the mail's body.
+    void symbolChosen(const QString &symbol);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,7 +59,6 @@ private:
     void connectHandlers();
     void loadDefinitions();
     void showCount();
-    QString definitionFile() const;
     QStringList entries() const;
     /// The selected row, or -1 when no entry is selected.
     int selectedRow() const;
@@ -58,6 +68,7 @@ private:
 
     void chooseSelectorValue(int value);
     void keepOneSymbol();
+    void keepOneLine(QLineEdit *field);
     void registerEntry();
     void deleteEntry();
     void sortEntries();
@@ -70,14 +81,8 @@ private:
     bool save();
     void discardAndClose();
 
-    MainWindow &main_;
+    Dialogs &dialogs_;
+    const QString definitionFile_;
     RegistrationControls c_;
     bool changed_ = false;
 };
-
-/// Opens the code registration window over the main window, or brings the
-/// open one to the front; returns it.
-RegistrationWindow *openRegistrationWindow(MainWindow &w);
-
-/// Connects the main window's menu entry `mojio` to the registration window.
-void connectRegistrationWindow(MainWindow &w);

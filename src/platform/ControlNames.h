@@ -15,6 +15,16 @@ W *named(W *widget, const QString &name, const QString &accessibleName)
     return widget;
 }
 
+/// Gives a label the name the program's handlers know it by. Its accessible
+/// name stays unset, so a screen reader reads the label's current text, and
+/// Qt tells it whenever the text changes.
+template <typename L>
+L *namedLabel(L *label, const QString &name)
+{
+    label->setObjectName(name);
+    return label;
+}
+
 /// Appends a menu entry under its program name.
 inline QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption,
                           const QKeySequence &shortcut = {})

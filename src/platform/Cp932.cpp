@@ -120,6 +120,18 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
+std::optional<QString> firstUnencodable(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView character = text.mid(i, pair ? 2 : 1);
+        if (decode(encode(character)) != character)
+            return character.toString();
+        i += character.size();
+    }
+    return std::nullopt;
+}
+
 int unitByteLength(char16_t unit) { return unitLengths()[unit]; }
 
 bool holds(char16_t unit) { return unitTables().held[unit]; }

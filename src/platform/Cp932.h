@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 /// Code page 932 (Windows Shift-JIS), the encoding of every file the program
 /// shares with Becky and keeps for itself.
 ///
@@ -19,6 +21,10 @@ QByteArray encode(QStringView text);
 
 /// Decodes bytes; invalid sequences become U+FFFD.
 QString decode(QByteArrayView bytes);
+
+/// The first character (a surrogate pair counting as one) that does not come
+/// back unchanged from encode and decode; nothing when every one does.
+std::optional<QString> firstUnencodable(QStringView text);
 
 /// The length of encode(text) without building it.
 int byteLength(QStringView text);

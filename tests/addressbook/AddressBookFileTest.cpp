@@ -123,10 +123,22 @@ TEST(AddressBookSave, WritesOneLinePerEntryAndDropsEmptyOnes)
               u"solo@docomo.ne.jp\r\n\t宛先なし\t不明\t.\t.\t.\r\nb@docomo.ne.jp\tビー\tD501i\t.\t.\t.\r\n"_qs);
     EXPECT_EQ(folder.readBytes(u"addr.adr"_qs).left(19), QByteArray("solo@docomo.ne.jp\r\n"));
 
-    EXPECT_EQ(addressListItem(entries[0]), (AddressListItem{u"solo@docomo.ne.jp"_qs, QString()}));
-    EXPECT_EQ(addressListItem(entries[3]), (AddressListItem{u"ビー<b@docomo.ne.jp>"_qs, u"D501i"_qs}));
-    EXPECT_EQ(addressListItem({u"r@x.jp"_qs, u"R"_qs, u"備考"_qs}),
-              (AddressListItem{u"R<r@x.jp>"_qs, u"備考"_qs}));
+}
+
+// Every entry with an address reads back as it was saved, its name included.
+TEST(AddressBookSave, EntriesReadBackWithTheirNames)
+{
+    TestFolder folder;
+    const QString path = folder.file(u"addr.adr"_qs);
+    const QList<AddressEntry> entries{
+        {u"solo@docomo.ne.jp"_qs, u"solo@docomo.ne.jp"_qs, QString()},
+        {u"d@isp.jp"_qs, u"ディー"_qs, QString()}, // the import format: address TAB name TAB
+        {u"b@docomo.ne.jp"_qs, u"ビー"_qs, u"D501i\t.\t.\t."_qs},
+    };
+    ASSERT_TRUE(saveBook(path, entries));
+    EXPECT_EQ(folder.readText(u"addr.adr"_qs),
+              u"solo@docomo.ne.jp\r\nd@isp.jp\tディー\t\r\nb@docomo.ne.jp\tビー\tD501i\t.\t.\t.\r\n"_qs);
+    EXPECT_EQ(loadBook(path, false).entries, entries);
 }
 
 TEST(AddressBookSave, FailedSaveKeepsTheOldFile)
@@ -156,6 +168,26 @@ TEST(AddressBookImport, AppendsTheLineAsLoadedAndReadsBack)
     ASSERT_EQ(book.entries.size(), 2);
     EXPECT_EQ(book.entries[0], (AddressEntry{u"a@docomo.ne.jp"_qs, u"エー"_qs, QString()}));
     EXPECT_FALSE(importEntry(folder.path(), {u"a@b"_qs, u"a"_qs, QString()})); // a folder
+}
+
+TEST(AddressBookImport, EndsAnUnendedLastLineFirst)
+{
+    struct Row {
+        QByteArray before;
+        QByteArray after;
+    };
+    const Row rows[] = {
+        {"x@isp.jp", "x@isp.jp\r\na@b\tA\t\r\n"},
+        {"x@isp.jp\r", "x@isp.jp\r\na@b\tA\t\r\n"},
+        {"x@isp.jp\r\n", "x@isp.jp\r\na@b\tA\t\r\n"},
+        {"", "a@b\tA\t\r\n"},
+    };
+    for (const Row &row : rows) {
+        TestFolder folder;
+        folder.writeBytes(u"addr.adr"_qs, row.before);
+        ASSERT_TRUE(importEntry(folder.file(u"addr.adr"_qs), {u"a@b"_qs, u"A"_qs, QString()}));
+        EXPECT_EQ(folder.readBytes(u"addr.adr"_qs), row.after) << row.before.toStdString();
+    }
 }
 
 TEST(AddressBookExport, CopiesBytesAndReportsFailure)

@@ -1,5 +1,6 @@
-#include "addressbook/AddressBookCommands.h"
+#include "app/AddressBookOpeners.h"
 #include "addressbook/AddressBookWindow.h"
+#include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -20,48 +21,7 @@ namespace {
 
 using Answer = Dialogs::Answer;
 
-const QString addrBook = u"addr.adr"_qs;
-
-QStringList toListItems(const MainControls &c)
-{
-    QStringList items;
-    for (int i = 0; i < c.toField->count(); ++i)
-        items.append(c.toField->itemText(i) + u'#' + QString::number(c.toField->itemData(i).toInt()));
-    return items;
-}
-
-QStringList entryLines(AddressBookWindow &book)
-{
-    QStringList lines;
-    for (int i = 0; i < book.ui().List1->count(); ++i)
-        lines.append(book.ui().List1->item(i)->text());
-    return lines;
-}
-
-// Types text into a field as the user does (key events that carry text).
-void typeInto(QLineEdit *field, const QString &text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(field, &press);
-    }
-}
-
-// Opens MY ADR through the address button.
-AddressBookWindow &openMyAdr(WindowHarness &h)
-{
-    h.ui().addressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
-    EXPECT_NE(book, nullptr);
-    return *book;
-}
-
-void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
-{
-    // The harness keeps Becky's data folder under its program folder.
-    QDir(h.folder.path()).mkpath(u"becky/AddrBook"_qs);
-    h.folder.writeText(u"becky/AddrBook/"_qs + name, text);
-}
+const QString addrBook = kAddrBook;
 
 TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
 {
@@ -88,7 +48,7 @@ TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     c.Command1->click();
     EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
-    EXPECT_EQ(h.state().beckyBookIndex, u"0"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 0);
 }
 
 TEST(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
@@ -110,7 +70,7 @@ TEST(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
     c.Combo2->setCurrentIndex(c.Combo2->findText(u"F501i"_qs));
     emit c.Combo2->activated(c.Combo2->currentIndex());
     typeInto(c.Text1[1], u"さん"_qs);
-    h.dialogs.expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs);
+    h.dialogs.expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c.Command1->click();
 
     EXPECT_EQ(h.folder.readText(addrBook),
@@ -135,7 +95,7 @@ TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
     c.Command3[1]->click();
     c.Text1[2]->clear();
     typeInto(c.Text1[2], u"えーちゃん"_qs);
-    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Answer::Yes);
+    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     c.List1->setCurrentRow(1);
     EXPECT_EQ(book.entries()[0].details, u"P501i\tえーちゃん\t.\t."_qs);
     EXPECT_EQ(book.entries()[1].details, u"D501i\t.\t.\t."_qs);
@@ -144,8 +104,8 @@ TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
     // Answering No drops the edit; the close then offers to save the book.
     c.Command3[1]->click();
     typeInto(c.Text1[0], u"x"_qs);
-    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Answer::No)
-        .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Answer::No);
+    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
+        .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
     book.close();
     EXPECT_EQ(book.entries()[1].address, u"b@docomo.ne.jp"_qs);
     EXPECT_EQ(h.folder.readText(addrBook).count(u"えーちゃん"_qs), 0);
@@ -167,7 +127,7 @@ TEST(MyAddressBook, ChoosingOtherAddsAPhoneModel)
     h.dialogs.expectInput(u"機種名"_qs, u"機種名を入れてください"_qs, u"SO502i"_qs, u"不明"_qs)
         .expectInput(u"機種名"_qs, u"その携帯の表示できる桁数行数を続けて入力してください。\r\n※例　8桁9行の場合は、0809"_qs,
                      u"1008"_qs, u"0809"_qs)
-        .expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs);
+        .expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c.Command1->click();
     EXPECT_EQ(h.folder.readText(u"Keitai.pre"_qs), u"SO502i#1008\r\n"_qs);
     EXPECT_EQ(c.Combo2->currentText(), u"SO502i"_qs);
@@ -186,10 +146,10 @@ TEST(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
                           u"@docomo.ne.jp"_qs);
     book.ui().Command3[0]->click();
     EXPECT_EQ(book.entries().last().address, QString());
-    h.dialogs.expectMessage(u"削除確認"_qs, u"only@docomo.ne.jpを削除しますか？"_qs, Answer::Yes);
+    h.dialogs.expectMessage(u"削除確認"_qs, u"only@docomo.ne.jpを削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     book.ui().Command3[2]->click();
     EXPECT_EQ(entryLines(book), QStringList({u"名無し"_qs}));
-    h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Answer::Yes);
+    h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     book.close();
     // An entry made of a name only has neither address nor details: not written.
     EXPECT_EQ(h.folder.readBytes(addrBook), QByteArray());
@@ -204,23 +164,23 @@ TEST(MyAddressBook, ExportsWithTheDefaultGroupName)
     ASSERT_TRUE(h.start());
     QDir().mkpath(h.dataFolder() + u"AddrBook"_qs);
     AddressBookWindow &book = openMyAdr(h);
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Answer::Yes)
+    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
         .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
                      u"i-mode"_qs, u"i-mode"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     book.ui().Command3[3]->click();
     QFile exported(h.dataFolder() + u"AddrBook/i-mode.Adr"_qs);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_EQ(exported.readAll(), bytes);
 
     // The group exists now: No leaves it alone.
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Answer::Yes)
+    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
         .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
                      u"i-mode"_qs, u"i-mode"_qs)
         .expectMessage(u"上書き確認"_qs,
                        u"そのグループ名は、既に存在します。上書きしますか？\r\n"
                        u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
-                       Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
     book.ui().Command3[3]->click();
     book.close();
 }
@@ -235,7 +195,7 @@ TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
     h.dialogs.expectMessage(u"CHECK"_qs,
                             u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                             u"(i-mode設定欄にチェックが入ります。)"_qs,
-                            Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     h.ui().beckyAddressBookButton->click();
     EXPECT_TRUE(h.ui().imodeSetting->isChecked());
     AddressBookWindow *book = openAddressBook(h.window());
@@ -259,33 +219,33 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     h.ui().imodeSetting->hide(); // no i-mode question
 
     struct Row {
-        QString remembered;
+        int remembered;
         QString chosen;
     };
-    for (const Row &row : {Row{u"2"_qs, u"c"_qs}, Row{u"3"_qs, u"a"_qs}, Row{u"-1"_qs, u"a"_qs}}) {
+    for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
         h.state().beckyBookIndex = row.remembered;
         h.ui().beckyAddressBookButton->click();
         AddressBookWindow *book = openAddressBook(h.window());
         ASSERT_NE(book, nullptr);
-        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered.toStdString();
+        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered;
         book->close();
     }
 
-    h.state().beckyBookIndex = u"2"_qs;
+    h.state().beckyBookIndex = 2;
     h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->ui().Combo2->count(), 1);
     EXPECT_EQ(book->ui().Combo2->currentText(), u"メモ"_qs);
     book->ui().List1->setCurrentRow(1);
-    h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Answer::Yes);
+    h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     book->ui().Command3[3]->click();
     EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
     EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->ui().Combo1->setCurrentIndex(1);
     book->close();
-    EXPECT_EQ(h.state().beckyBookIndex, u"1"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 1);
 }
 
 TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
@@ -296,21 +256,19 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
     ASSERT_TRUE(h.start());
     const QString one = h.folder.file(u"one.txt"_qs);
     const QString two = h.folder.file(u"two.txt"_qs);
-    h.dialogs.expectMessage(u"Horo"_qs, QDir::toNativeSeparators(one) + u"を読み込みますか？"_qs, Answer::No)
-        .expectMessage(u"Horo"_qs, QDir::toNativeSeparators(two) + u"を読み込みますか？"_qs, Answer::Yes);
+    h.dialogs.expectMessage(u"Horo"_qs, QDir::toNativeSeparators(one) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
+        .expectMessage(u"Horo"_qs, QDir::toNativeSeparators(two) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     QTimer::singleShot(0, &h.window(), [&h, one, two] {
         AddressBookWindow *panel = openAddressBook(h.window());
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->windowTitle(), u"読み込み"_qs);
-        EXPECT_EQ(h.state().openFile, u"1"_qs);
         EXPECT_TRUE(panel->ui().Label2->acceptDrops());
         panel->dropFiles({one, two});
     });
-    h.state().beckyBookIndex = u"2"_qs;
+    h.state().beckyBookIndex = 2;
     h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
-    EXPECT_EQ(h.state().openFile, u"0"_qs);
-    EXPECT_EQ(h.state().beckyBookIndex, u"2"_qs);
+    EXPECT_EQ(h.state().beckyBookIndex, 2);
 }
 
 TEST(OpenCommand, EscapeCancels)
@@ -325,7 +283,6 @@ TEST(OpenCommand, EscapeCancels)
     });
     h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"本文"_qs);
-    EXPECT_EQ(h.state().openFile, u"0"_qs);
 }
 
 } // namespace

@@ -67,12 +67,11 @@ TEST(DiscoverBecky, TakesAccountsUpToTheFirstGapAndWritesTheRecord)
         .account(4, u"after-gap"_qs, u"\x09"_qs, u"gap@x.jp"_qs);
     TestFolder program;
     ScriptedDialogs dialogs;
-    dialogs.expectMessage(proposalTitle, proposal(u"hanako@isp.example.jp"_qs), Answer::Yes);
+    dialogs.expectMessage(proposalTitle, proposal(u"hanako@isp.example.jp"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     BeckyEnvironment env;
 
     EXPECT_TRUE(discoverBecky(env, registry, dialogs, program.path()));
 
-    EXPECT_EQ(dialogs.lastButtons(), Dialogs::Buttons::YesNo);
     EXPECT_EQ(env.dataFolder, u"C:\\Becky\\"_qs);
     EXPECT_EQ(env.ownAddress, u"hanako@isp.example.jp"_qs);
     ASSERT_EQ(env.accounts.size(), 3);
@@ -100,7 +99,7 @@ TEST(DiscoverBecky, ReadsTheWinePrefixRegistry)
     const WineRegistry registry(prefix.path());
     TestFolder program;
     ScriptedDialogs dialogs;
-    dialogs.expectMessage(proposalTitle, proposal(u"hanako@isp.example.jp"_qs), Answer::Yes);
+    dialogs.expectMessage(proposalTitle, proposal(u"hanako@isp.example.jp"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     BeckyEnvironment env;
 
     ASSERT_TRUE(discoverBecky(env, registry, dialogs, program.path()));
@@ -127,7 +126,7 @@ TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
         withHome(registry).account(0, u"main"_qs, u"\x01"_qs, u"reg@isp.jp"_qs);
         TestFolder program;
         ScriptedDialogs dialogs;
-        dialogs.expectMessage(proposalTitle, proposal(u"reg@isp.jp"_qs), Answer::No)
+        dialogs.expectMessage(proposalTitle, proposal(u"reg@isp.jp"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
             .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, row.typed,
                          u"@docomo.ne.jp"_qs);
         BeckyEnvironment env;
@@ -183,7 +182,7 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
         withHome(registry).account(1, u"second"_qs, u"\x01"_qs, u"b@x"_qs);
         TestFolder program;
         ScriptedDialogs dialogs;
-        dialogs.expectMessage(proposalTitle, proposal(QString()), Answer::Yes);
+        dialogs.expectMessage(proposalTitle, proposal(QString()), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
         BeckyEnvironment env = before;
         EXPECT_FALSE(discoverBecky(env, registry, dialogs, program.path()));
         EXPECT_FALSE(env.dataFolder);
@@ -216,7 +215,7 @@ TEST(DiscoverBecky, RegistryTextsAreCutAtTheirFirstLineBreak)
     withHome(registry, u"C:\\Becky\\\r\nextra"_qs).account(0, u"two\nlines"_qs, u"\x03"_qs, u"a@x\rb"_qs);
     TestFolder program;
     ScriptedDialogs dialogs;
-    dialogs.expectMessage(proposalTitle, proposal(u"a@x"_qs), Answer::Yes);
+    dialogs.expectMessage(proposalTitle, proposal(u"a@x"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     BeckyEnvironment env;
     ASSERT_TRUE(discoverBecky(env, registry, dialogs, program.path()));
     EXPECT_EQ(env.dataFolder, u"C:\\Becky\\"_qs);
@@ -233,7 +232,7 @@ TEST(DiscoverBecky, UnwritableRecordIsReported)
     const QString missing = program.file(u"missing"_qs);
     ScriptedDialogs dialogs;
     dialogs.expectMessage(Dialogs::defaultTitle(),
-                          u"Becky.milを書き込めませんでした。\r\n"_qs + missing + u"/Becky.mil"_qs);
+                          u"Becky.milを書き込めませんでした。\r\n"_qs + missing + u"/Becky.mil"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     BeckyEnvironment env;
     env.ownAddress = u"me@docomo.ne.jp"_qs;
     EXPECT_TRUE(discoverBecky(env, registry, dialogs, missing));
@@ -365,9 +364,9 @@ TEST_F(BeckyPrefix, ManualSetupThroughBeckysProgramFolder)
     expectFolder(dialogs, u"c:\\program files\\rimarts\\rebecca\\"_qs)
         .expectMessage(u"データフォルダ特定"_qs,
                        u"c:\\program files\\rimarts\\rebecca\\Dataは、Beckyのデータフォルダですね？"_qs,
-                       Answer::Yes);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     expectAddresses(dialogs, u"me@docomo.ne.jp"_qs, u"me@isp.jp"_qs)
-        .expectMessage(finalTitle, finalText);
+        .expectMessage(finalTitle, finalText, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     BeckyEnvironment env;
 
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, program.path()), ManualSetupResult::EndProgram);
@@ -391,8 +390,8 @@ TEST_F(BeckyPrefix, ManualSetupWithoutAConfirmedDataFolderChangesNothing)
     ScriptedDialogs dialogs;
     expectFolder(dialogs, u"C:\\Rebecca"_qs)
         .expectMessage(u"データフォルダ特定"_qs, u"C:\\Rebecca\\Dataは、Beckyのデータフォルダですね？"_qs,
-                       Answer::No)
-        .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
+        .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     BeckyEnvironment env;
 
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, program.path()), ManualSetupResult::Unchanged);
@@ -417,7 +416,7 @@ TEST_F(BeckyPrefix, ManualSetupTakesAPlainFolderAsItIs)
         TestFolder programFolder;
         ScriptedDialogs dialogs;
         expectFolder(dialogs, row.typed);
-        expectAddresses(dialogs, QString(), u"p@isp.jp"_qs).expectMessage(finalTitle, finalText);
+        expectAddresses(dialogs, QString(), u"p@isp.jp"_qs).expectMessage(finalTitle, finalText, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         BeckyEnvironment env;
         EXPECT_EQ(manualBeckySetup(env, dialogs, paths, programFolder.path()), ManualSetupResult::EndProgram);
         // A cancelled address question gives an empty address, taken as it is.
@@ -433,7 +432,7 @@ TEST_F(BeckyPrefix, ManualSetupThatCannotWriteTheRecordDoesNotClaimSuccess)
     expectFolder(dialogs, u"C:\\Becky"_qs);
     expectAddresses(dialogs, u"me@docomo.ne.jp"_qs, u"p@isp.jp"_qs)
         .expectMessage(Dialogs::defaultTitle(),
-                       u"Becky.milを書き込めませんでした。\r\n"_qs + missing + u"/Becky.mil"_qs);
+                       u"Becky.milを書き込めませんでした。\r\n"_qs + missing + u"/Becky.mil"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     BeckyEnvironment env;
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, missing), ManualSetupResult::Unchanged);
     EXPECT_FALSE(env.dataFolder);

@@ -81,8 +81,8 @@ void expectBeckyFeaturesOff(WindowHarness &h)
 // the set-up question asked a second time.
 void expectNoticeAndDecline(WindowHarness &h)
 {
-    h.dialogs.expectMessage(kNoticeTitle, kNotice)
-        .expectMessage(kSetupTitle, kSetupQuestion, Answer::No);
+    h.dialogs.expectMessage(kNoticeTitle, kNotice, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(kSetupTitle, kSetupQuestion, Dialogs::Buttons::YesNo, Icon::Critical, Answer::No);
 }
 
 TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
@@ -94,7 +94,7 @@ TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
     setAccount(h, 1, u"サブ"_qs, 3, u"sub@isp.example.jp"_qs);
     h.dialogs
         .expectMessage(kProposalTitle, u"使用するi-mode用のメールアドレスは、[me@isp.example.jp]でよろしいですか？"_qs,
-                       Answer::No)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
         .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, u"me@docomo.ne.jp"_qs,
                      u"@docomo.ne.jp"_qs);
 
@@ -120,18 +120,14 @@ TEST(FindBecky, FirstRunWithoutBeckyAsksTwiceAndSwitchesTheFeaturesOffForTheRun)
     WindowHarness h;
     h.withoutBeckyRecord();
     h.folder.writeText(u"Horo.ini"_qs, u"imde=1\r\n"_qs);
-    Icon firstIcon = Icon::None;
     bool imodeOnDuringNotice = false;
-    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Answer::No)
-        .whileShown([&] { firstIcon = h.dialogs.lastIcon(); })
-        .expectMessage(kNoticeTitle, kNotice)
+    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Dialogs::Buttons::YesNo, Icon::Critical, Answer::No)
+        .expectMessage(kNoticeTitle, kNotice, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .whileShown([&] { imodeOnDuringNotice = h.ui().imodeSetting->isChecked(); })
-        .expectMessage(kSetupTitle, kSetupQuestion, Answer::No);
+        .expectMessage(kSetupTitle, kSetupQuestion, Dialogs::Buttons::YesNo, Icon::Critical, Answer::No);
 
     ASSERT_TRUE(h.start());
 
-    EXPECT_EQ(firstIcon, Icon::Critical);
-    EXPECT_EQ(h.dialogs.lastIcon(), Icon::Critical);
     EXPECT_TRUE(imodeOnDuringNotice); // switched off only after the questions
     expectBeckyFeaturesOff(h);
     EXPECT_FALSE(h.ui().imodeSetting->isEnabled());
@@ -154,20 +150,20 @@ TEST(FindBecky, ManualSetupAfterEitherQuestionEndsTheProgramWithoutSettings)
     h.folder.writeText(u"Rebecca/rebecca.exe"_qs, QString());
     const QString programFolder = h.folder.file(u"Rebecca"_qs);
     const QString dataFolder = h.folder.file(u"mail"_qs);
-    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Answer::Yes)
+    h.dialogs.expectMessage(kSetupTitle, kSetupQuestion, Dialogs::Buttons::YesNo, Icon::Critical, Answer::Yes)
         .expectInput(u"Becky MailBox Path"_qs, u"データフォルダの位置を記入してください。"_qs, programFolder + u'/')
         .expectMessage(u"データフォルダ特定"_qs, programFolder + u"/Dataは、Beckyのデータフォルダですね？"_qs,
-                       Answer::No)
-        .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs)
-        .expectMessage(kNoticeTitle, kNotice)
-        .expectMessage(kSetupTitle, kSetupQuestion, Answer::Yes)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
+        .expectMessage(u"不明"_qs, u"データボックスが見つかりませんでした。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(kNoticeTitle, kNotice, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(kSetupTitle, kSetupQuestion, Dialogs::Buttons::YesNo, Icon::Critical, Answer::Yes)
         .expectInput(u"Becky MailBox Path"_qs, u"データフォルダの位置を記入してください。"_qs, dataFolder)
         .expectInput(u"アドレスを教えてください"_qs, u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
                      u"me@docomo.ne.jp"_qs)
         .expectInput(u"通常使用しているプロバイダのアドレス"_qs,
                      u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs, u"me@isp.example.jp"_qs)
         .expectMessage(u"終了します"_qs,
-                       u"手動設定に成功しました。Horonamiを再起動してください。windowsの再起動は不要です。"_qs);
+                       u"手動設定に成功しました。Horonamiを再起動してください。windowsの再起動は不要です。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
 
     EXPECT_FALSE(h.start());
 
@@ -185,7 +181,7 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
     const QString moved = h.folder.file(u"moved/"_qs);
     setHome(h, moved);
     setAccount(h, 0, u"新メイン"_qs, 5, u"new@isp.example.jp"_qs);
-    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::Yes);
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
 
     ASSERT_TRUE(h.start()); // the stored own address stands: no address question
 
@@ -203,7 +199,7 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneIsDroppedForTheRunOnNo)
     WindowHarness h;
     ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
     const QByteArray record = h.folder.readBytes(u"Becky.mil"_qs);
-    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::No);
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
     expectNoticeAndDecline(h);
 
     ASSERT_TRUE(h.start());
@@ -218,7 +214,7 @@ TEST(FindBecky, RediscoveryThatFindsNoBeckyEndsInTheNoticeSequence)
 {
     WindowHarness h;
     ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
-    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::Yes);
+    h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     expectNoticeAndDecline(h);
 
     ASSERT_TRUE(h.start());
@@ -239,7 +235,7 @@ TEST(FindBecky, RecordWithoutAccountsLooksForUser2000)
         if (row.user2000)
             h.folder.writeText(u"becky/User2000"_qs, QString());
         else {
-            h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Answer::No);
+            h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
             expectNoticeAndDecline(h);
         }
 

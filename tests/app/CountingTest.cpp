@@ -111,7 +111,7 @@ protected:
 
 TEST_F(Trimming, YesCutsTheExcessAndTheCharacterAtTheLimit)
 {
-    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes).whileShown([this] {
         EXPECT_EQ(h.ui().warningLabel->text(), u"250文字を10文字オーバー。制限数に達しました。"_qs);
     });
     h.setBody(repeated(u'あ', 260));
@@ -123,7 +123,7 @@ TEST_F(Trimming, YesCutsTheExcessAndTheCharacterAtTheLimit)
 
 TEST_F(Trimming, NoSelectsTheExcess)
 {
-    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.setBody(repeated(u'あ', 260));
     EXPECT_EQ(h.ui().bodyField->bodyLength(), 260);
     EXPECT_EQ(h.ui().bodyField->bodySelectionStart(), 250);
@@ -134,7 +134,7 @@ TEST_F(Trimming, SignatureReservesRoomWhileTyping)
 {
     h.state().mail.signatureOn = true;
     h.state().mail.signatureText = u"0123456789"_qs;
-    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::Yes).whileShown([this] {
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes).whileShown([this] {
         EXPECT_EQ(h.ui().warningLabel->text(), u"250文字を11文字オーバー。制限数に達しました。"_qs);
     });
     h.setBody(repeated(u'あ', 251));
@@ -147,7 +147,7 @@ TEST_F(Trimming, EnterOffersAsSoonAsTheReservedLimitIsPassed)
     h.state().mail.signatureText = u"0123456789"_qs;
     h.setBody(repeated(u'あ', 241)); // under 250: no offer while typing
     h.ui().bodyField->moveCursor(QTextCursor::End);
-    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.pressInBody(Qt::Key_Return);
 }
 
@@ -169,7 +169,7 @@ TEST(Counting, LimitInputIsCheckedAndStoredOnce)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, u"10"_qs, u"256"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
     EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
     EXPECT_EQ(h.state().mail.bodyLimit, 0);
@@ -183,7 +183,7 @@ TEST(Counting, LimitInputIsCheckedAndStoredOnce)
     for (const char16_t *bad : {u"", u"abc", u"40000"}) {
         h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
         h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, QString::fromUtf16(bad))
-            .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs);
+            .expectMessage(Dialogs::defaultTitle(), u"10文字以下には設定できません。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
         EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
     }
@@ -262,7 +262,7 @@ TEST(Counting, AutomaticSubstitutionWithoutDefinitionsSaysSo)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.ui().autoSubstituteEntry->setChecked(true);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"置換定義ファイルがありましぇーん。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"置換定義ファイルがありましぇーん。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.pressInBody(Qt::Key_Return);
 }
 
@@ -271,8 +271,8 @@ TEST(Counting, LongSubjectsWarnOnEveryChange)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.ui().subjectField->setText(repeated(u'件', 14));
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(Dialogs::defaultTitle(), u"15文字以上は、危険です。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().subjectField->setText(repeated(u'件', 15));
     h.ui().subjectField->setText(repeated(u'件', 16));
 }

@@ -25,16 +25,16 @@ void withBeckyInRegistry(WindowHarness &h)
 void expectProposal(WindowHarness &h)
 {
     h.dialogs.expectMessage(kProposalTitle, u"使用するi-mode用のメールアドレスは、[me@isp.example.jp]でよろしいですか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
 }
 
 TEST(HelpCommands, AboutShowsTheVersion)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"ご利用ありがとうございます。\r\nHoronami！ バージョン5.4.11"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"ご利用ありがとうございます。\r\nHoronami！ バージョン5.4.11"_qs,
+                            Dialogs::Buttons::Ok, Dialogs::Icon::Information);
     h.ui().aboutEntry->trigger();
-    EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Information);
 }
 
 TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
@@ -53,7 +53,7 @@ TEST(HelpCommands, DecliningTheResetChangesNothing)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().resetEntry->trigger();
     EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
@@ -65,13 +65,44 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     withBeckyInRegistry(h);
     h.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
     ASSERT_TRUE(h.start());
-    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
-        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     expectProposal(h);
     h.ui().resetEntry->trigger();
     EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
     EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
     EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
+}
+
+// The reset re-selects the stored account as the start-up does: not as a
+// user's choice, so the account-change mode neither moves the sending
+// address (mode 1) nor asks about it (mode 2).
+TEST(HelpCommands, ResetReselectsTheStoredAccountQuietly)
+{
+    struct Row {
+        int mode;
+        int storedAccount;
+        int shownAccount;
+    };
+    for (const Row &row : {Row{1, 1, 1}, Row{2, 1, 1}, Row{1, 7, 0}}) {
+        WindowHarness h;
+        withBeckyInRegistry(h);
+        const QString second = u"Software\\RIMArts\\Rebecca\\Users\\1"_qs;
+        h.registry.set(second, u"Account"_qs, u"サブ"_qs);
+        h.registry.set(second, u"Address"_qs, u"sub@isp.example.jp"_qs);
+        h.folder.writeText(u"Horo.ini"_qs, u"AcOp=%1\r\n"_qs.arg(row.mode));
+        ASSERT_TRUE(h.start());
+        h.state().account.accountIndex = row.storedAccount;
+        h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+            .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+        expectProposal(h);
+        h.ui().resetEntry->trigger();
+        h.dialogs.verifyAllShown();
+        EXPECT_EQ(h.ui().accountList->count(), 2);
+        EXPECT_EQ(h.ui().accountList->currentIndex(), row.shownAccount) << row.storedAccount;
+        EXPECT_EQ(h.state().account.accountIndex, row.shownAccount);
+        EXPECT_EQ(h.state().account.sendingAddressIndex, 0) << row.mode;
+    }
 }
 
 TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
@@ -83,11 +114,11 @@ TEST(HelpCommands, FullResetAsksAboutTheAddressBookAndTheLog)
     h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n"_qs);
     h.folder.writeText(u"OutPutLog.mbx"_qs, u"From:a\r\n\r\nb\r\n.\r\n"_qs);
     ASSERT_TRUE(h.start());
-    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
-        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::Yes)
-        .expectMessage(u"アドレス帳＋NEW機種情報"_qs, u"アドレス帳関係のデータも削除しますか？"_qs, Dialogs::Answer::Yes)
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"アドレス帳＋NEW機種情報"_qs, u"アドレス帳関係のデータも削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"i-modeメール出力ログファイル"_qs, u"現在まで出力したログデータも削除しますか？"_qs,
-                       Dialogs::Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     expectProposal(h);
     h.ui().resetEntry->trigger();
     EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
@@ -102,8 +133,8 @@ TEST(HelpCommands, FullResetWithoutAnAddressBookKeepsThePresets)
     WindowHarness h;
     h.folder.writeText(u"Keitai.pre"_qs, u"X#0809\r\n"_qs);
     ASSERT_TRUE(h.start());
-    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Answer::Yes)
-        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().resetEntry->trigger(); // no Becky in the registry: nothing more is asked
     EXPECT_TRUE(h.folder.exists(u"Keitai.pre"_qs));
     EXPECT_FALSE(h.folder.exists(u"Becky.mil"_qs));

@@ -75,9 +75,9 @@ TEST(PresetFile, RefusesSizesTheVerticalLayoutCannotUse)
     const QString refusal = u"縦書きには、5桁以上・1行以上の画面が必要です。\r\n例　8桁9行の場合は、0809"_qs;
     dialogs.expectInput(u"機種名"_qs, kNamePrompt, u"Tiny"_qs)
         .expectInput(u"機種名"_qs, kSizePrompt, u"0409"_qs)
-        .expectMessage(u"機種名"_qs, refusal)
+        .expectMessage(u"機種名"_qs, refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .expectInput(u"機種名"_qs, kSizePrompt, u"1000"_qs)
-        .expectMessage(u"機種名"_qs, refusal)
+        .expectMessage(u"機種名"_qs, refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .expectInput(u"機種名"_qs, kSizePrompt, u"words"_qs); // not a number: 0809
     const auto model = presetfile::addPreset(dialogs, dir.file(u"Keitai.pre"_qs));
     ASSERT_TRUE(model);

@@ -128,7 +128,7 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
         first.ui().bccToAccountEntry->setChecked(true);
         first.state().mail.signatureOn = true;
         first.state().mail.signatureText = u"a\\nb"_qs;
-        first.state().beckyBookIndex = u"2"_qs;
+        first.state().beckyBookIndex = 2;
         first.ui().fontSizeEntries[2]->trigger();
         ASSERT_TRUE(writeSettings(first.window(), false, true));
         written = first.folder.readBytes(u"Horo.ini"_qs);
@@ -141,7 +141,7 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
     EXPECT_TRUE(second.ui().bccToAccountEntry->isChecked());
     EXPECT_TRUE(second.state().mail.signatureOn);
     EXPECT_EQ(second.state().mail.signatureText, u"a\\nb"_qs);
-    EXPECT_EQ(second.state().beckyBookIndex, u"2"_qs);
+    EXPECT_EQ(second.state().beckyBookIndex, 2);
     EXPECT_EQ(second.ui().bodyField->font().pointSize(), 15);
     EXPECT_TRUE(second.ui().previewPanel->isVisibleTo(&second.window()));
     ASSERT_TRUE(writeSettings(second.window(), false, true));
@@ -165,7 +165,7 @@ TEST(SettingsFile, AFailedWriteIsReportedAndChangesNothing)
     // A folder stands where the file goes: the new file cannot be put in place.
     h.folder.writeText(u"Horo.ini/keep.txt"_qs, u"old"_qs);
     h.dialogs.expectMessage(Dialogs::defaultTitle(),
-                            u"設定ファイル（Horo.ini）を保存できませんでした。前回の設定が残ります。"_qs);
+                            u"設定ファイル（Horo.ini）を保存できませんでした。前回の設定が残ります。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     EXPECT_TRUE(h.window().close());
     EXPECT_EQ(h.folder.readText(u"Horo.ini/keep.txt"_qs), u"old"_qs);
 }

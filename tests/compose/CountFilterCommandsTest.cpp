@@ -27,7 +27,7 @@ protected:
 TEST_F(CountCommand, ReportsAndWritesTheLabelWithTheButtonDisabledMeanwhile)
 {
     h.setBody(u"abcde"_qs);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(5, u"5"_qs)).whileShown([this] {
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(5, u"5"_qs), Dialogs::Buttons::Ok, Dialogs::Icon::None).whileShown([this] {
         EXPECT_FALSE(h.ui().countButton->isEnabled());
     });
     h.ui().countButton->click();
@@ -41,13 +41,13 @@ TEST_F(CountCommand, ReadsFlagsAndBodyAsTheyStandAtEachCharacter)
     // timer's change, the rest after it.
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.ui().limitFlags[LimitFlag::Classify]->setChecked(true); });
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"3.5"_qs));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"3.5"_qs), Dialogs::Buttons::Ok, Dialogs::Icon::None);
     countCommand(h.window().compose());
 
     h.ui().limitFlags[LimitFlag::Classify]->setChecked(false);
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.setBody(u"ab"_qs); });
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"2"_qs));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"2"_qs), Dialogs::Buttons::Ok, Dialogs::Icon::None);
     countCommand(h.window().compose());
 }
 
@@ -127,9 +127,9 @@ TEST(FilterCommands, GoesOnOverABodyTheLimitOfferCut)
     QString body;
     for (int i = 0; i < 12; ++i)
         body += u"あ "_qs;
-    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.setBody(body);
-    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().filterEntries[5]->trigger();
     EXPECT_EQ(h.body(), QString(7, u'あ'));
 }

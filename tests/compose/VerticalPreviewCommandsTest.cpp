@@ -36,7 +36,7 @@ protected:
 TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
 {
     h.ui().imodeSetting->setChecked(true); // enables the button
-    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().verticalModeButton->click();
     EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(h.ui().verticalPreviewSwitch->isChecked());
@@ -47,15 +47,15 @@ TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
         "\u3000おかしくなった場合は、半角部分を全角にしてみてください。\r\n"
         "3.署名機能は、横書き専用の為使用できませんので、手動でお書きください。\r\n\r\n"
         "※もう１度クリックすると、横書きモードになります。"_qs;
-    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Answer::Yes)
-        .expectMessage(u"諸注意"_qs, notice)
+    h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"諸注意"_qs, notice, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .whileShown([this] { EXPECT_TRUE(h.ui().verticalPreviewSwitch->isChecked()); });
     h.ui().verticalModeButton->click();
     EXPECT_TRUE(h.state().mail.verticalMode);
     EXPECT_TRUE(isRed());
     EXPECT_FALSE(h.ui().sendImageButton->isEnabled());
 
-    h.dialogs.expectMessage(u"横書きモード チェンジ"_qs, u"通常の横書きモードに戻します。"_qs);
+    h.dialogs.expectMessage(u"横書きモード チェンジ"_qs, u"通常の横書きモードに戻します。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().verticalModeButton->click();
     EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(isRed());
@@ -68,11 +68,11 @@ TEST_F(ComposeWindow, TextViewFormAsksThePageBudget)
     // 217 characters on the P501i: one beyond its 3 pages of 72.
     const QString body(217, u'あ');
     h.setBody(body);
-    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().textViewLayoutEntry->trigger();
     EXPECT_EQ(h.body(), body);
 
-    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().textViewLayoutEntry->trigger();
     const QStringList lines = h.body().split(u"\r\n"_qs);
     ASSERT_EQ(lines.size(), 3 * 9 + 2 + 1); // rows, separators, after the last CR LF
@@ -83,7 +83,7 @@ TEST_F(ComposeWindow, TextViewFormAsksThePageBudget)
 TEST_F(ComposeWindow, SendingFormGoesOnWithTheWholeTextOnNo)
 {
     h.setBody(QString(217, u'あ'));
-    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Answer::No);
+    h.dialogs.expectMessage(kBudgetTitle, u"1文字オーバーになるので、削除してもよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().sendingLayoutEntry->trigger();
     EXPECT_EQ(h.body().size(), 4 * 72 + 3 * 11); // four pages, three separators
     EXPECT_FALSE(h.body().contains(u'\n'));
@@ -146,7 +146,7 @@ TEST_F(ComposeWindow, ModelsWithoutRoomForALayoutAreRefused)
     const QString body = u"あいう\r\nえお"_qs;
     h.setBody(body);
     for (QAction *command : {h.ui().textViewLayoutEntry, h.ui().sendingLayoutEntry, h.ui().horizontalEntry}) {
-        h.dialogs.expectMessage(Dialogs::defaultTitle(), refusal);
+        h.dialogs.expectMessage(Dialogs::defaultTitle(), refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         command->trigger();
         EXPECT_EQ(h.body(), body);
     }

@@ -51,8 +51,8 @@ TEST_F(HandOffLoop, WritesAtOnceWithoutQuestions)
 TEST_F(HandOffLoop, RetriesWhileTheUserSaysYes)
 {
     makeFolder(u"User1"_qs); // the account is there, its OutBox folder not yet
-    dialogs.expectMessage(retryTitle, retryText(2), Answer::Yes)
-        .expectMessage(retryTitle, retryText(3), Answer::Yes)
+    dialogs.expectMessage(retryTitle, retryText(2), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, retryText(3), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
         .whileShown([this] { makeFolder(u"User1/OutBox"_qs); });
     EXPECT_TRUE(handOff(record, false, target(), dialogs));
     EXPECT_EQ(dir.readBytes(u"User1/OutBox/Draft.mbx"_qs), mailrecord::bytes(record));
@@ -61,7 +61,7 @@ TEST_F(HandOffLoop, RetriesWhileTheUserSaysYes)
 TEST_F(HandOffLoop, GivingUpReportsFailure)
 {
     makeFolder(u"User1"_qs);
-    dialogs.expectMessage(retryTitle, retryText(2), Answer::No);
+    dialogs.expectMessage(retryTitle, retryText(2), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
     EXPECT_FALSE(handOff(record, false, target(), dialogs));
     EXPECT_EQ(discoveries, 0);
 }
@@ -71,12 +71,12 @@ TEST_F(HandOffLoop, LostAccountFolderOffersANewDiscovery)
     const QString lost = u"BECKYの位置がつかめません、再設定を試みます。"_qs;
     makeFolder(u"User2/OutBox"_qs);
     // Declining the discovery retries the same path, counting on.
-    dialogs.expectMessage(retryTitle, retryText(2), Answer::Yes)
-        .expectMessage(retryTitle, lost, Answer::No)
-        .expectMessage(retryTitle, retryText(3), Answer::Yes)
-        .expectMessage(retryTitle, lost, Answer::Yes)
-        .expectMessage(retryTitle, u"設定を変更しました。再送信なさいますか？"_qs, Answer::Yes)
-        .expectMessage(u"HORONAMI"_qs, u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs);
+    dialogs.expectMessage(retryTitle, retryText(2), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, lost, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
+        .expectMessage(retryTitle, retryText(3), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, lost, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, u"設定を変更しました。再送信なさいますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(u"HORONAMI"_qs, u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     EXPECT_TRUE(handOff(record, false, target(), dialogs));
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(dir.readBytes(u"User2/OutBox/Draft.mbx"_qs), mailrecord::bytes(record));
@@ -85,9 +85,9 @@ TEST_F(HandOffLoop, LostAccountFolderOffersANewDiscovery)
 TEST_F(HandOffLoop, DraftModeRetriesAtOnceAfterDiscovery)
 {
     makeFolder(u"User2"_qs); // found again, but still without its OutBox folder
-    dialogs.expectMessage(retryTitle, retryText(2), Answer::Yes)
-        .expectMessage(retryTitle, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Answer::Yes)
-        .expectMessage(retryTitle, retryText(2), Answer::No);
+    dialogs.expectMessage(retryTitle, retryText(2), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
+        .expectMessage(retryTitle, retryText(2), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
     EXPECT_FALSE(handOff(record, true, target(), dialogs));
     EXPECT_EQ(discoveries, 1);
 }

@@ -125,7 +125,7 @@ TEST_F(HandoffAlone, DraftGoesToTheAccountsDraftMailboxAndTheHostClosesOnYes)
         dialogs.expectMessage(u"終了？"_qs,
                               u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
                               u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
-                              answer);
+                              Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, answer);
         handoff.ui.saveDraftEntry->trigger();
         dialogs.verifyAllShown();
     }
@@ -146,11 +146,11 @@ TEST_F(HandoffAlone, WithoutBeckyTheDraftIsNotWrittenAndTheHostIsAskedToFindBeck
 {
     account.beckyDataFolder.reset();
     const QString retry = u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs;
-    dialogs.expectMessage(u"再送信確認"_qs, retry, Dialogs::Answer::Yes)
-        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Answer::Yes)
-        .expectMessage(u"再送信確認"_qs, retry, Dialogs::Answer::No)
+    dialogs.expectMessage(u"再送信確認"_qs, retry, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, retry, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectMessage(Dialogs::defaultTitle(),
-                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
+                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     handoff.ui.saveDraftEntry->trigger();
     dialogs.verifyAllShown();
     EXPECT_EQ(host.rediscoveries, 1);

@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
+#include <QTextLayout>
+#include <QtMath>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -72,7 +75,7 @@ TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel
     EXPECT_TRUE(h.ui().mailList->isVisible());
 
     // An empty log is reported; the list keeps only its header row.
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoData, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().listLogEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).rowCount(), 1);
@@ -104,7 +107,7 @@ TEST(MailReader, MissingMailboxesAreReported)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile).expectMessage(Dialogs::defaultTitle(), kNoFile);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kNoFile, Dialogs::Buttons::Ok, Dialogs::Icon::None).expectMessage(Dialogs::defaultTitle(), kNoFile, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().listDraftsEntry->trigger();
     h.ui().listLogEntry->trigger();
     h.dialogs.verifyAllShown();
@@ -125,12 +128,12 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     h.typeIntoBody(u"書きかけ"_qs);
 
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
-                            Dialogs::Answer::No);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"書きかけ"_qs);
 
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"一\r\n二\r\n"_qs); // empty lines are not kept
     EXPECT_EQ(h.ui().subjectField->text(), u"題"_qs);
@@ -155,7 +158,7 @@ TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
     h.ui().listLogEntry->trigger();
     h.dialogs.expectMessage(u"横書き編集"_qs,
                             u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), fromVertical(layout + u"\r\n"_qs, 8, 9));
     EXPECT_TRUE(h.body().startsWith(u"あいう"_qs));
@@ -173,14 +176,67 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
     h.ui().listLogEntry->trigger();
     h.dialogs
         .expectMessage(u"縦がき？"_qs, u"この文章は、縦書きで記入された可能性があります。縦書きとみなします。"_qs,
-                       Dialogs::Answer::Yes)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"横書き編集"_qs,
                        u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
-                       Dialogs::Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
     EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
+}
+
+TEST(MailReader, ArrowsThenEnterLoadAMailAndItsRecipientChoosesThePhoneModel)
+{
+    WindowHarness h;
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\tエー\tF501i\t.\t.\t.\r\n"_qs);
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, logRecord(fieldsFrom(u"エー<a@docomo.ne.jp>"_qs, u"題"_qs, u"本文"_qs), false));
+    ASSERT_TRUE(startImode(h));
+    ASSERT_EQ(h.ui().phoneModelList->currentText(), u"P501i"_qs);
+    h.ui().listLogEntry->trigger();
+    QListView *list = h.ui().mailList;
+    list->setCurrentIndex(model(h).index(0)); // on the header row
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(h.body(), u"本文\r\n"_qs);
+    EXPECT_EQ(h.ui().toField->currentText(), u"エー<a@docomo.ne.jp>"_qs);
+    EXPECT_EQ(h.ui().phoneModelList->currentText(), u"F501i"_qs);
+}
+
+// The list is as wide as its widest row: the sideways scrolling reaches the
+// end of every column.
+TEST(MailReader, TheListScrollsSidewaysToTheEndOfTheWidestRow)
+{
+    WindowHarness h;
+    const QString longSubject = QString(60, u'長');
+    QByteArray log = logRecord(fieldsFrom(u"a@docomo.ne.jp"_qs, u"短"_qs, u"本文"_qs), false);
+    log += logRecord(fieldsFrom(u"b@docomo.ne.jp"_qs, longSubject, u"本文"_qs + QString(40, u'x')), false);
+    h.folder.writeBytes(u"OutPutLog.mbx"_qs, log);
+    ASSERT_TRUE(startImode(h));
+    h.ui().listLogEntry->trigger();
+    QListView *list = h.ui().mailList;
+    list->doItemsLayout();
+    // A row is drawn in one line with tab stops at 125, 300, 390, 570 and
+    // 700 dialog units (a quarter of the average character width).
+    const qreal unit = QFontMetrics(list->font()).averageCharWidth() / 4.0;
+    QTextOption drawn;
+    drawn.setTabs({QTextOption::Tab(125 * unit, QTextOption::LeftTab), QTextOption::Tab(300 * unit, QTextOption::LeftTab),
+                   QTextOption::Tab(390 * unit, QTextOption::LeftTab), QTextOption::Tab(570 * unit, QTextOption::LeftTab),
+                   QTextOption::Tab(700 * unit, QTextOption::LeftTab)});
+    drawn.setWrapMode(QTextOption::NoWrap);
+    int widest = 0;
+    for (int row = 0; row < model(h).rowCount(); ++row) {
+        QTextLayout layout(model(h).index(row).data().toString(), list->font());
+        layout.setTextOption(drawn);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e6);
+        widest = std::max(widest, qCeil(line.naturalTextWidth()));
+        layout.endLayout();
+    }
+    ASSERT_GT(widest, list->viewport()->width());
+    EXPECT_GE(list->visualRect(model(h).index(1)).width(), widest);
+    EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), widest);
 }
 
 TEST(MailReader, TheHeaderRowStartsANewMailAndADoubleClickHidesTheList)

@@ -172,14 +172,14 @@ TEST(MailboxReader, ListReportsMissingAndEmptyMailboxes)
     {
         ScriptedDialogs dialogs;
         dialogs.expectMessage(u"HORONAMI"_qs,
-                              u"BECKY側の草稿データがないか、設定が間違っている可能性があります。"_qs);
+                              u"BECKY側の草稿データがないか、設定が間違っている可能性があります。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         EXPECT_TRUE(mailboxreader::list(dir.file(u"Draft.mbx"_qs), MailSource::Drafts, dialogs, label)
                         .isEmpty());
     }
     dir.writeBytes(u"Draft.mbx"_qs, "From:a\r\n\r\nbecky\r\n.\r\n");
     {
         ScriptedDialogs dialogs;
-        dialogs.expectMessage(u"HORONAMI"_qs, u"書きかけのデータは、ないようです。"_qs);
+        dialogs.expectMessage(u"HORONAMI"_qs, u"書きかけのデータは、ないようです。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         EXPECT_TRUE(mailboxreader::list(dir.file(u"Draft.mbx"_qs), MailSource::Drafts, dialogs, label)
                         .isEmpty());
     }

@@ -48,10 +48,9 @@ TEST(SendCommand, EmptyFieldsWarnOnceAndSendTheBareRecord)
     h.dialogs.expectMessage(u"ほんとに？"_qs,
                             u"・宛先が未記入です。\r\n・タイトルが未記入です。(全角15文字以内)\r\n"
                             u"・内容が未記入です。（全角250文字以内）\r\n\r\n本当に送信してもいいんですか？"_qs,
-                            Dialogs::Answer::Ok);
-    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+                            Dialogs::Buttons::OkCancel, Dialogs::Icon::None, Dialogs::Answer::Ok);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     send(h);
-    EXPECT_EQ(h.dialogs.lastButtons(), Dialogs::Buttons::YesNo);
     EXPECT_EQ(outboxBytes(h),
               QByteArray("From:me@docomo.ne.jp\r\nTo:\r\nSubject:\r\nX-Priority:3\r\n"
                          "X-imodeMailEditer:Horonami Ver.5.4.11\r\n"
@@ -126,7 +125,7 @@ TEST(SendCommand, ASignatureOverTheLimitOffersToCutTheSentTextOnly)
         h.state().mail.signatureOn = true;
         h.state().mail.signatureText = signature;
         fill(h, kFriend, u"件名"_qs, body);
-        h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, row.answer);
+        h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, row.answer);
         const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, row.sentBody));
         expectConfirmedSend(h, record);
         send(h);
@@ -147,7 +146,7 @@ TEST(SendCommand, CancellingTheWarningsRestoresTheBodyButKeepsThePrunedPictograp
                             u"・タイトルが未記入です。(全角15文字以内)\r\n"
                             u"\uE63Eの絵文字が使われています。文字化けを起こす可能性があります。\r\n"
                             u"\r\n本当に送信してもいいんですか？"_qs,
-                            Dialogs::Answer::Cancel);
+                            Dialogs::Buttons::OkCancel, Dialogs::Icon::None, Dialogs::Answer::Cancel);
     send(h);
     EXPECT_EQ(h.body(), u"晴れ\uE63E"_qs);
     EXPECT_EQ(h.state().mail.usedPictographs, u"\uE63E"_qs);
@@ -161,7 +160,7 @@ TEST(SendCommand, NoAtTheConfirmationWritesNothing)
     start(h);
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs));
-    h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     send(h);
     EXPECT_FALSE(h.folder.exists(u"becky/User0/OutBox.mbx"_qs));
     EXPECT_FALSE(h.state().command.sending);
@@ -198,7 +197,7 @@ TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
     h.ui().noConfirmationEntry->setChecked(true);
     h.ui().bccToAccountEntry->setChecked(true);
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
-    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     send(h);
     MailFields fields = fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs);
     fields.bcc = u"sub@isp.example.jp"_qs;
@@ -217,9 +216,9 @@ TEST(SendCommand, RetriesAfterAFailedAttemptAndGoesOnAsAfterSuccess)
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs
         .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
-                       Dialogs::Answer::Yes)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .whileShown([&h] { QDir(h.folder.file(u"becky/User0/OutBox.mbx"_qs)).removeRecursively(); })
-        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     send(h);
     EXPECT_EQ(outboxBytes(h), recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
     EXPECT_TRUE(h.folder.exists(u"OutPutLog.mbx"_qs));
@@ -235,11 +234,11 @@ TEST(SendCommand, GivingUpKeepsTheMailAndLogsNothing)
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs
         .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
-                       Dialogs::Answer::Yes)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。3度目の送信を試みますか？。"_qs,
-                       Dialogs::Answer::No)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectMessage(Dialogs::defaultTitle(),
-                       u"BECKYが送受信処理中か、Horonamiの設定内容のERRです。書き込みできません。再度送信ください。"_qs);
+                       u"BECKYが送受信処理中か、Horonamiの設定内容のERRです。書き込みできません。再度送信ください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     send(h);
     EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
     EXPECT_EQ(h.body(), u"本文"_qs);
@@ -269,11 +268,11 @@ TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
     fill(h, kFriend, u"件名"_qs, u"本文"_qs);
     h.dialogs
         .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
-                       Dialogs::Answer::Yes)
-        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Answer::Yes)
-        .expectMessage(u"再送信確認"_qs, u"設定を変更しました。再送信なさいますか？"_qs, Dialogs::Answer::Yes)
-        .expectMessage(Dialogs::defaultTitle(), u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs)
-        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再送信確認"_qs, u"設定を変更しました。再送信なさいますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(Dialogs::defaultTitle(), u"送信が完了した後は、念の為、Horonamiを再起動してください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     send(h);
     EXPECT_EQ(h.ui().accountList->currentIndex(), 1);
     EXPECT_EQ(h.state().account.accountIndex, 1);
@@ -288,8 +287,8 @@ TEST(SendCommand, ToDifferingOnlyByCaseOffersRegistration)
     h.ui().noConfirmationEntry->setChecked(true);
     const QString to = u"Friend@docomo.ne.jp"_qs;
     fill(h, to, u"件名"_qs, u"本文"_qs);
-    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Answer::No)
-        .expectMessage(u"ｱﾄﾞﾚｽ登録"_qs, u"このｱﾄﾞﾚｽを登録しますか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
+        .expectMessage(u"ｱﾄﾞﾚｽ登録"_qs, u"このｱﾄﾞﾚｽを登録しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     send(h);
     EXPECT_EQ(h.folder.readText(u"addr.adr"_qs), kFriend + u"\r\n"_qs + to + u"\r\n"_qs);
     ASSERT_EQ(h.ui().toField->count(), 2);
@@ -309,7 +308,7 @@ TEST(SendCommand, ExitQuestionEndsTheProgramAndIsSkippedWhenTheLogFails)
             QDir(h.folder.path()).mkpath(u"OutPutLog.mbx"_qs);
         fill(h, kFriend, u"件名"_qs, u"本文"_qs);
         if (!logBlocked)
-            h.dialogs.expectMessage(u"終了します？"_qs, u"終了しますか？"_qs, Dialogs::Answer::Yes);
+            h.dialogs.expectMessage(u"終了します？"_qs, u"終了しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
         send(h);
         EXPECT_EQ(h.window().hasEnded(), !logBlocked);
         EXPECT_EQ(outboxBytes(h), recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
@@ -327,10 +326,9 @@ TEST(DraftCommand, WritesTheTypedMailToTheDraftsWithoutQuestionsOrLog)
     h.dialogs.expectMessage(u"終了？"_qs,
                             u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
                             u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
-                            Dialogs::Answer::No);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, Dialogs::Answer::No);
     h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.dialogs.lastIcon(), Dialogs::Icon::Exclamation);
     EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(QString(), QString(), u"下書き"_qs)));
     EXPECT_FALSE(h.folder.exists(u"OutPutLog.mbx"_qs));
     EXPECT_FALSE(h.state().command.sending);
@@ -345,9 +343,9 @@ TEST(DraftCommand, GivingUpSaysTheDraftWasNotSaved)
     fill(h, kFriend, u"件名"_qs, u"下書き"_qs);
     h.dialogs
         .expectMessage(u"再送信確認"_qs, u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs,
-                       Dialogs::Answer::No)
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectMessage(Dialogs::defaultTitle(),
-                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs);
+                       u"書き込みエラーです。草稿に保存することができませんでした。再度挑戦してみてください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_FALSE(h.state().command.sending);

@@ -26,9 +26,9 @@ TEST(SignatureCommand, FirstUseOffersTheDefaultAndACancelStoresIt)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::Yes)
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"名無しの権兵衛"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
     EXPECT_TRUE(h.state().mail.signatureOn);
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：ON"_qs);
@@ -40,18 +40,18 @@ TEST(SignatureCommand, RejectingTheStoredSignatureOffersItAgainAndShowsTheNewOne
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
     h.state().mail.signatureText = u"旧署名"_qs;
-    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::Yes)
-        .expectMessage(u"署名変更確認"_qs, u"書名は、「旧署名」でよろしいですか？"_qs, Dialogs::Answer::No)
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"署名変更確認"_qs, u"書名は、「旧署名」でよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, u"山田\\n太郎"_qs, u"旧署名"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"山田\r\n太郎を署名として保存します。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"山田\r\n太郎を署名として保存します。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
     EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
 
     // Rejecting it again and cancelling keeps the old one.
-    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::Yes)
-        .expectMessage(u"署名変更確認"_qs, u"書名は、「山田\\n太郎」でよろしいですか？"_qs, Dialogs::Answer::No)
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"署名変更確認"_qs, u"書名は、「山田\\n太郎」でよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"山田\\n太郎"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
     EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
 }
@@ -62,15 +62,15 @@ TEST(SignatureCommand, NoSwitchesOffSilentlyWithAStoredSignatureAndAsksForOneWit
     ASSERT_TRUE(startImode(h));
     h.state().mail.signatureOn = true;
     h.state().mail.signatureText = u"署名"_qs;
-    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickSignature(h);
     EXPECT_FALSE(h.state().mail.signatureOn);
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
 
     h.state().mail.signatureText.clear();
-    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Answer::No)
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, u"一行"_qs, u"名無しの権兵衛"_qs)
-        .expectMessage(Dialogs::defaultTitle(), u"一行を署名として保存します。"_qs);
+        .expectMessage(Dialogs::defaultTitle(), u"一行を署名として保存します。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
     EXPECT_FALSE(h.state().mail.signatureOn);
     EXPECT_EQ(h.state().mail.signatureText, u"一行"_qs);
@@ -106,14 +106,14 @@ TEST(SendingAddress, AsksBeforeSwitchingAndKeepsExactlyOneMark)
     EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
-                            Dialogs::Answer::No);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     c.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().account.sendingAddressIndex, 0);
     EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     c.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
@@ -146,7 +146,7 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
 
     c.accountChangeModeEntries[2]->trigger();
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs),
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     c.accountList->setCurrentIndex(1); // mode 2: asks
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().account.sendingAddressIndex, 2);

@@ -33,14 +33,14 @@ protected:
         h.dialogs.expectMessage(unsendable::offerTitle(),
                                 u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"_qs
                                     + listing + u"\r\n置き換えのある文字を置き換えますか？"_qs,
-                                answer);
+                                Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, answer);
     }
     void expectQuestionMarks(const QString &listing, Dialogs::Answer answer)
     {
         h.dialogs.expectMessage(unsendable::offerTitle(),
                                 u"次の文字は「?」になります。\r\n\r\n"_qs + listing
                                     + u"\r\n「?」のまま続けますか？（いいえで編集に戻ります）"_qs,
-                                answer);
+                                Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, answer);
     }
     WindowHarness h;
 };
@@ -96,7 +96,7 @@ TEST_F(UnsendableSend, TheSubjectIsOfferedToo)
     h.dialogs.expectMessage(u"終了？"_qs,
                             u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
                             u"※BECKYを起動していた場合は、BECKYを再起動してください。"_qs,
-                            Dialogs::Answer::No);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, Dialogs::Answer::No);
     h.ui().saveDraftEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.ui().subjectField->text(), u"cafe"_qs);
@@ -117,7 +117,7 @@ TEST_F(UnsendableSend, APaletteChoiceIsSentAsItsCode)
     QString used = kSun;
     h.dialogs.expectMessage(sendwarnings::questionTitle(),
                             sendwarnings::questionText(sendwarnings::collect(kFriend, u"件名"_qs, kSun, used)),
-                            Dialogs::Answer::Ok);
+                            Dialogs::Buttons::OkCancel, Dialogs::Icon::None, Dialogs::Answer::Ok);
     expectConfirmedSend(h, mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, kSun)));
     h.ui().sendButton->click();
     h.dialogs.verifyAllShown();

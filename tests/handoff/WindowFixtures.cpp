@@ -49,12 +49,12 @@ MailFields fieldsFrom(const QString &to, const QString &subject, const QString &
 void expectConfirmedSend(WindowHarness &h, const MailRecord &record, bool discard,
                          std::function<void()> whileConfirming)
 {
-    h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"送信OK?"_qs, mailrecord::confirmationText(record), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     if (whileConfirming)
         h.dialogs.whileShown(std::move(whileConfirming));
     h.dialogs
         .expectMessage(Dialogs::defaultTitle(),
-                       u"送信します。ＯＫを押した後に、BECKY側で送信手順を行ってください。"_qs)
+                       u"送信します。ＯＫを押した後に、BECKY側で送信手順を行ってください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs,
-                       discard ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, discard ? Dialogs::Answer::Yes : Dialogs::Answer::No);
 }

@@ -154,7 +154,8 @@ TEST_F(MozcInput, CommittingReturnIsNotTheBodysEnter)
     EXPECT_FALSE(h.state().command.substituteOnKeyUp);
     h.dialogs.verifyAllShown();
 
-    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::None, Dialogs::Answer::Yes);
     keys({u"Return"_qs});
     EXPECT_TRUE(QTest::qWaitFor([this] { return h.body().startsWith(u"\uE63E"_qs); }, kImeTimeoutMs))
         << qPrintable(h.body());
@@ -191,7 +192,7 @@ TEST_F(MozcInput, CtrlReturnStillSends)
     h.dialogs.expectMessage(u"ほんとに？"_qs,
                             u"・宛先が未記入です。\r\n・タイトルが未記入です。(全角15文字以内)\r\n\r\n"
                             u"本当に送信してもいいんですか？"_qs,
-                            Dialogs::Answer::Cancel);
+                            Dialogs::Buttons::OkCancel, Dialogs::Icon::None, Dialogs::Answer::Cancel);
     keys({u"ctrl+Return"_qs});
     QTest::qWait(500);
     h.dialogs.verifyAllShown();

@@ -18,7 +18,7 @@ protected:
     }
     void expectFound(const QString &word, const QString &symbol, Dialogs::Answer answer)
     {
-        h.dialogs.expectMessage(u"絵文字発見！！"_qs, word + u"を"_qs + symbol + u"に置換しますか？"_qs, answer);
+        h.dialogs.expectMessage(u"絵文字発見！！"_qs, word + u"を"_qs + symbol + u"に置換しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, answer);
     }
     WindowHarness h;
 };
@@ -42,9 +42,9 @@ TEST_F(PictographCommands, RemovedPictographsNeedTheCheckToComeBack)
     h.ui().substituteEntry->trigger(); // no backslash: stays
     EXPECT_EQ(h.body(), u"今日はhare"_qs);
 
-    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Answer::No);
+    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     expectFound(u"hare"_qs, kSun, Dialogs::Answer::Yes);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().pictographCheckEntry->trigger();
     EXPECT_EQ(h.body(), u"今日は"_qs + kSun);
     EXPECT_EQ(h.state().mail.usedPictographs, kSun);
@@ -54,12 +54,26 @@ TEST_F(PictographCommands, CheckAsksOncePerOccurrenceAndGoesOnAfterANo)
 {
     h.setBody(u"ame hare ame"_qs);
     h.ui().bodyField->setBodyCursorPosition(5); // before "hare"
-    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     expectFound(u"hare"_qs, kSun, Dialogs::Answer::No);
     expectFound(u"ame"_qs, u"\uE640"_qs, Dialogs::Answer::Yes); // the second "ame" only
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"1個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().pictographCheckEntry->trigger();
     EXPECT_EQ(h.body(), u"ame hare \uE640"_qs);
+}
+
+TEST_F(PictographCommands, CheckFromTheCaretStartsAtTheSelectionsStart)
+{
+    h.setBody(u"ame hare ame"_qs);
+    h.ui().bodyField->setBodySelection(4, 8); // "hare ame", the caret after it
+    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::None, Dialogs::Answer::Yes);
+    expectFound(u"hare"_qs, kSun, Dialogs::Answer::Yes);
+    expectFound(u"ame"_qs, u"\uE640"_qs, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"2個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok,
+                            Dialogs::Icon::None);
+    h.ui().pictographCheckEntry->trigger();
+    EXPECT_EQ(h.body(), u"ame "_qs + kSun + u" \uE640"_qs);
 }
 
 TEST(PictographCommandsWithoutFile, SayThatTheDefinitionsAreMissing)
@@ -67,10 +81,10 @@ TEST(PictographCommandsWithoutFile, SayThatTheDefinitionsAreMissing)
     WindowHarness h;
     ASSERT_TRUE(h.start());
     const QString missing = u"置換定義ファイルがありましぇーん。"_qs;
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), missing)
-        .expectMessage(Dialogs::defaultTitle(), missing)
-        .expectMessage(Dialogs::defaultTitle(), missing)
-        .expectMessage(Dialogs::defaultTitle(), u"0個の単語を絵文字に変換しました。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), missing, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(Dialogs::defaultTitle(), missing, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(Dialogs::defaultTitle(), missing, Dialogs::Buttons::Ok, Dialogs::Icon::None)
+        .expectMessage(Dialogs::defaultTitle(), u"0個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().substituteEntry->trigger();
     h.ui().removePictographsEntry->trigger();
     h.ui().pictographCheckEntry->trigger();

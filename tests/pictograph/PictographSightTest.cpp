@@ -180,7 +180,7 @@ TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
                             u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
                             u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n\r\n"
                             u"置き換えのある文字を置き換えますか？"_qs,
-                            Dialogs::Answer::Yes);
+                            Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, Dialogs::Answer::Yes);
     replace->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.body(), u"cafe"_qs);

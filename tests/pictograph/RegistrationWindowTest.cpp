@@ -1,3 +1,4 @@
+#include "app/RegistrationOpener.h"
 #include "compose/BodyEdit.h"
 #include "pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
@@ -105,8 +106,8 @@ TEST_F(RegistrationWindowTest, OverlappingKeywordIsRegisteredAfterYesForEachEntr
 {
     open();
     fill(kCloud, u"a"_qs); // in "hare" and in "ame"
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"hare"_qs, kSun)), Dialogs::Answer::Yes);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"hare"_qs, kSun)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     c->Command1->click();
     EXPECT_EQ(listed().last(), entry(u"a"_qs, kCloud));
     EXPECT_EQ(selected(), 2);
@@ -118,8 +119,8 @@ TEST_F(RegistrationWindowTest, NoCancelsAndSelectsTheOverlappingEntry)
 {
     open();
     fill(kCloud, u"me"_qs);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Answer::No);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"登録をキャンセルします。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"登録をキャンセルします。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c->Command1->click();
     EXPECT_EQ(c->List1->count(), 2);
     EXPECT_EQ(selected(), 1);
@@ -132,8 +133,8 @@ TEST_F(RegistrationWindowTest, ExactDuplicateIsRefused)
 {
     open();
     fill(kCloud, u"ame"_qs);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Answer::Yes);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"全く同じキーワードは、登録できません。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"全く同じキーワードは、登録できません。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c->Command1->click();
     EXPECT_EQ(c->List1->count(), 2);
     EXPECT_FALSE(win->hasUnsavedChanges());
@@ -143,13 +144,13 @@ TEST_F(RegistrationWindowTest, EmptyKeywordOverlapsEveryEntryAndEmptySymbolIsRef
 {
     open();
     fill(kCloud, QString());
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"hare"_qs, kSun)), Dialogs::Answer::Yes);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"hare"_qs, kSun)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), overlap(entry(u"ame"_qs, kRain)), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     c->Command1->click();
     EXPECT_EQ(listed().last(), entry(QString(), kCloud));
 
     fill(QString(), u"kumo"_qs);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"記号が入力されていません。登録する記号を１文字入力してください。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"記号が入力されていません。登録する記号を１文字入力してください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c->Command1->click();
     EXPECT_EQ(c->List1->count(), 3);
 }
@@ -189,7 +190,7 @@ TEST_F(RegistrationWindowTest, MovingNeedsASelectionAndIsNotSavedOnOk)
 {
     const QString file = kSun + u"\thare\r\n"_qs + kRain + u"\tame\r\n"_qs;
     open(file);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"移動する部分を選択してください。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"移動する部分を選択してください。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     c->Command4[0]->click();
 
     c->List1->setCurrentRow(0);
@@ -244,8 +245,8 @@ TEST_F(RegistrationWindowTest, ClosingWithChangesAsksAndShowsTheNote)
         QPointer<RegistrationWindow> window = openRegistrationWindow(local.window());
         window->ui().List1->setCurrentRow(0);
         window->ui().Command2[0]->click();
-        local.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, row.answer);
-        local.dialogs.expectMessage(Dialogs::defaultTitle(), kNote);
+        local.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, row.answer);
+        local.dialogs.expectMessage(Dialogs::defaultTitle(), kNote, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         EXPECT_TRUE(window->close());
         EXPECT_EQ(local.folder.readText(kFile).isEmpty(), row.saved);
     }
@@ -259,8 +260,9 @@ TEST_F(RegistrationWindowTest, AFailedSaveIsReportedAndKeepsTheWindowOpen)
     ASSERT_TRUE(QDir(h.folder.path()).mkdir(kFile));
     c->List1->setCurrentRow(0);
     c->Command2[0]->click();
-    h.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Answer::Yes);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"文字コードを保存できませんでした。"_qs);
+    h.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"文字コードを保存できませんでした。"_qs, Dialogs::Buttons::Ok,
+                            Dialogs::Icon::Critical);
     EXPECT_FALSE(win->close());
     EXPECT_TRUE(win->isVisible());
     EXPECT_TRUE(win->hasUnsavedChanges());
@@ -298,10 +300,10 @@ TEST_F(RegistrationWindowTest, ClickingTheLabelsFindsSymbolAndKeyword)
     EXPECT_EQ(selected(), 0);
 
     c->Text2->setText(u"har"_qs); // a part of a keyword is not it
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"harは、登録されていないようです。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"harは、登録されていないようです。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     QTest::mouseClick(c->Label2, Qt::LeftButton);
     c->Text1->setText(kCloud);
-    h.dialogs.expectMessage(Dialogs::defaultTitle(), kCloud + u"は、登録されていないようです。"_qs);
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), kCloud + u"は、登録されていないようです。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     QTest::mouseClick(c->Label1, Qt::LeftButton);
 }
 

@@ -8,6 +8,7 @@ horonami_test(horonami_pictograph_window_tests GUI SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PictographCommandsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictographSightTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegistrationKeepsDataTest.cpp
 )
 # Checked against the system's file the built-in table and font come from.
 target_compile_definitions(horonami_pictograph_tests PRIVATE

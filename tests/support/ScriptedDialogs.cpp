@@ -4,10 +4,29 @@
 
 ScriptedDialogs::~ScriptedDialogs() { verifyAllShown(); }
 
-ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QString &text,
-                                                Answer answer)
+namespace {
+
+bool answerFits(Dialogs::Buttons buttons, Dialogs::Answer answer)
 {
-    script_.append({false, title, text, answer, {}, {}, {}});
+    using B = Dialogs::Buttons;
+    using A = Dialogs::Answer;
+    switch (buttons) {
+    case B::Ok: return answer == A::Ok;
+    case B::OkCancel: return answer == A::Ok || answer == A::Cancel;
+    case B::YesNo: return answer == A::Yes || answer == A::No;
+    }
+    return false;
+}
+
+} // namespace
+
+ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QString &text,
+                                                Buttons buttons, Icon icon, Answer answer)
+{
+    if (!answerFits(buttons, answer))
+        ADD_FAILURE() << "scripted answer is not a button of the box: [" << title.toStdString()
+                      << "] " << text.toStdString();
+    script_.append({false, title, text, buttons, icon, answer, {}, {}, {}});
     return *this;
 }
 
@@ -15,7 +34,8 @@ ScriptedDialogs &ScriptedDialogs::expectInput(const QString &title, const QStrin
                                               const QString &answer,
                                               const QString &expectedDefault)
 {
-    script_.append({true, title, prompt, Answer::Ok, answer, expectedDefault, {}});
+    script_.append({true, title, prompt, Buttons::OkCancel, Icon::None, Answer::Ok, answer,
+                    expectedDefault, {}});
     return *this;
 }
 
@@ -39,8 +59,6 @@ void ScriptedDialogs::verifyAllShown()
 Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title,
                                          Buttons buttons, Icon icon)
 {
-    lastButtons_ = buttons;
-    lastIcon_ = icon;
     if (script_.isEmpty() || script_.first().isInput) {
         ADD_FAILURE() << "unexpected message box: [" << title.toStdString() << "] "
                       << text.toStdString();
@@ -49,6 +67,8 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     const Box box = script_.takeFirst();
     EXPECT_EQ(box.title.toStdString(), title.toStdString());
     EXPECT_EQ(box.text.toStdString(), text.toStdString());
+    EXPECT_EQ(box.buttons, buttons) << "buttons of [" << title.toStdString() << "]";
+    EXPECT_EQ(box.icon, icon) << "icon of [" << title.toStdString() << "]";
     if (box.action)
         box.action();
     return box.answer;

@@ -8,15 +8,17 @@
 #include <functional>
 
 /// Dialogs for tests: each box the code opens must be the next one scripted,
-/// with the same title and text; it gets the scripted answer. A box that was
+/// with the same title, text, button set and icon; it gets the scripted
+/// answer. A box that was
 /// not expected, or one left unshown at the end, fails the test.
 class ScriptedDialogs : public Dialogs {
 public:
     ~ScriptedDialogs() override;
 
-    /// Expects a message box and answers it.
-    ScriptedDialogs &expectMessage(const QString &title, const QString &text,
-                                   Answer answer = Answer::Ok);
+    /// Expects a message box with these buttons and icon and answers it; the
+    /// answer must be one of the box's buttons.
+    ScriptedDialogs &expectMessage(const QString &title, const QString &text, Buttons buttons,
+                                   Icon icon, Answer answer = Answer::Ok);
     /// Expects an input box and answers it (an empty answer is a cancel).
     ScriptedDialogs &expectInput(const QString &title, const QString &prompt,
                                  const QString &answer,
@@ -33,21 +35,17 @@ public:
     QString input(const QString &prompt, const QString &title,
                   const QString &defaultText) override;
 
-    /// The buttons and icon of the last message box.
-    Buttons lastButtons() const { return lastButtons_; }
-    Icon lastIcon() const { return lastIcon_; }
-
 private:
     struct Box {
         bool isInput;
         QString title;
         QString text;
+        Buttons buttons;
+        Icon icon;
         Answer answer;
         QString inputAnswer;
         QString expectedDefault;
         std::function<void()> action;
     };
     QList<Box> script_;
-    Buttons lastButtons_ = Buttons::Ok;
-    Icon lastIcon_ = Icon::None;
 };

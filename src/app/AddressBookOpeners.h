@@ -10,16 +10,16 @@ AddressBookWindow *openAddressBook(MainWindow &w);
 /// lists the group files of Becky's address book folder (with the setting
 /// on, only those holding an i-mode address), chooses the remembered book
 /// and shows the window modeless, read-only but for the import.
-void Command2_Click(MainWindow &w);
+void openBeckyAddressBooks(MainWindow &w);
 
 /// The address button: shows the own address book "MY ADR" modeless, with
 /// the phone models for its model field and the export to Becky.
-void Command6_Click(MainWindow &w);
+void openMyAddressBook(MainWindow &w);
 
 /// The open command: shows the address book window modally as the file-drop
 /// panel and loads the dropped file the user confirmed. ESC or closing the
 /// panel loads nothing.
-void openfile_Click(MainWindow &w);
+void openFileByDrop(MainWindow &w);
 
 /// Connects `Command2`, `Command6` and the menu `openfile`.
 void connectAddressBook(MainWindow &w);

@@ -1,0 +1,140 @@
+#include "addressbook/AddressBookWindow.h"
+#include "addressbook/BookWindowHelpers.h"
+#include "support/WindowHarness.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = Dialogs::Answer;
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
+
+const QString kSaveTitle = u"アドレス帳保存"_qs;
+const QString kSaveQuestion = u"アドレス帳に変更があります。保存しますか？"_qs;
+const QString kNewEntryPrompt = u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs;
+
+// MY ADR with one entry and a second one added but not saved.
+AddressBookWindow &openWithNewEntry(WindowHarness &h)
+{
+    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
+    EXPECT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    h.dialogs.expectInput(u"登録名"_qs, kNewEntryPrompt, u"b@docomo.ne.jp"_qs);
+    book.ui().Command3[0]->click();
+    EXPECT_TRUE(book.bookChanged());
+    return book;
+}
+
+// A folder in the book's place cannot be replaced: the save fails.
+void makeBookUnwritable(WindowHarness &h)
+{
+    ASSERT_TRUE(QFile::remove(h.folder.file(kAddrBook)));
+    ASSERT_TRUE(QDir(h.folder.path()).mkdir(kAddrBook));
+}
+
+TEST(AddressBookClosing, EscapeRunsTheCloseQuestions)
+{
+    struct Row {
+        Answer answer;
+        QString written;
+    };
+    for (const Row &row : {Row{Answer::Yes, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\r\n"_qs},
+                           Row{Answer::No, u"a@docomo.ne.jp\r\n"_qs}}) {
+        WindowHarness h;
+        AddressBookWindow &book = openWithNewEntry(h);
+        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, row.answer);
+        QTest::keyClick(book.ui().List1, Qt::Key_Escape);
+        h.dialogs.verifyAllShown();
+        EXPECT_TRUE(book.isClosing());
+        EXPECT_FALSE(book.isVisible());
+        EXPECT_EQ(h.folder.readText(kAddrBook), row.written);
+    }
+}
+
+TEST(AddressBookClosing, EscapeKeepsTheWindowOpenWhenTheSaveFails)
+{
+    WindowHarness h;
+    AddressBookWindow &book = openWithNewEntry(h);
+    makeBookUnwritable(h);
+    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::Yes)
+        .expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok, Icon::None);
+    QTest::keyClick(&book, Qt::Key_Escape);
+    h.dialogs.verifyAllShown();
+    EXPECT_FALSE(book.isClosing());
+    EXPECT_TRUE(book.isVisible());
+    EXPECT_EQ(book.entries().size(), 2);
+    // Let the harness close it without questions.
+    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::No);
+    book.close();
+}
+
+TEST(AddressBookClosing, EnterInAFieldPressesNoButton)
+{
+    WindowHarness h;
+    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    AddressBookWindow &book = openMyAdr(h);
+    book.ui().Command3[1]->click(); // edit: the fields take input
+    for (QLineEdit *field : book.ui().Text1)
+        QTest::keyClick(field, Qt::Key_Return); // an input box here would fail the test
+    EXPECT_EQ(book.entries().size(), 1);
+    EXPECT_TRUE(book.isVisible());
+    EXPECT_FALSE(book.bookChanged());
+}
+
+// Ending the program with an unsaved book: the book's question comes
+// first; a failed save keeps the program running, No is the user's choice
+// to drop the change.
+TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
+{
+    struct Row {
+        const char *how;
+        Answer answer;
+        bool saveFails;
+        bool ends;
+        QString written;
+    };
+    const Row rows[] = {
+        {"close box, Yes", Answer::Yes, false, true, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\r\n"_qs},
+        {"close box, No", Answer::No, false, true, u"a@docomo.ne.jp\r\n"_qs},
+        {"close box, failed save", Answer::Yes, true, false, QString()},
+        {"exit, Yes", Answer::Yes, false, true, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\r\n"_qs},
+        {"exit, failed save", Answer::Yes, true, false, QString()},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.how);
+        WindowHarness h;
+        AddressBookWindow &book = openWithNewEntry(h);
+        if (row.saveFails)
+            makeBookUnwritable(h);
+        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, row.answer);
+        if (row.saveFails)
+            h.dialogs.expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok,
+                                    Icon::None);
+        if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
+            h.ui().exitEntry->trigger();
+        else
+            h.window().close();
+        h.dialogs.verifyAllShown();
+        EXPECT_EQ(h.window().hasEnded(), row.ends);
+        if (row.saveFails) {
+            EXPECT_TRUE(book.isVisible());
+            EXPECT_EQ(book.entries().size(), 2);
+            h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::No);
+            book.close();
+        } else {
+            EXPECT_EQ(h.folder.readText(kAddrBook), row.written);
+        }
+    }
+}
+
+} // namespace

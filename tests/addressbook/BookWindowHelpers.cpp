@@ -1,0 +1,52 @@
+#include "addressbook/BookWindowHelpers.h"
+
+#include "app/AddressBookOpeners.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+QStringList toListItems(const MainControls &c)
+{
+    QStringList items;
+    for (int i = 0; i < c.toField->count(); ++i)
+        items.append(c.toField->itemText(i) + u'#' + QString::number(c.toField->itemData(i).toInt()));
+    return items;
+}
+
+QStringList entryLines(AddressBookWindow &book)
+{
+    QStringList lines;
+    for (int i = 0; i < book.ui().List1->count(); ++i)
+        lines.append(book.ui().List1->item(i)->text());
+    return lines;
+}
+
+void typeInto(QLineEdit *field, const QString &text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(field, &press);
+    }
+}
+
+AddressBookWindow &openMyAdr(WindowHarness &h)
+{
+    h.ui().addressBookButton->click();
+    AddressBookWindow *book = openAddressBook(h.window());
+    EXPECT_NE(book, nullptr);
+    return *book;
+}
+
+void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
+{
+    // The harness keeps Becky's data folder under its program folder.
+    QDir(h.folder.path()).mkpath(u"becky/AddrBook"_qs);
+    h.folder.writeText(u"becky/AddrBook/"_qs + name, text);
+}
