@@ -2,12 +2,13 @@
 
 #include "app/MainWindow.h"
 #include "compose/BodyEdit.h"
-#include "pictograph/UnsendableMarks.h"
 #include "pictograph/Definitions.h"
 #include "pictograph/EmojiSources.h"
 #include "pictograph/PaletteEntries.h"
 #include "pictograph/PictographPalette.h"
+#include "pictograph/UnsendableMarks.h"
 #include "pictograph/UnsendableOffer.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QLabel>
@@ -35,7 +36,7 @@ void openPalette(MainWindow &w)
     }
     // Keywords registered since the last opening show too.
     palette->setEntries(
-        paletteEntries(EmojiSources::builtIn(), definitions::read(w.programFile(u"Emoji.code"_qs))));
+        paletteEntries(EmojiSources::builtIn(), definitions::read(w.programFile(programfiles::pictographs))));
     palette->show();
     palette->raise();
     palette->activateWindow();
