@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 
 #include <functional>
 
@@ -83,20 +84,35 @@ Key accountChangeMode(const char16_t *name)
             }};
 }
 
+// The room the window's screen offers, in twips.
+QSize screenSizeTwips(const MainWindow &w)
+{
+    const QRect room = w.screen()->availableGeometry();
+    return {w.twips().toTwips(room.width()), w.twips().toTwips(room.height())};
+}
+
+// A window side from the file, or nothing when the screen cannot hold it or
+// it is too small to find (under an inch): the window then keeps its size.
+std::optional<int> windowSize(const QString &value, int screenTwips)
+{
+    constexpr int kInch = 1440;
+    return parseSize(value, kInch, std::max(kInch, screenTwips));
+}
+
 // The keys in the order the writer puts them.
 const std::vector<Key> &keys()
 {
     static const std::vector<Key> table = {
         {u"Xsiz",
          [](MainWindow &w, const QString &value, const QString &) {
-             if (const std::optional<double> height = parseNumber(value))
-                 w.setWindowSizeTwips(w.windowSizeTwips().width(), static_cast<int>(*height));
+             if (const std::optional<int> height = windowSize(value, screenSizeTwips(w).height()))
+                 w.setWindowSizeTwips(w.windowSizeTwips().width(), *height);
          },
          [](MainWindow &w, const Closing &) { return formatSingle(w.windowSizeTwips().height()); }},
         {u"Ysiz",
          [](MainWindow &w, const QString &value, const QString &) {
-             if (const std::optional<double> width = parseNumber(value))
-                 w.setWindowSizeTwips(static_cast<int>(*width), w.windowSizeTwips().height());
+             if (const std::optional<int> width = windowSize(value, screenSizeTwips(w).width()))
+                 w.setWindowSizeTwips(*width, w.windowSizeTwips().height());
          },
          [](MainWindow &w, const Closing &) { return formatSingle(w.windowSizeTwips().width()); }},
         limitFlag(u"Sei0", LimitFlag::SkipBlanks),

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 /// One code definition of "Emoji.code": a symbol (normally an i-mode
 /// pictograph) and the keyword that stands for it.
@@ -21,13 +22,16 @@ QList<Definition> read(const QString &path);
 /// The symbol at the start of a definition line.
 QString symbolOf(const QString &line);
 
-/// Replaces every backslash-escaped keyword ("\" + keyword) by its symbol,
-/// definition by definition, scanning on after each inserted symbol.
-QString substituteEscaped(QString text, const QList<Definition> &definitions);
+/// Replaces every backslash-escaped keyword ("\" + keyword) by its symbol.
+/// One pass from the left: where several definitions match at a position,
+/// the first in file order wins; a symbol put in is never scanned again.
+/// Definitions with an empty keyword are left out.
+QString substituteEscaped(QStringView text, const QList<Definition> &definitions);
 
-/// Replaces every symbol by its bare keyword, definition by definition,
-/// scanning on after each inserted keyword (so a keyword that holds its own
-/// symbol is not expanded again).
-QString restoreKeywords(QString text, const QList<Definition> &definitions);
+/// Replaces every symbol by its bare keyword, in the same single pass: each
+/// character of `text` is replaced at most once, so a keyword holding a
+/// symbol (its own or another definition's) is put in as it stands. Linear
+/// in the length of the text.
+QString restoreKeywords(QStringView text, const QList<Definition> &definitions);
 
 } // namespace definitions

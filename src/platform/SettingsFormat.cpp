@@ -33,6 +33,14 @@ std::optional<int> parseInt16(const QString &text)
     return static_cast<int>(rounded);
 }
 
+std::optional<int> parseSize(const QString &text, int minimum, int maximum)
+{
+    const std::optional<double> value = parseNumber(text);
+    if (!value || *value < minimum || *value >= maximum + 1.0)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
 std::optional<bool> parseBoolean(const QString &text)
 {
     const QString word = text.trimmed();

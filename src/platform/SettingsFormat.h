@@ -24,6 +24,11 @@ std::optional<double> parseNumber(const QString &text);
 /// 16-bit range; nothing otherwise.
 std::optional<int> parseInt16(const QString &text);
 
+/// A window dimension in twips: a number from `minimum` to `maximum`, its
+/// fraction dropped; nothing for other text and for a size outside that
+/// range (so no value, however large, is converted out of range).
+std::optional<int> parseSize(const QString &text, int minimum, int maximum);
+
 /// "True"/"False" in any letter case, or a number (non-zero is true).
 std::optional<bool> parseBoolean(const QString &text);
 

@@ -52,14 +52,54 @@ bool writeAtomically(const QString &path, const QString &text)
     return file.commit();
 }
 
+namespace {
+
+// Holds an exclusive lock on the whole file for the append. Locks on the
+// open file description conflict with the record locks other programs
+// (Wine among them) take, and also keep out a second append of this process.
+bool lockWhole(int fd)
+{
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    int result = 0;
+    do {
+        result = ::fcntl(fd, F_OFD_SETLKW, &whole);
+    } while (result < 0 && errno == EINTR);
+    return result == 0;
+}
+
+// Whether the file, `size` bytes long, ends with exactly `bytes`.
+bool endsWith(int fd, off_t size, const QByteArray &bytes)
+{
+    if (size < bytes.size())
+        return false;
+    QByteArray tail(bytes.size(), Qt::Uninitialized);
+    const ssize_t got = ::pread(fd, tail.data(), static_cast<size_t>(tail.size()), size - bytes.size());
+    return got == tail.size() && tail == bytes;
+}
+
+// Takes back the `written` bytes of a failed append, but only while the file
+// still ends with them: whatever another writer added after them stays, and
+// nothing before them is ever cut.
+void takeBack(int fd, const QByteArray &written)
+{
+    struct stat now {};
+    if (written.isEmpty() || ::fstat(fd, &now) != 0 || !endsWith(fd, now.st_size, written))
+        return;
+    (void)::ftruncate(fd, now.st_size - written.size());
+}
+
+} // namespace
+
 bool appendAll(const QString &path, const QByteArray &bytes)
 {
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(native.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    struct stat before {};
-    if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {
+    struct stat file {};
+    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || !lockWhole(fd)) {
         ::close(fd);
         return false;
     }
@@ -70,9 +110,9 @@ bool appendAll(const QString &path, const QByteArray &bytes)
     // A record that did not reach the disk whole is taken back, so a reader
     // never sees half of it and a retry does not duplicate it.
     const bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    if (!ok)
-        (void)::ftruncate(fd, before.st_size);
-    ::close(fd);
+    if (!ok && written > 0)
+        takeBack(fd, bytes.first(written));
+    ::close(fd); // also releases the lock
     return ok;
 }
 

@@ -45,9 +45,11 @@ QString joinLines(const QStringList &lines);
 /// Returns false when nothing was written.
 bool writeAtomically(const QString &path, const QString &text);
 
-/// Appends the encoded text with one write; a failed or short write is cut
-/// back so the file keeps exactly its previous bytes. Creates the file when
-/// missing. Returns false on any failure.
+/// Appends the encoded text with one write, holding an exclusive lock on the
+/// file meanwhile. A failed or short write is cut back while the file still
+/// ends with exactly the bytes it wrote, so the file keeps its previous
+/// bytes and whatever other writers appended. Creates the file when missing.
+/// Returns false on any failure.
 bool appendAll(const QString &path, const QByteArray &bytes);
 
 } // namespace textfile

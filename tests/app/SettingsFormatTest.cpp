@@ -31,6 +31,22 @@ TEST(SettingsFormat, ConvertsValues)
     EXPECT_FALSE(parseBoolean(u"yes"_qs));
 }
 
+TEST(SettingsFormat, WindowSizesOutsideTheRangeGiveNothing)
+{
+    struct Row {
+        const char16_t *text;
+        std::optional<int> size;
+    };
+    const Row rows[] = {
+        {u"5000", 5000},      {u"7455.9", 7455},  {u"1440", 1440},        {u"20000.5", 20000},
+        {u"1439.9", {}},      {u"20001", {}},     {u"0", {}},             {u"-5000", {}},
+        {u"1e10", {}},        {u"-1e300", {}},    {u"1e400", {}},         {u"nan", {}},
+        {u"inf", {}},         {u"", {}},          {u"5000 twips", {}},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(parseSize(QString::fromUtf16(row.text), 1440, 20000), row.size) << QString::fromUtf16(row.text).toStdString();
+}
+
 TEST(SettingsFormat, WritesSinglesWithSevenDigitsAtMost)
 {
     EXPECT_EQ(formatSingle(6990), u"6990"_qs);

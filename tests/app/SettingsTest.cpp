@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,22 @@ TEST(SettingsFile, AppliesKeysInFileOrder)
     EXPECT_TRUE(h.ui().previewPanel->isVisibleTo(&h.window()));
     const Twips &t = h.window().twips();
     EXPECT_EQ(t.width(h.ui().subjectField), h.window().clientSizeTwips().width() - 1080 - t.width(h.ui().previewPanel) - 60);
+}
+
+TEST(SettingsFile, SizesTheScreenCannotHoldKeepTheDesignSize)
+{
+    WindowHarness design;
+    ASSERT_TRUE(design.start());
+    const QSize designSize = design.window().windowSizeTwips();
+    for (const char16_t *lines : {u"Xsiz=1e10\r\nYsiz=-1e300\r\n", u"Xsiz=0\r\nYsiz=nan\r\n", u"Xsiz=99999\r\nYsiz=10\r\n"}) {
+        WindowHarness h;
+        h.folder.writeText(u"Horo.ini"_qs, QString::fromUtf16(lines));
+        ASSERT_TRUE(h.start());
+        EXPECT_EQ(h.window().windowSizeTwips(), designSize) << QString::fromUtf16(lines).toStdString();
+        const QRect room = h.window().screen()->availableGeometry();
+        EXPECT_LE(h.window().width(), room.width());
+        EXPECT_LE(h.window().height(), room.height());
+    }
 }
 
 TEST(SettingsFile, ImodeKeyRaisesTheSwitch)

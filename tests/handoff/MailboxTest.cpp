@@ -1,6 +1,7 @@
 #include "handoff/MailRecord.h"
 #include "handoff/Mailbox.h"
 #include "SampleMailbox.h"
+#include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -9,10 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -42,16 +40,11 @@ TEST(Mailbox, AppendCreatesTheFileAndAddsRecordsDirectly)
 // child could not be prepared or did not exit normally.
 int inChild(const std::function<bool()> &prepare, const std::function<bool()> &attempt)
 {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    return waitForExit(startChild([&] {
         if (!prepare())
-            ::_exit(2);
-        ::_exit(attempt() ? 0 : 1);
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+            return 2;
+        return attempt() ? 0 : 1;
+    }));
 }
 
 // Root writes through a read-only mode; a child that runs as "nobody" sees
@@ -61,16 +54,6 @@ bool dropRoot()
     if (::geteuid() != 0)
         return true;
     return ::setgid(65534) == 0 && ::setuid(65534) == 0;
-}
-
-bool limitFileSize(rlim_t bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN); // a too-long write then fails with EFBIG
-    rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return false;
-    limit.rlim_cur = bytes;
-    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 class MailboxFault : public ::testing::Test {
@@ -105,9 +88,9 @@ TEST_F(MailboxFault, ReadOnlyMailboxIsLeftAlone)
 TEST_F(MailboxFault, ShortWriteIsTakenBack)
 {
     const QString path = dir.file(u"OutBox.mbx"_qs);
-    const auto size = static_cast<rlim_t>(before.size());
+    const auto size = static_cast<unsigned long long>(before.size());
     // Room for part of the record, and no room at all.
-    for (const rlim_t limit : {size + 10, size}) {
+    for (const unsigned long long limit : {size + 10, size}) {
         EXPECT_FALSE(appendInChild(path, [limit] { return limitFileSize(limit); })) << limit;
         EXPECT_EQ(dir.readBytes(u"OutBox.mbx"_qs), before) << limit;
     }
