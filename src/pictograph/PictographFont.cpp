@@ -1,6 +1,8 @@
 #include "pictograph/PictographFont.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 namespace pictographfont {
@@ -8,7 +10,14 @@ namespace pictographfont {
 QString family()
 {
     static const QString registered = [] {
-        const int id = QFontDatabase::addApplicationFont(u":/pictograph/pictographs.ttf"_qs);
+        // The font is built in uncompressed, so it is registered on its bytes
+        // in the program's image rather than on a copy: FreeType then pages in
+        // only the tables and glyphs it reads, and nothing lands on the heap.
+        const QResource resource(u":/pictograph/pictographs.ttf"_qs);
+        const QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size())
+            : resource.uncompressedData();
+        const int id = QFontDatabase::addApplicationFontFromData(bytes);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QString() : families.first();
     }();

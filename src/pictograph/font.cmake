@@ -23,5 +23,7 @@ configure_file(${HORONAMI_EMOJI_SOURCES} ${pictograph_dir}/EmojiSources.txt COPY
 
 qt_add_resources(horonami_core emoji_sources
   PREFIX /pictograph BASE ${pictograph_dir} FILES ${pictograph_dir}/EmojiSources.txt)
+# Stored uncompressed, so the font is read in place (see PictographFont.cpp).
 qt_add_resources(horonami_pictograph_gui pictograph_font
-  PREFIX /pictograph BASE ${pictograph_dir} FILES ${pictograph_font})
+  PREFIX /pictograph BASE ${pictograph_dir} FILES ${pictograph_font}
+  OPTIONS -no-compress)
