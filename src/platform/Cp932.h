@@ -33,6 +33,10 @@ int byteLength(QStringView text);
 /// counts 1 (a pair becomes a single "?").
 int unitByteLength(char16_t unit);
 
+/// The sum of unitByteLength over every code unit of `text` (each half of a
+/// surrogate pair counting 1), in one pass over the table.
+int unitByteLengthSum(QStringView text);
+
 /// True when the character's code page 932 form is a single byte
 /// (ASCII, half-width katakana, or anything encoded as "?").
 inline bool isSingleByte(QChar c) { return unitByteLength(c.unicode()) == 1; }
