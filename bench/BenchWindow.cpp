@@ -31,10 +31,10 @@ BenchWindow::~BenchWindow()
     window_.reset();
 }
 
-void typeAndErase(QWidget *field)
+void typeAndErase(QWidget *field, const QString &character)
 {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, u"あ"_qs);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
     QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
     QKeyEvent erased(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
     QCoreApplication::sendEvent(field, &press);

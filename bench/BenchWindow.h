@@ -10,10 +10,10 @@
 
 #include <memory>
 
-/// Types one character and one Backspace at the caret of a text field, each
-/// as a key press and release, then lets the pending repaints happen: the
-/// field keeps its text.
-void typeAndErase(QWidget *field);
+/// Types one character (by default "あ") and one Backspace at the caret of
+/// a text field, each as a key press and release, then lets the pending
+/// repaints happen: the field keeps its text.
+void typeAndErase(QWidget *field, const QString &character = QStringLiteral("あ"));
 
 /// Dialogs that answer every box at once: Yes or OK, and the default text of
 /// an input box.

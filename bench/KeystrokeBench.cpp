@@ -1,5 +1,6 @@
 // Typing into a body of 64,000 characters against the same keystroke into
-// bare text fields: with the preview panel hidden, and shown.
+// bare text fields: with the preview panel hidden, and shown; and typing a
+// pictograph into a body full of pictographs and marked characters.
 #include "BenchWindow.h"
 #include "Ratio.h"
 
@@ -17,12 +18,20 @@ namespace {
 
 // 64,000 characters of a mail body (a line break counts 2), in lines of
 // mixed Japanese and ASCII text.
-QString largeBody()
+QString largeBody(const QString &line)
 {
-    const QString line = u"明日の待ち合わせは駅前のカフェで10時にしましょう。OK?\r\n"_qs;
     QString body = line.repeated(64000 / static_cast<int>(line.size()) + 1);
     return body.left(64000);
 }
+
+struct Typing {
+    QString bodyLine;
+    QString character;
+};
+const Typing kJapanese{u"明日の待ち合わせは駅前のカフェで10時にしましょう。OK?\r\n"_qs, u"あ"_qs};
+// Lines with a pictograph (F89F) and characters code page 932 lacks, which
+// the body field marks; the pictograph is typed.
+const Typing kPictographs{u"明日は\uE63Eのち\u2601\uFE0F、カフェで10時にしましょう。OK?\r\n"_qs, u"\uE63E"_qs};
 
 // The caret in the middle of the body, where an edit shifts half the text.
 void caretToMiddle(QPlainTextEdit *field)
@@ -32,16 +41,16 @@ void caretToMiddle(QPlainTextEdit *field)
     field->setTextCursor(cursor);
 }
 
-void horonamiKeystroke(benchmark::State &state, bool preview)
+void horonamiKeystroke(benchmark::State &state, bool preview, const Typing &typing = kJapanese)
 {
     BenchWindow b;
     b.ui().previewPanel->setVisible(preview);
     b.window().layoutControls();
-    b.ui().bodyField->setBodyText(largeBody());
+    b.ui().bodyField->setBodyText(largeBody(typing.bodyLine));
     caretToMiddle(b.ui().bodyField);
     QCoreApplication::processEvents(); // the window's first painting is not a keystroke's
     for (auto _ : state)
-        typeAndErase(b.ui().bodyField);
+        typeAndErase(b.ui().bodyField, typing.character);
 }
 
 struct FieldLook {
@@ -57,7 +66,7 @@ std::pair<FieldLook, FieldLook> fieldLooks()
     return {{b.ui().bodyField->size(), b.ui().bodyField->font()}, {b.ui().previewBox->size(), b.ui().previewBox->font()}};
 }
 
-void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
+void bareKeystroke(benchmark::State &state, bool copyIntoSecondField, const Typing &typing = kJapanese)
 {
     // The same size and font as the body field: only the program's own work
     // on a keystroke differs.
@@ -67,7 +76,7 @@ void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
     field.setFont(bodyLook.font);
     // Shown first and then filled, in the same order as the body field.
     field.show();
-    field.setPlainText(QString(largeBody()).replace(u"\r\n"_qs, u"\n"_qs));
+    field.setPlainText(largeBody(typing.bodyLine).replace(u"\r\n"_qs, u"\n"_qs));
     caretToMiddle(&field);
 
     // Two text fields are the floor with the preview shown: every change of
@@ -92,7 +101,7 @@ void bareKeystroke(benchmark::State &state, bool copyIntoSecondField)
     }
     QCoreApplication::processEvents();
     for (auto _ : state)
-        typeAndErase(&field);
+        typeAndErase(&field, typing.character);
 }
 
 const bool registeredHidden = ratio::add(
@@ -102,5 +111,9 @@ const bool registeredHidden = ratio::add(
 const bool registeredShown = ratio::add(
     "keystroke with preview", [](benchmark::State &s) { horonamiKeystroke(s, true); },
     [](benchmark::State &s) { bareKeystroke(s, true); });
+
+const bool registeredPictograph = ratio::add(
+    "pictograph keystroke", [](benchmark::State &s) { horonamiKeystroke(s, false, kPictographs); },
+    [](benchmark::State &s) { bareKeystroke(s, false, kPictographs); });
 
 } // namespace

@@ -1,6 +1,7 @@
 // Horonami: starts the main window after its start-up sequence.
 #include "app/MainWindow.h"
 #include "app/Services.h"
+#include "pictograph/PictographFont.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
@@ -53,6 +54,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(u"Horonami"_qs);
     QApplication::setQuitOnLastWindowClosed(false);
     loadJapaneseQtTranslations(app);
+    // Menus, tool tips and message boxes draw pictographs too.
+    QApplication::setFont(pictographfont::withFallback(QApplication::font()));
 
 #ifdef Q_OS_WIN
     WindowsRegistry registry;

@@ -3,6 +3,7 @@
 #include "addressbook/AddressBookWindow.h"
 #include "app/AddressBookOpeners.h"
 #include "app/AddressList.h"
+#include "app/EmojiCommands.h"
 #include "app/BeckySetup.h"
 #include "app/CodeMenu.h"
 #include "app/HelpCommands.h"
@@ -16,6 +17,7 @@
 #include "handoff/HandoffCommands.h"
 #include "handoff/HandoffContext.h"
 #include "handoff/SendCommand.h"
+#include "pictograph/PictographFont.h"
 #include "pictograph/RegistrationWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -62,7 +64,7 @@ QFont japaneseFont(const QStringList &families, int points)
     // whole file: some 1.5 MB of IPA Gothic read at start-up. The fonts' own
     // hinting draws them without that.
     font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
+    return pictographfont::withFallback(font);
 }
 
 } // namespace
@@ -122,6 +124,7 @@ void MainWindow::connectHandlers()
     connectPictographEntry(*this, controls_.pictographEntries[0], 0);
     connectRegistrationWindow(*this);
     connectAddressBook(*this);
+    connectEmojiCommands(*this);
 }
 
 bool MainWindow::startup() { return runStartup(*this); }
@@ -161,6 +164,11 @@ void MainWindow::closeProgram()
 {
     if (close())
         endProgram();
+}
+
+bool MainWindow::offerSendableText()
+{
+    return ::offerSendableText(*this);
 }
 
 void MainWindow::endProgram()

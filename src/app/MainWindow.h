@@ -80,6 +80,7 @@ private:
     void substituteKeywords() override;
     void rediscoverBecky() override;
     void closeProgram() override;
+    bool offerSendableText() override;
 
     Services &services_;
     Twips twips_;

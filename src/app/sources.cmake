@@ -4,6 +4,7 @@ target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/BeckySetup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClickableFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CodeMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EmojiCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp

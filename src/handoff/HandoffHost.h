@@ -12,4 +12,8 @@ public:
     /// Closes the window through its close sequence and ends the program
     /// when it closed.
     virtual void closeProgram() = 0;
+    /// Before a send or draft: offers replacements for the characters of the
+    /// subject and the body that code page 932 cannot hold. False when the
+    /// user goes back to editing rather than send them as "?".
+    virtual bool offerSendableText() = 0;
 };

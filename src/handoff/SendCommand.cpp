@@ -153,6 +153,8 @@ Ending runSend(HandoffContext &h, SendTarget target)
     const HandoffControls &c = h.ui;
     Dialogs &dialogs = h.dialogs;
     const SendingFlag sending(h.compose.command);
+    if (!h.host.offerSendableText())
+        return Ending::Stay;
     const QString typed = c.bodyField->bodyText();
     const QString to = c.toField->currentText();
 

@@ -5,6 +5,7 @@
 #include <unicode/ucnv_err.h>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -55,27 +56,37 @@ UConverter *converter()
     return conv.get();
 }
 
-const std::array<std::uint8_t, 0x10000> &unitLengths()
+// Each BMP code unit on its own: its byte length, and whether the code page
+// holds it at all (rather than writing "?" for it).
+struct UnitTables {
+    std::array<std::uint8_t, 0x10000> lengths{};
+    std::bitset<0x10000> held;
+};
+
+const UnitTables &unitTables()
 {
-    static const auto table = [] {
-        std::array<std::uint8_t, 0x10000> t{};
+    static const auto tables = [] {
+        UnitTables t;
         UConverter *conv = converter();
         char bytes[8];
         for (std::uint32_t u = 0; u < 0x10000; ++u) {
             if (u >= 0xD800 && u < 0xE000) {
-                t[u] = 1;
+                t.lengths[u] = 1;
                 continue;
             }
             const UChar unit = static_cast<UChar>(u);
             UErrorCode err = U_ZERO_ERROR;
             ucnv_resetFromUnicode(conv);
             const int32_t n = ucnv_fromUChars(conv, bytes, sizeof bytes, &unit, 1, &err);
-            t[u] = static_cast<std::uint8_t>(U_SUCCESS(err) && n == 2 ? 2 : 1);
+            t.lengths[u] = static_cast<std::uint8_t>(U_SUCCESS(err) && n == 2 ? 2 : 1);
+            t.held[u] = U_SUCCESS(err) && n > 0 && !(n == 1 && bytes[0] == '?' && u != u'?');
         }
         return t;
     }();
-    return table;
+    return tables;
 }
+
+const std::array<std::uint8_t, 0x10000> &unitLengths() { return unitTables().lengths; }
 
 } // namespace
 
@@ -131,6 +142,8 @@ int unitByteLengthSum(QStringView text)
         total += lengths[c.unicode()];
     return total;
 }
+
+bool holds(char16_t unit) { return unitTables().held[unit]; }
 
 int byteLength(QStringView text)
 {

@@ -37,6 +37,10 @@ int unitByteLength(char16_t unit);
 /// surrogate pair counting 1), in one pass over the table.
 int unitByteLengthSum(QStringView text);
 
+/// True when the code page holds the BMP code unit, so that encoding does
+/// not turn it into "?". A surrogate is never held.
+bool holds(char16_t unit);
+
 /// True when the character's code page 932 form is a single byte
 /// (ASCII, half-width katakana, or anything encoded as "?").
 inline bool isSingleByte(QChar c) { return unitByteLength(c.unicode()) == 1; }

@@ -110,6 +110,14 @@ TEST_P(InterruptedWrite, LeavesTheOldOrTheNewFileWhole)
             }
         });
         ASSERT_GT(writer, 0);
+        // Every tenth round waits until a write has landed, so kills between
+        // two writes are tried however slow the machine is.
+        if (round % 10 == 9) {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (dir.readBytes(format.fileName) == versions[current]
+                   && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(writer, SIGKILL);
         EXPECT_EQ(waitForExit(writer), -1) << "the writer stopped by itself";

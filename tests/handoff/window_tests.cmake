@@ -4,6 +4,7 @@ horonami_test(horonami_handoff_window_tests GUI SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SendCommandTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SignatureOptionsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailReaderWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnsendableSendTest.cpp
 )
 
 # The hand-off commands on their own: linked without the main window's library.

@@ -60,6 +60,28 @@ TEST(Cp932, UnitLengths)
     EXPECT_EQ(cp932::unitByteLengthSum(u""), 0);
 }
 
+TEST(Cp932, HoldsExactlyWhatEncodingKeeps)
+{
+    struct Row {
+        char16_t unit;
+        bool held;
+    };
+    const Row rows[] = {
+        {u'?', true},       // a real question mark is no substitute
+        {u'a', true},       {u'ｱ', true},        {u'漢', true},
+        {u'\uE63E', true},  // a pictograph: F89F
+        {u'\u00E9', false}, // é
+        {u'\u2600', false}, // ☀
+        {u'\uFE0F', false}, // a variation selector, which ICU would skip
+        {u'\u200B', false}, {char16_t(0xD83D), false}, {char16_t(0xDE00), false}, // the halves of 😀
+    };
+    for (const Row &r : rows) {
+        EXPECT_EQ(cp932::holds(r.unit), r.held) << std::hex << unsigned(r.unit);
+        const QString one(QChar(r.unit));
+        EXPECT_EQ(cp932::encode(one) == "?" && r.unit != u'?', !r.held) << std::hex << unsigned(r.unit);
+    }
+}
+
 TEST(Cp932, DecodesAndRoundTrips)
 {
     EXPECT_EQ(cp932::decode(hexBytes("82a0 82a2 b6de 5c 8160")), QString::fromUtf16(u"あいｶﾞ\\～"));
