@@ -134,6 +134,15 @@ std::optional<QString> firstUnencodable(QStringView text)
 
 int unitByteLength(char16_t unit) { return unitLengths()[unit]; }
 
+int unitByteLengthSum(QStringView text)
+{
+    const auto &lengths = unitLengths();
+    int total = 0;
+    for (const QChar c : text)
+        total += lengths[c.unicode()];
+    return total;
+}
+
 bool holds(char16_t unit) { return unitTables().held[unit]; }
 
 int byteLength(QStringView text)

@@ -33,6 +33,10 @@ int byteLength(QStringView text);
 /// counts 1 (a pair becomes a single "?").
 int unitByteLength(char16_t unit);
 
+/// The sum of unitByteLength over every code unit of `text` (each half of a
+/// surrogate pair counting 1), in one pass over the table.
+int unitByteLengthSum(QStringView text);
+
 /// True when the code page holds the BMP code unit, so that encoding does
 /// not turn it into "?". A surrogate is never held.
 bool holds(char16_t unit);

@@ -52,6 +52,12 @@ TEST(Cp932, UnitLengths)
     EXPECT_EQ(cp932::unitByteLength(u'\u200B'), 1);
     EXPECT_TRUE(cp932::isSingleByte(QChar(u'\u00A5')));
     EXPECT_FALSE(cp932::isSingleByte(QChar(u'漢')));
+    // The sum weighs each unit on its own: the pair's halves count one each,
+    // unlike byteLength, which counts the pair's single "?".
+    const QString text = QString::fromUtf16(u"漢ｶa😀");
+    EXPECT_EQ(cp932::unitByteLengthSum(text), 2 + 1 + 1 + 2);
+    EXPECT_EQ(cp932::byteLength(text), 2 + 1 + 1 + 1);
+    EXPECT_EQ(cp932::unitByteLengthSum(u""), 0);
 }
 
 TEST(Cp932, HoldsExactlyWhatEncodingKeeps)
