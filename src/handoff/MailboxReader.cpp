@@ -89,25 +89,25 @@ QList<MailRow> readDevice(QIODevice &device, MailSource source)
 {
     constexpr qint64 chunkSize = 1 << 20;
     MailboxParser parser(source);
-    // The device is read in large chunks and cut at CR LF; a lone CR or LF
-    // stays inside its line. CR and LF never occur inside a Shift-JIS
-    // character, so each line decodes on its own.
+    // The device is read in large chunks, and each chunk is decoded in one
+    // call up to its last CR LF; the rest waits for the next chunk. Lines end
+    // at CR LF only; a lone CR or LF stays inside its line. Code page 932
+    // keeps no state across CR LF: no character contains CR or LF, and a
+    // lead byte or invalid byte before CR LF decodes to U+FFFD without taking
+    // the CR, so the decoded text splits exactly as the bytes do.
     QByteArray pending;
-    qsizetype scanFrom = 0;
     for (;;) {
-        qsizetype lineStart = 0;
-        for (qsizetype end; (end = pending.indexOf("\r\n", scanFrom)) >= 0;) {
-            parser.addLine(cp932::decode(QByteArrayView(pending).sliced(lineStart, end - lineStart)));
-            lineStart = end + 2;
-            scanFrom = lineStart;
-        }
-        pending.remove(0, lineStart);
-        // A CR at the very end may pair with an LF of the next chunk.
-        scanFrom = std::max<qsizetype>(0, pending.size() - 1);
         const QByteArray chunk = device.read(chunkSize);
         if (chunk.isEmpty())
             break;
         pending += chunk;
+        const qsizetype lastEnd = pending.lastIndexOf("\r\n");
+        if (lastEnd < 0)
+            continue;
+        const QString text = cp932::decode(QByteArrayView(pending).first(lastEnd));
+        for (const QStringView line : QStringTokenizer(text, u"\r\n"))
+            parser.addLine(line);
+        pending.remove(0, lastEnd + 2);
     }
     if (!pending.isEmpty())
         parser.addLine(cp932::decode(pending));

@@ -121,6 +121,66 @@ TEST(MailboxReader, SurvivesDamagedMailboxes)
     EXPECT_TRUE(big[0].text.endsWith(sep + longLine + u"\r\n"_qs));
 }
 
+// Reads `bytes` one CR LF line at a time, each decoded on its own: what the
+// reader's whole-chunk decoding must always match.
+QList<MailRow> readLineByLine(const QByteArray &bytes, MailSource source)
+{
+    MailboxParser parser(source);
+    qsizetype start = 0;
+    for (qsizetype end; (end = bytes.indexOf("\r\n", start)) >= 0; start = end + 2)
+        parser.addLine(cp932::decode(QByteArrayView(bytes).sliced(start, end - start)));
+    if (start < bytes.size())
+        parser.addLine(cp932::decode(QByteArrayView(bytes).sliced(start)));
+    return parser.takeRows();
+}
+
+// One log record whose body first fills up to `at` bytes from the start of
+// the record with "x", so that `tail` starts exactly there, then ends.
+QByteArray recordPlacing(qsizetype at, const QByteArray &tail)
+{
+    const QByteArray head = "Subject:s\r\nTo:t\r\nX-Date:d\r\nX-ViewMode:TATE\r\n\r\n";
+    const QByteArray fill = QByteArray(at - head.size() - 2, 'x') + "\r\n";
+    return head + fill + tail + "\r\nlast\r\n.\r\n";
+}
+
+TEST(MailboxReader, DecodesChunksExactlyAsLineByLine)
+{
+    constexpr qsizetype chunk = 1 << 20;
+    struct Case {
+        const char *name;
+        qsizetype at;
+        QByteArray tail;
+    };
+    const QList<Case> cases = {
+        {"lead byte before CR LF", 100, hexBytes("41 82") + "\r\n" + hexBytes("82 a0")},
+        {"invalid bytes at line ends", 100,
+         hexBytes("ff") + "\r\n" + hexBytes("a0 80 fd") + "\r\n" + hexBytes("82 7f") + "\r\n"},
+        {"lead byte before lone CR and lone LF", 100,
+         hexBytes("82") + "\r" + hexBytes("82") + "\n" + hexBytes("82 a0")},
+        {"chunk ends inside a line", chunk - 3, "abcdef"},
+        {"chunk ends inside a double-byte character", chunk - 1, hexBytes("82 a0 82 a2")},
+        {"chunk ends after a lead byte before CR LF", chunk - 1, hexBytes("82") + "\r\nnext"},
+        {"chunk ends between CR and LF", chunk - 1, "\r\nnext"},
+        {"chunk starts with an empty line", chunk - 2, "\r\n\r\nnext"},
+        {"chunk starts with a full stop", chunk - 2, "\r\n.\r\nSubject:second\r\n\r\nb"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray bytes = recordPlacing(c.at, c.tail);
+        ASSERT_EQ(bytes.indexOf(c.tail), c.at);
+        for (const QByteArray &file : {bytes, bytes.chopped(2), bytes + hexBytes("82")}) {
+            const QList<MailRow> expected = readLineByLine(file, MailSource::Log);
+            const QList<MailRow> rows = mailboxreader::readBytes(file, MailSource::Log);
+            ASSERT_FALSE(expected.isEmpty());
+            ASSERT_EQ(rows.size(), expected.size());
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                EXPECT_EQ(rows[i].text, expected[i].text);
+                EXPECT_EQ(rows[i].vertical, expected[i].vertical);
+            }
+        }
+    }
+}
+
 // A device whose reads fail after the first `good` bytes.
 class BreakingDevice : public QIODevice {
 public:
