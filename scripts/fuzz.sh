@@ -7,8 +7,8 @@
 set -euo pipefail
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/install-fuzz-deps.sh
+# clang and its sanitizer and libFuzzer runtimes, besides the normal build.
+scripts/install-deps.sh clang libclang-rt-dev
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

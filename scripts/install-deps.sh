@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Horonami needs to build, run and test,
-# skipping those already installed.
+# Installs the Debian packages Horonami needs to build, run and test, and
+# any further packages named as arguments, skipping those already installed.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -13,6 +13,7 @@ packages=(
   libx11-dev
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   ibus ibus-mozc xdotool dbus-daemon
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
