@@ -18,8 +18,6 @@ using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
 
-const QString kSaveTitle = u"アドレス帳保存"_qs;
-const QString kSaveQuestion = u"アドレス帳に変更があります。保存しますか？"_qs;
 const QString kNewEntryPrompt = u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs;
 
 // MY ADR with one entry and a second one added but not saved.
@@ -51,7 +49,7 @@ TEST(AddressBookClosing, EscapeRunsTheCloseQuestions)
                            Row{Answer::No, u"a@docomo.ne.jp\r\n"_qs}}) {
         WindowHarness h;
         AddressBookWindow &book = openWithNewEntry(h);
-        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, row.answer);
+        expectSaveQuestion(h, row.answer);
         QTest::keyClick(book.ui().List1, Qt::Key_Escape);
         h.dialogs.verifyAllShown();
         EXPECT_TRUE(book.isClosing());
@@ -65,7 +63,7 @@ TEST(AddressBookClosing, EscapeKeepsTheWindowOpenWhenTheSaveFails)
     WindowHarness h;
     AddressBookWindow &book = openWithNewEntry(h);
     makeBookUnwritable(h);
-    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::Yes)
+    expectSaveQuestion(h, Answer::Yes)
         .expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok, Icon::None);
     QTest::keyClick(&book, Qt::Key_Escape);
     h.dialogs.verifyAllShown();
@@ -73,7 +71,7 @@ TEST(AddressBookClosing, EscapeKeepsTheWindowOpenWhenTheSaveFails)
     EXPECT_TRUE(book.isVisible());
     EXPECT_EQ(book.entries().size(), 2);
     // Let the harness close it without questions.
-    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::No);
+    expectSaveQuestion(h, Answer::No);
     book.close();
 }
 
@@ -116,7 +114,7 @@ TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
         AddressBookWindow &book = openWithNewEntry(h);
         if (row.saveFails)
             makeBookUnwritable(h);
-        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, row.answer);
+        expectSaveQuestion(h, row.answer);
         if (row.saveFails)
             h.dialogs.expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok,
                                     Icon::None);
@@ -129,7 +127,7 @@ TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
         if (row.saveFails) {
             EXPECT_TRUE(book.isVisible());
             EXPECT_EQ(book.entries().size(), 2);
-            h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::No);
+            expectSaveQuestion(h, Answer::No);
             book.close();
         } else {
             EXPECT_EQ(h.folder.readText(kAddrBook), row.written);

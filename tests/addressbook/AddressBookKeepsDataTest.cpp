@@ -22,14 +22,12 @@ using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
 
-const QString kSaveTitle = u"アドレス帳保存"_qs;
-const QString kSaveQuestion = u"アドレス帳に変更があります。保存しますか？"_qs;
 const QString kGroupTitle = u"グループ名指定"_qs;
 const QString kGroupPrompt = u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs;
 
 void saveOnClose(WindowHarness &h, AddressBookWindow &book)
 {
-    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::Yes);
+    expectSaveQuestion(h, Answer::Yes);
     book.close();
     h.dialogs.verifyAllShown();
 }

@@ -149,7 +149,7 @@ TEST(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
     h.dialogs.expectMessage(u"削除確認"_qs, u"only@docomo.ne.jpを削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     book.ui().Command3[2]->click();
     EXPECT_EQ(entryLines(book), QStringList({u"名無し"_qs}));
-    h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
+    expectSaveQuestion(h, Answer::Yes);
     book.close();
     // An entry made of a name only has neither address nor details: not written.
     EXPECT_EQ(h.folder.readBytes(addrBook), QByteArray());

@@ -50,3 +50,9 @@ void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
     QDir(h.folder.path()).mkpath(u"becky/AddrBook"_qs);
     h.folder.writeText(u"becky/AddrBook/"_qs + name, text);
 }
+
+ScriptedDialogs &expectSaveQuestion(WindowHarness &h, Dialogs::Answer answer)
+{
+    return h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs,
+                                   Dialogs::Buttons::YesNo, Dialogs::Icon::None, answer);
+}

@@ -22,5 +22,8 @@ void typeInto(QLineEdit *field, const QString &text);
 /// Opens MY ADR through the address button.
 AddressBookWindow &openMyAdr(WindowHarness &h);
 
+/// Scripts the address book's save question on closing, with its answer.
+ScriptedDialogs &expectSaveQuestion(WindowHarness &h, Dialogs::Answer answer);
+
 /// Writes a group file into Becky's address book folder.
 void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text);
