@@ -9,10 +9,32 @@ quint64 edgeKey(int node, char16_t unit) { return (quint64(node) << 16) | unit; 
 
 } // namespace
 
+inline int SearchTexts::child(int node, char16_t unit) const
+{
+    if (node == 0)
+        return rootChildren_[unit];
+    return nodes_[static_cast<std::size_t>(node)].leaf ? -1 : children_.value(edgeKey(node, unit), -1);
+}
+
+// The automaton's move on one more code unit: the longest node that is a
+// suffix of what has been read.
+inline int SearchTexts::step(int state, char16_t unit) const
+{
+    for (;;) {
+        const int next = child(state, unit);
+        if (next >= 0)
+            return next;
+        if (state == 0)
+            return 0;
+        state = nodes_[static_cast<std::size_t>(state)].fail;
+    }
+}
+
 SearchTexts::SearchTexts(const QStringList &texts)
 {
     // The trie of the reversed search texts; node 0 is the root.
     nodes_.emplace_back();
+    rootChildren_.assign(0x10000, -1);
     std::vector<int> depth{0};
     nodeOfText_.reserve(static_cast<std::size_t>(texts.size()));
     for (qsizetype t = 0; t < texts.size(); ++t) {
@@ -27,8 +49,12 @@ SearchTexts::SearchTexts(const QStringList &texts)
             if (next < 0) {
                 next = static_cast<int>(nodes_.size());
                 nodes_.push_back({node, unit->unicode()});
+                nodes_[static_cast<std::size_t>(node)].leaf = false;
                 depth.push_back(depth[static_cast<std::size_t>(node)] + 1);
-                children_.insert(edgeKey(node, unit->unicode()), next);
+                if (node == 0)
+                    rootChildren_[unit->unicode()] = next;
+                else
+                    children_.insert(edgeKey(node, unit->unicode()), next);
             }
             node = next;
         }
@@ -60,25 +86,9 @@ SearchTexts::SearchTexts(const QStringList &texts)
     }
 }
 
-int SearchTexts::child(int node, char16_t unit) const { return children_.value(edgeKey(node, unit), -1); }
-
-// The automaton's move on one more code unit: the longest node that is a
-// suffix of what has been read.
-int SearchTexts::step(int state, char16_t unit) const
-{
-    for (;;) {
-        const int next = child(state, unit);
-        if (next >= 0)
-            return next;
-        if (state == 0)
-            return 0;
-        state = nodes_[static_cast<std::size_t>(state)].fail;
-    }
-}
-
 std::vector<int> SearchTexts::firstStartingAt(QStringView text) const
 {
-    std::vector<int> first(static_cast<std::size_t>(text.size()), -1);
+    std::vector<int> first(static_cast<std::size_t>(text.size()));
     int state = 0;
     for (qsizetype at = text.size() - 1; at >= 0; --at) {
         state = step(state, text[at].unicode());

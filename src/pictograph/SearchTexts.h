@@ -34,6 +34,7 @@ private:
         int fail = 0;       // the longest node spelling a proper suffix of this one's
         int text = -1;      // the first search text this node spells, or -1
         int firstText = -1; // the first one this node or its failure chain spells
+        bool leaf = true;   // no edges go on from here (most nodes: no look-up needed)
     };
 
     int child(int node, char16_t unit) const;
@@ -42,5 +43,6 @@ private:
     std::vector<Node> nodes_;
     std::vector<int> byDepth_;       // the nodes, shallower first
     std::vector<int> nodeOfText_;    // each search text's node, or -1 when empty
-    QHash<quint64, int> children_;   // (node, code unit) -> child
+    std::vector<int> rootChildren_;  // by code unit: most steps start from the root
+    QHash<quint64, int> children_;   // (node, code unit) -> child, below the root
 };
