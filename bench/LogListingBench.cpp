@@ -1,11 +1,13 @@
 // Listing a log of 100,000 records in the draft and log list, against
-// reading and decoding the same file with the code page 932 seam.
+// reading and decoding the same file with the code page 932 seam; and
+// reading a 64 MB mailbox without CR LF against 64 MB of ordinary records.
 #include "BenchWindow.h"
 #include "Ratio.h"
 
 #include "../tests/handoff/SampleMailbox.h"
 
 #include "handoff/Mailbox.h"
+#include "handoff/MailboxReader.h"
 #include "platform/Cp932.h"
 
 #include <QAction>
@@ -52,5 +54,31 @@ void logListingFloor(benchmark::State &state)
 }
 
 const bool registered = ratio::add("log listing", logListing, logListingFloor);
+
+constexpr qsizetype kMailboxBytes = qsizetype(64) << 20;
+
+// `records` repeated up to 64 MB.
+QByteArray mailboxOf(const QByteArray &records)
+{
+    return records.repeated(kMailboxBytes / records.size() + 1).first(kMailboxBytes);
+}
+
+void readMailbox(benchmark::State &state, const QByteArray &bytes)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mailboxreader::readBytes(bytes, MailSource::Log));
+}
+
+// The sample records with LF line ends, as in a mailbox copied through a
+// Unix tool: one line of 64 MB.
+void mailboxWithoutLineEnds(benchmark::State &state)
+{
+    QByteArray records = sampleLog(1000);
+    readMailbox(state, mailboxOf(records.replace("\r\n", "\n")));
+}
+
+void mailboxWithLineEnds(benchmark::State &state) { readMailbox(state, mailboxOf(sampleLog(1000))); }
+
+const bool registeredMailbox = ratio::add("mailbox without line ends", mailboxWithoutLineEnds, mailboxWithLineEnds);
 
 } // namespace

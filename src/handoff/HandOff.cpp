@@ -12,7 +12,7 @@ bool handOff(const MailRecord &record, bool draftMode, const HandOffTarget &targ
     QString path = target.mailboxPath();
     int attempt = 1;
     for (;;) {
-        if (mailbox::append(path, record))
+        if (mailbox::append(path, record, target.whileWaiting))
             return true;
         ++attempt;
         if (!dialogs.askYesNo(QStringLiteral("BECKYが送受信処理中です。送信できません。")

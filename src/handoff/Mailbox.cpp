@@ -26,9 +26,9 @@ QString logPath(const QString &programFolder)
     return programFile(programFolder, programfiles::sentLog);
 }
 
-bool append(const QString &path, const MailRecord &record)
+bool append(const QString &path, const MailRecord &record, const std::function<void()> &whileWaiting)
 {
-    return textfile::appendAll(path, mailrecord::bytes(record));
+    return textfile::appendAll(path, mailrecord::bytes(record), whileWaiting);
 }
 
 } // namespace mailbox

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct MailRecord;
 
 /// The mailbox files a record goes to, and the append itself.
@@ -24,8 +26,10 @@ QString logPath(const QString &programFolder);
 /// Appends the record (header + tail + CR LF, code page 932) to the mailbox
 /// at the host path `path`, creating the file when missing. Returns false
 /// when the record could not be written whole (a folder or a read-only file
-/// at the path, a missing folder, a full disk); the file then keeps exactly
-/// its previous bytes, so the attempt can simply be repeated.
-bool append(const QString &path, const MailRecord &record);
+/// at the path, a missing folder, a full disk, another program such as
+/// Becky holding the file for about three seconds); the file then keeps
+/// exactly its previous bytes, so the attempt can simply be repeated.
+/// `whileWaiting` runs again and again while the file is held.
+bool append(const QString &path, const MailRecord &record, const std::function<void()> &whileWaiting = {});
 
 } // namespace mailbox

@@ -95,19 +95,28 @@ QList<MailRow> readDevice(QIODevice &device, MailSource source)
     // keeps no state across CR LF: no character contains CR or LF, and a
     // lead byte or invalid byte before CR LF decodes to U+FFFD without taking
     // the CR, so the decoded text splits exactly as the bytes do.
+    // Each byte is searched for the last CR LF once: no CR LF starts before
+    // `searched` in the pending bytes (the byte there may be a CR that the
+    // next chunk completes), so a long stretch without CR LF is not searched
+    // again with every chunk.
     QByteArray pending;
+    qsizetype searched = 0;
     for (;;) {
         const QByteArray chunk = device.read(chunkSize);
         if (chunk.isEmpty())
             break;
         pending += chunk;
-        const qsizetype lastEnd = pending.lastIndexOf("\r\n");
-        if (lastEnd < 0)
+        const qsizetype found = QByteArrayView(pending).sliced(searched).lastIndexOf("\r\n");
+        if (found < 0) {
+            searched = pending.size() - 1;
             continue;
+        }
+        const qsizetype lastEnd = searched + found;
         const QString text = cp932::decode(QByteArrayView(pending).first(lastEnd));
         for (const QStringView line : QStringTokenizer(text, u"\r\n"))
             parser.addLine(line);
         pending.remove(0, lastEnd + 2);
+        searched = std::max<qsizetype>(pending.size() - 1, 0);
     }
     if (!pending.isEmpty())
         parser.addLine(cp932::decode(pending));

@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +74,10 @@ MailRecord buildRecord(const HandoffContext &h, const QString &body)
     return mailrecord::build(fields);
 }
 
+// While another program holds a mailbox the window keeps painting; what
+// the user types or clicks meanwhile waits until the append is over.
+void keepPainting() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
 bool writeRecord(HandoffContext &h, const MailRecord &record, SendTarget target)
 {
     const bool draft = target == SendTarget::Drafts;
@@ -88,6 +93,7 @@ bool writeRecord(HandoffContext &h, const MailRecord &record, SendTarget target)
         h.host.rediscoverBecky();
         accounts->setCurrentIndex(account);
     };
+    mailbox.whileWaiting = keepPainting;
     return handOff(record, draft, mailbox, h.dialogs);
 }
 
@@ -140,7 +146,7 @@ Ending outboxEnding(HandoffContext &h, const MailRecord &record, const QString &
         startNewMail(h.compose);
     const MailRecord logged =
         mailrecord::forLog(record, mailrecord::logDate(QDateTime::currentDateTime()), mail.verticalMode);
-    bool filesWritten = mailbox::append(mailbox::logPath(h.programFolder), logged);
+    bool filesWritten = mailbox::append(mailbox::logPath(h.programFolder), logged, keepPainting);
     filesWritten = offerRegistration(h, to) && filesWritten;
     if (filesWritten && c.endAfterSendEntry->isChecked()
         && dialogs.askYesNo(u"終了しますか？"_qs, u"終了します？"_qs))

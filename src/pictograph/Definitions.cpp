@@ -1,9 +1,8 @@
 #include "pictograph/Definitions.h"
 
+#include "pictograph/SearchTexts.h"
 #include "platform/TextFile.h"
 
-#include <algorithm>
-#include <array>
 #include <vector>
 
 namespace definitions {
@@ -18,35 +17,23 @@ struct Rule {
 // Replaces the occurrences of the rules' search texts in one pass from the
 // left. At each position the first rule (in list order) whose search text
 // starts there wins; the scan goes on after the matched text, so text put
-// in is never searched again and the work stays linear in `text`.
+// in is never searched again. Finding which rule starts where takes one
+// pass of an automaton over all search texts, so the work stays linear in
+// the text plus the rules, whatever the rules have in common.
 QString replaceInOnePass(QStringView text, const std::vector<Rule> &rules)
 {
-    // The rules chained by the low byte of their search text's first code
-    // unit, each chain in list order: a position costs one table look-up
-    // and, as a rule, one comparison.
-    std::array<int, 256> firstRule;
-    firstRule.fill(-1);
-    std::vector<int> nextRule(rules.size(), -1);
-    for (int r = static_cast<int>(rules.size()) - 1; r >= 0; --r) {
-        const QString &find = rules[static_cast<std::size_t>(r)].find;
-        if (find.isEmpty())
-            continue;
-        int &head = firstRule[find.front().unicode() & 0xFF];
-        nextRule[static_cast<std::size_t>(r)] = head;
-        head = r;
-    }
+    QStringList finds;
+    finds.reserve(static_cast<qsizetype>(rules.size()));
+    for (const Rule &rule : rules)
+        finds.append(rule.find);
+    const std::vector<int> firstRule = SearchTexts(finds).firstStartingAt(text);
 
-    const auto matchesAt = [&text](const QString &find, qsizetype at) {
-        return find.size() <= text.size() - at && std::equal(find.begin(), find.end(), text.begin() + at);
-    };
     QString out;
     out.reserve(text.size());
     qsizetype copied = 0; // text before this is already in `out`
     qsizetype at = 0;
     while (at < text.size()) {
-        int r = firstRule[text[at].unicode() & 0xFF];
-        while (r >= 0 && !matchesAt(rules[static_cast<std::size_t>(r)].find, at))
-            r = nextRule[static_cast<std::size_t>(r)];
+        const int r = firstRule[static_cast<std::size_t>(at)];
         if (r < 0) {
             ++at;
             continue;

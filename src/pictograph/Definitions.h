@@ -25,13 +25,14 @@ QString symbolOf(const QString &line);
 /// Replaces every backslash-escaped keyword ("\" + keyword) by its symbol.
 /// One pass from the left: where several definitions match at a position,
 /// the first in file order wins; a symbol put in is never scanned again.
-/// Definitions with an empty keyword are left out.
+/// Definitions with an empty keyword are left out. Linear in the length of
+/// the text plus the total length of the definitions.
 QString substituteEscaped(QStringView text, const QList<Definition> &definitions);
 
 /// Replaces every symbol by its bare keyword, in the same single pass: each
 /// character of `text` is replaced at most once, so a keyword holding a
 /// symbol (its own or another definition's) is put in as it stands. Linear
-/// in the length of the text.
+/// in the length of the text plus the total length of the definitions.
 QString restoreKeywords(QStringView text, const QList<Definition> &definitions);
 
 } // namespace definitions

@@ -2,6 +2,7 @@
 
 #include "pictograph/Definitions.h"
 #include "pictograph/KeywordBody.h"
+#include "pictograph/SearchTexts.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>
@@ -59,26 +60,37 @@ QString checkKeywords(KeywordBody &body, Dialogs &dialogs, const QString &defini
         const int start = dialogs.askYesNo(u"現在位置から絵文字チェックを行いますか？"_qs, u"確認事項"_qs)
                               ? std::max(1, body.bodySelectionStart())
                               : 1;
-        for (const Definition &d : definitions::read(definitionFile)) {
+        const QList<Definition> list = definitions::read(definitionFile);
+        QStringList keywords;
+        for (const Definition &d : list) {
             // Nothing to find, or a keyword that is its own pictograph.
-            if (d.keyword.isEmpty() || d.keyword == d.symbol)
-                continue;
-            int from = start;
-            for (;;) {
-                const int at = static_cast<int>(body.bodyText().indexOf(d.keyword, from - 1));
-                if (at < 0)
-                    break;
-                body.setBodySelection(at, static_cast<int>(d.keyword.size()));
+            keywords.append(d.keyword == d.symbol ? QString() : d.keyword);
+        }
+        // Where each keyword first occurs, all found in one pass over the
+        // body; the body is searched again only after an answer.
+        const SearchTexts search(keywords);
+        QString text = body.bodyText();
+        std::vector<qsizetype> first = search.firstOccurrences(text, start - 1);
+        for (qsizetype k = 0; k < list.size(); ++k) {
+            const Definition &d = list[k];
+            const auto size = static_cast<int>(d.keyword.size());
+            bool changed = false;
+            for (qsizetype at = first[static_cast<std::size_t>(k)]; at >= 0;) {
+                body.setBodySelection(static_cast<int>(at), size);
+                qsizetype from = at + size;
                 if (dialogs.askYesNo(body.selectedBodyText() + u"を"_qs + d.symbol + u"に置換しますか？"_qs,
                                      u"絵文字発見！！"_qs)) {
                     body.replaceBodySelection(d.symbol);
                     putIn += d.symbol;
                     ++replaced;
-                    from = std::max(1, at);
-                } else {
-                    from = at + static_cast<int>(d.keyword.size()) + 1;
+                    text = body.bodyText();
+                    changed = true;
+                    from = std::max<qsizetype>(0, at - 1); // from just before the symbol
                 }
+                at = search.firstOccurrences(text, from)[static_cast<std::size_t>(k)];
             }
+            if (changed)
+                first = search.firstOccurrences(text, start - 1);
         }
     }
     dialogs.inform(QString::number(replaced) + u"個の単語を絵文字に変換しました。"_qs);

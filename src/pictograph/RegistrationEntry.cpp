@@ -1,5 +1,6 @@
 #include "pictograph/RegistrationEntry.h"
 
+#include "pictograph/SearchTexts.h"
 #include "platform/Cp932.h"
 
 #include <QCollator>
@@ -50,9 +51,13 @@ QString selectorLabel(int value)
 
 QList<int> overlappingEntries(const QStringList &entries, const QString &keyword)
 {
+    // One automaton over the keyword, one pass over each entry: linear in
+    // the entries plus the keyword, however long and alike they are.
+    const SearchTexts search({keyword});
     QList<int> found;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries[i].contains(keyword))
+        const std::vector<int> starts = search.firstStartingAt(entries[i]);
+        if (keyword.isEmpty() || std::find(starts.begin(), starts.end(), 0) != starts.end())
             found.append(static_cast<int>(i));
     }
     return found;

@@ -3,6 +3,8 @@
 #include "pictograph/UnsendableCharacters.h"
 #include "platform/Dialogs.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace unsendable {
@@ -32,16 +34,16 @@ QString describe(const Character &c)
 // with how often it occurs.
 QString listing(const QList<Character> &found)
 {
-    QStringList seen;
+    QHash<QString, qsizetype> lineOf; // each character's line, looked up in constant time
     QList<int> counts;
     QStringList lines;
     for (const Character &c : found) {
-        const qsizetype at = seen.indexOf(c.text);
-        if (at >= 0) {
-            ++counts[at];
+        const auto seen = lineOf.constFind(c.text);
+        if (seen != lineOf.constEnd()) {
+            ++counts[*seen];
             continue;
         }
-        seen.append(c.text);
+        lineOf.insert(c.text, lines.size());
         counts.append(1);
         lines.append(describe(c));
     }

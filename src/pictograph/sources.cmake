@@ -1,5 +1,6 @@
 target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Definitions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SearchTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DefinitionWriter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaletteEntries.cpp

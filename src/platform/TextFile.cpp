@@ -6,6 +6,8 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,19 +56,31 @@ bool writeAtomically(const QString &path, const QString &text)
 
 namespace {
 
-// Holds an exclusive lock on the whole file for the append. Locks on the
+// Takes an exclusive lock on the whole file for the append. Locks on the
 // open file description conflict with the record locks other programs
 // (Wine among them) take, and also keep out a second append of this process.
-bool lockWhole(int fd)
+// The lock is tried without blocking, every millisecond or so, so that a
+// lock another program keeps is given up on after a while instead of
+// freezing the caller; `whileWaiting` runs between the tries.
+bool lockWhole(int fd, const std::function<void()> &whileWaiting)
 {
     struct flock whole {};
     whole.l_type = F_WRLCK;
     whole.l_whence = SEEK_SET;
-    int result = 0;
-    do {
-        result = ::fcntl(fd, F_OFD_SETLKW, &whole);
-    } while (result < 0 && errno == EINTR);
-    return result == 0;
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (::fcntl(fd, F_OFD_SETLK, &whole) == 0)
+            return true;
+        if (errno != EACCES && errno != EAGAIN && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        if (whileWaiting)
+            whileWaiting();
+        // Short steps: a writer that appends again and again leaves the lock
+        // free only for moments.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 // Whether the file, `size` bytes long, ends with exactly `bytes`.
@@ -92,14 +106,14 @@ void takeBack(int fd, const QByteArray &written)
 
 } // namespace
 
-bool appendAll(const QString &path, const QByteArray &bytes)
+bool appendAll(const QString &path, const QByteArray &bytes, const std::function<void()> &whileWaiting)
 {
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     struct stat file {};
-    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || !lockWhole(fd)) {
+    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || !lockWhole(fd, whileWaiting)) {
         ::close(fd);
         return false;
     }

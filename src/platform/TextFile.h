@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <functional>
+
 /// Text files of the program: Shift-JIS (code page 932) with CR LF line ends.
 namespace textfile {
 
@@ -45,11 +48,17 @@ QString joinLines(const QStringList &lines);
 /// Returns false when nothing was written.
 bool writeAtomically(const QString &path, const QString &text);
 
+/// How long an append waits at most for another process's lock on its file.
+inline constexpr std::chrono::milliseconds kLockWait{3000};
+
 /// Appends the encoded text with one write, holding an exclusive lock on the
-/// file meanwhile. A failed or short write is cut back while the file still
-/// ends with exactly the bytes it wrote, so the file keeps its previous
-/// bytes and whatever other writers appended. Creates the file when missing.
-/// Returns false on any failure.
-bool appendAll(const QString &path, const QByteArray &bytes);
+/// file meanwhile. While another process holds a lock on the file, tries
+/// again every millisecond or so for at most kLockWait, calling
+/// `whileWaiting` (when given) between the tries, and then gives up without
+/// writing. A failed or short write is cut back while the file still ends
+/// with exactly the bytes it wrote, so the file keeps its previous bytes and
+/// whatever other writers appended. Creates the file when missing. Returns
+/// false on any failure, a lock held too long included.
+bool appendAll(const QString &path, const QByteArray &bytes, const std::function<void()> &whileWaiting = {});
 
 } // namespace textfile

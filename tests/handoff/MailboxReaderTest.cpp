@@ -179,6 +179,11 @@ TEST(MailboxReader, DecodesChunksExactlyAsLineByLine)
             }
         }
     }
+    // A whole chunk without CR LF whose last byte is the CR before the
+    // closing ".", which ends the file.
+    const QByteArray split = recordPlacing(chunk - 1, QByteArray(chunk, 'y')).chopped(11) + "\r\n.";
+    ASSERT_EQ(split.lastIndexOf("\r\n"), 2 * chunk - 1);
+    EXPECT_EQ(mailboxreader::readBytes(split, MailSource::Log).size(), 1);
 }
 
 // A device whose reads fail after the first `good` bytes.

@@ -76,6 +76,25 @@ TEST_F(PictographCommands, CheckFromTheCaretStartsAtTheSelectionsStart)
     EXPECT_EQ(h.body(), u"ame "_qs + kSun + u" \uE640"_qs);
 }
 
+// A replacement changes what later definitions find, and the search for the
+// same keyword goes on from the character before the symbol put in.
+TEST_F(PictographCommands, CheckSearchesTheBodyAsEachAnswerLeftIt)
+{
+    h.folder.writeText(u"Emoji.code"_qs, u"X\tab\r\nY\tXc\r\nS\taS\r\n"_qs);
+    h.setBody(u"abc aaS"_qs);
+    h.dialogs.expectMessage(u"確認事項"_qs, u"現在位置から絵文字チェックを行いますか？"_qs, Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::None, Dialogs::Answer::No);
+    expectFound(u"ab"_qs, u"X"_qs, Dialogs::Answer::Yes);
+    expectFound(u"Xc"_qs, u"Y"_qs, Dialogs::Answer::Yes); // made by the first answer
+    expectFound(u"aS"_qs, u"S"_qs, Dialogs::Answer::Yes);
+    expectFound(u"aS"_qs, u"S"_qs, Dialogs::Answer::Yes); // made by the third
+    h.dialogs.expectMessage(Dialogs::defaultTitle(), u"4個の単語を絵文字に変換しました。"_qs, Dialogs::Buttons::Ok,
+                            Dialogs::Icon::None);
+    h.ui().pictographCheckEntry->trigger();
+    EXPECT_EQ(h.body(), u"Y S"_qs);
+    EXPECT_EQ(h.state().mail.usedPictographs, u"XYSS"_qs);
+}
+
 TEST(PictographCommandsWithoutFile, SayThatTheDefinitionsAreMissing)
 {
     WindowHarness h;

@@ -1,5 +1,6 @@
 horonami_test(horonami_pictograph_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DefinitionsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SearchTextsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationEntryTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EmojiSourcesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UnsendableTest.cpp
