@@ -7,9 +7,9 @@
 #include "compose/BodyEdit.h"
 #include "compose/ComposeCommands.h"
 #include "compose/PreviewCommands.h"
-#include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,7 +59,7 @@ void loadTextFile(MainWindow &w, const QString &path)
         w.dialogs().inform(u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, u"ごめんなさい"_qs);
         return;
     }
-    w.ui().bodyField->setBodyText(cp932::decode(file.readAll()));
+    w.ui().bodyField->setBodyText(textfile::decodeAnyText(file.readAll()));
 }
 
 void connectWindowCommands(MainWindow &w)

@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +20,18 @@ QString read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return cp932::decode(file.readAll());
+}
+
+QString decodeAnyText(const QByteArray &bytes)
+{
+    // Stateless: a sequence cut off at the end is an error, not a wait for
+    // more bytes.
+    constexpr auto flags = QStringConverter::Flag::Stateless;
+    if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes))
+        return QStringDecoder(*marked, flags).decode(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, flags);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? cp932::decode(bytes) : text;
 }
 
 QStringList splitLines(const QString &text)
