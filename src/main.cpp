@@ -1,4 +1,5 @@
 // Horonami: starts the main window after its start-up sequence.
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Services.h"
 #include "pictograph/PictographFont.h"
@@ -16,6 +17,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -23,18 +26,22 @@
 namespace {
 
 // Every text of the program is Japanese, so the standard buttons of message
-// boxes are too, whatever the system's language.
-void loadJapaneseQtTranslations(QApplication &app)
+// boxes and the headings of the command-line help are too, whatever the
+// system's language.
+void loadJapaneseQtTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
     if (translator->load(u"qtbase_ja"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
 }
 
-// The whole command line after the program name is one path.
-QString commandLineFile(const QStringList &arguments)
+// Reads the command line without reaching the window system, so that
+// --help and --version work without a display.
+CommandLine readArguments(int &argc, char **argv)
 {
-    return arguments.mid(1).join(u' ');
+    QCoreApplication app(argc, argv);
+    loadJapaneseQtTranslations(app);
+    return readCommandLine(QCoreApplication::arguments());
 }
 
 // Reading the address book and the other files at start-up leaves freed
@@ -50,6 +57,18 @@ void releaseStartupBuffers()
 
 int main(int argc, char **argv)
 {
+    const CommandLine command = readArguments(argc, argv);
+    switch (command.action) {
+    case CommandLine::Action::Print:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Action::Start:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Horonami"_qs);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -71,7 +90,7 @@ int main(int argc, char **argv)
     QtShell shell;
     const ProgramPlaces places = currentProgramPlaces();
     Services services{dialogs, clipboard, shell, registry, hostPaths, places.folder,
-                      commandLineFile(QApplication::arguments()), places.readme};
+                      command.file, places.readme};
 
     MainWindow window(services);
     dialogs.setParent(&window);
