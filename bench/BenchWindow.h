@@ -15,8 +15,8 @@
 /// repaints happen: the field keeps its text.
 void typeAndErase(QWidget *field, const QString &character = QStringLiteral("あ"));
 
-/// Dialogs that answer every box at once: Yes or OK, and the default text of
-/// an input box.
+/// Dialogs that answer every box at once: Yes or OK, the default text of an
+/// input box, Cancel in a file chooser.
 class AnsweringDialogs : public Dialogs {
 public:
     Answer message(const QString &, const QString &, Buttons buttons, Icon) override
@@ -26,6 +26,10 @@ public:
     QString input(const QString &, const QString &, const QString &defaultText) override
     {
         return defaultText;
+    }
+    std::optional<QString> chooseFile(const QString &, const QStringList &) override
+    {
+        return std::nullopt;
     }
 };
 

@@ -23,6 +23,12 @@ namespace {
 
 constexpr qint64 kLargestTextFile = 64000;
 
+void chooseAndLoadTextFile(MainWindow &w)
+{
+    if (const std::optional<QString> path = w.dialogs().chooseTextFile())
+        loadTextFile(w, *path);
+}
+
 } // namespace
 
 bool runCloseSequence(MainWindow &w)
@@ -73,4 +79,5 @@ void connectWindowCommands(MainWindow &w)
         QObject::connect(c.fontSizeEntries[i], &QAction::triggered, &w, [&w, i] { setBodyFontSize(w, i); });
     QObject::connect(c.limitPanel, &ClickableFrame::clicked, &w, [&w] { toggleLimitPanel(w.compose()); });
     QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] { startNewMail(w.compose()); });
+    QObject::connect(c.chooseFileEntry, &QAction::triggered, &w, [&w] { chooseAndLoadTextFile(w); });
 }
