@@ -49,10 +49,6 @@ private:
         void setText(const QString &) override {}
         QString text() const override { return {}; }
     };
-    class NoShell : public Shell {
-    public:
-        void openDocument(const QString &) override {}
-    };
     class NoRegistry : public Registry {
     public:
         QString readString(const QString &, const QString &) const override { return {}; }
@@ -65,7 +61,6 @@ private:
     QTemporaryDir folder_;
     AnsweringDialogs dialogs_;
     NoClipboard clipboard_;
-    NoShell shell_;
     NoRegistry registry_;
     SamePaths paths_;
     std::unique_ptr<Services> services_;

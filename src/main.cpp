@@ -87,9 +87,8 @@ int main(int argc, char **argv)
 #endif
     QtDialogs dialogs;
     QtClipboard clipboard;
-    QtShell shell;
     const ProgramPlaces places = currentProgramPlaces();
-    Services services{dialogs, clipboard, shell, registry, hostPaths, places.folder,
+    Services services{dialogs, clipboard, registry, hostPaths, places.folder,
                       command.file, places.readme};
 
     MainWindow window(services);

@@ -6,14 +6,12 @@ class Clipboard;
 class Dialogs;
 class HostPaths;
 class Registry;
-class Shell;
 
 /// What the main window needs from outside: the platform seams, the program
 /// folder and the command line.
 struct Services {
     Dialogs &dialogs;
     Clipboard &clipboard;
-    Shell &shell;
     const Registry &registry;
     const HostPaths &hostPaths;
     /// The folder that holds the program's own files.
