@@ -14,6 +14,8 @@
 #endif
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -44,6 +46,18 @@ CommandLine readArguments(int &argc, char **argv)
     return readCommandLine(QCoreApplication::arguments());
 }
 
+// The desktop's name of the program (the Wayland app_id, matching the
+// desktop entry) and its icon: the icon theme's, else the one built in.
+void setIdentity()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral(HORONAMI_APP_ID));
+    QIcon builtIn;
+    QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        builtIn.addFile(sizes.next());
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID), builtIn));
+}
+
 // Reading the address book and the other files at start-up leaves freed
 // buffers of some megabytes inside the heap; give their pages back.
 void releaseStartupBuffers()
@@ -71,6 +85,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Horonami"_qs);
+    setIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     loadJapaneseQtTranslations(app);
     // Menus, tool tips and message boxes draw pictographs too.
