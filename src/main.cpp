@@ -74,10 +74,10 @@ int main(int argc, char **argv)
     const CommandLine command = readArguments(argc, argv);
     switch (command.action) {
     case CommandLine::Action::Print:
-        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        std::printf("%s", qPrintable(command.text));
         return 0;
     case CommandLine::Action::Refuse:
-        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        std::fprintf(stderr, "%s", qPrintable(command.text));
         return 2;
     case CommandLine::Action::Start:
         break;
