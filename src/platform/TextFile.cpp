@@ -101,7 +101,9 @@ void takeBack(int fd, const QByteArray &written)
     struct stat now {};
     if (written.isEmpty() || ::fstat(fd, &now) != 0 || !endsWith(fd, now.st_size, written))
         return;
-    (void)::ftruncate(fd, now.st_size - written.size());
+    // A failed cut leaves the partial record: the append is reported as
+    // failed either way.
+    [[maybe_unused]] const int cut = ::ftruncate(fd, now.st_size - written.size());
 }
 
 } // namespace
