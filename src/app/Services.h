@@ -16,7 +16,7 @@ struct Services {
     const HostPaths &hostPaths;
     /// The folder that holds the program's own files.
     QString programFolder;
-    /// The whole command line after the program name: a text file to load.
+    /// The text file named on the command line, to load; empty for none.
     QString commandLine;
     /// The user documentation "readme.txt".
     QString readme;
