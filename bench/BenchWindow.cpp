@@ -18,7 +18,7 @@ BenchWindow::BenchWindow()
     record.close();
 
     services_ = std::make_unique<Services>(
-        Services{dialogs_, clipboard_, shell_, registry_, paths_, folder, QString(),
+        Services{dialogs_, clipboard_, registry_, paths_, folder, QString(),
                  folder + u"/readme.txt"_qs});
     window_ = std::make_unique<MainWindow>(*services_);
     if (window_->startup())

@@ -15,8 +15,8 @@
 /// repaints happen: the field keeps its text.
 void typeAndErase(QWidget *field, const QString &character = QStringLiteral("あ"));
 
-/// Dialogs that answer every box at once: Yes or OK, and the default text of
-/// an input box.
+/// Dialogs that answer every box at once: Yes or OK, the default text of an
+/// input box, Cancel in a file chooser.
 class AnsweringDialogs : public Dialogs {
 public:
     Answer message(const QString &, const QString &, Buttons buttons, Icon) override
@@ -26,6 +26,10 @@ public:
     QString input(const QString &, const QString &, const QString &defaultText) override
     {
         return defaultText;
+    }
+    std::optional<QString> chooseFile(const QString &, const QStringList &) override
+    {
+        return std::nullopt;
     }
 };
 
@@ -45,10 +49,6 @@ private:
         void setText(const QString &) override {}
         QString text() const override { return {}; }
     };
-    class NoShell : public Shell {
-    public:
-        void openDocument(const QString &) override {}
-    };
     class NoRegistry : public Registry {
     public:
         QString readString(const QString &, const QString &) const override { return {}; }
@@ -61,7 +61,6 @@ private:
     QTemporaryDir folder_;
     AnsweringDialogs dialogs_;
     NoClipboard clipboard_;
-    NoShell shell_;
     NoRegistry registry_;
     SamePaths paths_;
     std::unique_ptr<Services> services_;

@@ -11,7 +11,7 @@ packages=(
   unicode-data fonts-noto-color-emoji python3-fonttools
   xvfb xauth
   libx11-dev
-  desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
   ibus ibus-mozc xdotool dbus-daemon
   "$@"
 )

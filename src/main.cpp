@@ -1,4 +1,5 @@
 // Horonami: starts the main window after its start-up sequence.
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Services.h"
 #include "pictograph/PictographFont.h"
@@ -13,8 +14,12 @@
 #endif
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -23,18 +28,34 @@
 namespace {
 
 // Every text of the program is Japanese, so the standard buttons of message
-// boxes are too, whatever the system's language.
-void loadJapaneseQtTranslations(QApplication &app)
+// boxes and the headings of the command-line help are too, whatever the
+// system's language.
+void loadJapaneseQtTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
     if (translator->load(u"qtbase_ja"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
 }
 
-// The whole command line after the program name is one path.
-QString commandLineFile(const QStringList &arguments)
+// Reads the command line without reaching the window system, so that
+// --help and --version work without a display.
+CommandLine readArguments(int &argc, char **argv)
 {
-    return arguments.mid(1).join(u' ');
+    QCoreApplication app(argc, argv);
+    loadJapaneseQtTranslations(app);
+    return readCommandLine(QCoreApplication::arguments());
+}
+
+// The desktop's name of the program (the Wayland app_id, matching the
+// desktop entry) and its icon: the icon theme's, else the one built in.
+void setIdentity()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral(HORONAMI_APP_ID));
+    QIcon builtIn;
+    QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        builtIn.addFile(sizes.next());
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID), builtIn));
 }
 
 // Reading the address book and the other files at start-up leaves freed
@@ -50,8 +71,21 @@ void releaseStartupBuffers()
 
 int main(int argc, char **argv)
 {
+    const CommandLine command = readArguments(argc, argv);
+    switch (command.action) {
+    case CommandLine::Action::Print:
+        std::printf("%s", qPrintable(command.text));
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s", qPrintable(command.text));
+        return 2;
+    case CommandLine::Action::Start:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Horonami"_qs);
+    setIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     loadJapaneseQtTranslations(app);
     // Menus, tool tips and message boxes draw pictographs too.
@@ -68,10 +102,9 @@ int main(int argc, char **argv)
 #endif
     QtDialogs dialogs;
     QtClipboard clipboard;
-    QtShell shell;
     const ProgramPlaces places = currentProgramPlaces();
-    Services services{dialogs, clipboard, shell, registry, hostPaths, places.folder,
-                      commandLineFile(QApplication::arguments()), places.readme};
+    Services services{dialogs, clipboard, registry, hostPaths, places.folder,
+                      command.file, places.readme};
 
     MainWindow window(services);
     dialogs.setParent(&window);

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -90,7 +91,13 @@ void createAddressBookControls(AddressBookControls &c, QWidget *window, const Tw
                           u"Label2"_qs);
     c.Label2->setWordWrap(true);
     c.Label2->setAcceptDrops(true);
-    twips.place(c.Label2, 120, 240, 3015, 375);
+    c.chooseFileButton = named(new QPushButton(u"ファイルを選択(&F)..."_qs, c.Frame1), u"chooseFileButton"_qs,
+                               u"ファイルを選択"_qs);
+    c.chooseFileButton->setToolTip(u"読み込むファイルを一覧から選びます（メイン画面では Ctrl+O）。"_qs);
+    // The panel's contents take the room their font needs.
+    auto *panel = new QVBoxLayout(c.Frame1);
+    panel->addWidget(c.Label2);
+    panel->addWidget(c.chooseFileButton, 0, Qt::AlignRight);
     c.Frame1->hide();
 
     c.MnuList = named(new QMenu(u"メニュー"_qs, window), u"MnuList"_qs, u"メニュー"_qs);

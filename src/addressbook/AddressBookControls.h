@@ -31,6 +31,7 @@ struct AddressBookControls {
     QPushButton *Command2 = nullptr;           ///< close
     QGroupBox *Frame1 = nullptr;               ///< file-drop panel, hidden at design
     QLabel *Label2 = nullptr;                  ///< the drop target
+    QPushButton *chooseFileButton = nullptr;   ///< opens the file chooser
 
     QMenu *MnuList = nullptr;                  ///< pop-up menu of a Becky book
     QAction *adrchg = nullptr;

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString putIntoMailCaption = QStringLiteral("ﾒｰﾙへ入力");
@@ -84,6 +86,7 @@ void AddressBookWindow::connectControls()
     for (QLineEdit *field : c.Text1)
         field->installEventFilter(this);
     c.Label2->installEventFilter(this);
+    connect(c.chooseFileButton, &QPushButton::clicked, this, [this] { chooseFile(); });
 }
 
 void AddressBookWindow::openMyAdr(const MyAdrSetup &setup)
@@ -127,12 +130,17 @@ void AddressBookWindow::openFileDrop()
     AddressBookControls &c = controls_;
     mode_ = Mode::FileDrop;
     const Twips &twips = twips_;
-    c.Frame1->raise();
-    c.Frame1->show();
-    twips.place(c.Frame1, 0, 0, twips.width(c.Frame1), twips.height(c.Frame1));
-    // The inner area is the panel alone; the window system adds the borders
-    // and the caption around it.
-    resize(twips.toPixels(twips.width(c.Frame1)), twips.toPixels(twips.height(c.Frame1)));
+    // The panel alone: the book's controls would show through it and take
+    // the focus.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->setVisible(control == c.Frame1);
+    // The inner area is the panel alone, at its design size unless its font
+    // needs more room; the window system adds the borders and the caption
+    // around it.
+    const int width = std::max(twips.toPixels(twips.width(c.Frame1)), c.Frame1->sizeHint().width());
+    const int height = std::max(twips.toPixels(twips.height(c.Frame1)), c.Frame1->heightForWidth(width));
+    twips.place(c.Frame1, 0, 0, twips.toTwips(width), twips.toTwips(height));
+    resize(width, height);
     setWindowTitle(u"読み込み"_qs);
 }
 
@@ -454,6 +462,14 @@ void AddressBookWindow::dropFiles(const QStringList &paths)
     }
 }
 
+void AddressBookWindow::chooseFile()
+{
+    if (const std::optional<QString> path = dialogs_.chooseTextFile()) {
+        emit fileChosen(*path);
+        close();
+    }
+}
+
 bool AddressBookWindow::maybeSave()
 {
     if (mode_ != Mode::MyAdr)
@@ -518,6 +534,9 @@ void AddressBookWindow::layOut()
     twips.setTop(c.Label1, height - 540);
     twips.setTop(c.Command1, twips.top(c.Label1));
     twips.setTop(c.Command2, twips.top(c.Label1));
+    // The file-drop panel, shown alone, fills the window.
+    if (!c.Frame1->isHidden())
+        twips.place(c.Frame1, 0, 0, width, height);
 }
 
 bool AddressBookWindow::eventFilter(QObject *watched, QEvent *event)

@@ -65,7 +65,8 @@ public:
     /// go to `myAdrFile`.
     void openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex,
                         const QString &myAdrFile);
-    /// Shows the file-drop panel alone, under the caption "読み込み".
+    /// Shows the file-drop panel alone, under the caption "読み込み"; its
+    /// button offers the file chooser instead of a drop.
     void openFileDrop();
 
     /// Asks for each dropped file, first to last, whether to load it; the
@@ -92,7 +93,8 @@ signals:
     /// The book shown when the window closed (not sent by the file-drop
     /// panel), for the next opening.
     void bookChosen(int index);
-    /// The file the user confirmed on the file-drop panel.
+    /// The file the user confirmed on the file-drop panel, or chose in the
+    /// file chooser it offers.
     void fileChosen(const QString &path);
 
 protected:
@@ -124,6 +126,7 @@ private:
     void importEntry();
     void exportMyAdr();
     std::optional<QString> askGroupName();
+    void chooseFile();
     void popUpMenu(const QPoint &pos);
     void layOut();
 

@@ -2,10 +2,11 @@
 
 #include "app/BeckySetup.h"
 #include "app/MainWindow.h"
+#include "app/ReadmeWindow.h"
 #include "app/Startup.h"
-#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -38,6 +39,22 @@ void deleteStoredState(MainWindow &w)
         removeIfPresent(w, programfiles::sentLog);
 }
 
+// Shows the readme in the program's own read-only window (one for the
+// program, brought to the front again); nothing when the file is gone.
+void showReadme(MainWindow &w)
+{
+    QFile file(w.services().readme);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    auto *window = w.findChild<ReadmeWindow *>();
+    if (!window)
+        window = new ReadmeWindow(&w);
+    window->setText(textfile::decodeAnyText(file.readAll()));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 void resetSettings(MainWindow &w)
@@ -67,9 +84,6 @@ void connectHelpCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
     QObject::connect(c.aboutEntry, &QAction::triggered, &w, [&w] { showAbout(w); });
-    QObject::connect(c.readmeEntry, &QAction::triggered, &w, [&w] {
-        if (QFile::exists(w.services().readme))
-            w.services().shell.openDocument(w.services().readme);
-    });
+    QObject::connect(c.readmeEntry, &QAction::triggered, &w, [&w] { showReadme(w); });
     QObject::connect(c.resetEntry, &QAction::triggered, &w, [&w] { resetSettings(w); });
 }

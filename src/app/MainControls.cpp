@@ -180,6 +180,8 @@ void createMenus(MainControls &c, QMenuBar *bar)
 {
     c.fileMenu = topMenu(bar, u"Mnufile"_qs, u"ファイル(&F)"_qs);
     c.openEntry = menuEntry(c.fileMenu, u"openfile"_qs, u"開く(&O)"_qs);
+    c.chooseFileEntry = menuEntry(c.fileMenu, u"chooseFile"_qs, u"ファイルを選択して開く(&F)..."_qs,
+                                  QKeySequence(QKeySequence::Open));
     c.newMailEntry = menuEntry(c.fileMenu, u"newfile"_qs, u"新規作成（&N）"_qs);
     c.saveDraftEntry = menuEntry(c.fileMenu, u"TotyuuSave"_qs, u"草稿に保存(&S)"_qs);
     c.listDraftsEntry = menuEntry(c.fileMenu, u"ReadingBecky(0)"_qs, u"草稿から読み込み(&R)"_qs);

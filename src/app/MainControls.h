@@ -67,6 +67,7 @@ struct MainControls {
     // Menus
     QMenu *fileMenu = nullptr;
     QAction *openEntry = nullptr;
+    QAction *chooseFileEntry = nullptr;         ///< the file chooser, Ctrl+O
     QAction *newMailEntry = nullptr;
     QAction *saveDraftEntry = nullptr;
     QAction *listDraftsEntry = nullptr;

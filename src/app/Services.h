@@ -6,19 +6,17 @@ class Clipboard;
 class Dialogs;
 class HostPaths;
 class Registry;
-class Shell;
 
 /// What the main window needs from outside: the platform seams, the program
 /// folder and the command line.
 struct Services {
     Dialogs &dialogs;
     Clipboard &clipboard;
-    Shell &shell;
     const Registry &registry;
     const HostPaths &hostPaths;
     /// The folder that holds the program's own files.
     QString programFolder;
-    /// The whole command line after the program name: a text file to load.
+    /// The text file named on the command line, to load; empty for none.
     QString commandLine;
     /// The user documentation "readme.txt".
     QString readme;

@@ -7,9 +7,9 @@
 #include "compose/BodyEdit.h"
 #include "compose/ComposeCommands.h"
 #include "compose/PreviewCommands.h"
-#include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +22,12 @@
 namespace {
 
 constexpr qint64 kLargestTextFile = 64000;
+
+void chooseAndLoadTextFile(MainWindow &w)
+{
+    if (const std::optional<QString> path = w.dialogs().chooseTextFile())
+        loadTextFile(w, *path);
+}
 
 } // namespace
 
@@ -59,7 +65,7 @@ void loadTextFile(MainWindow &w, const QString &path)
         w.dialogs().inform(u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, u"ごめんなさい"_qs);
         return;
     }
-    w.ui().bodyField->setBodyText(cp932::decode(file.readAll()));
+    w.ui().bodyField->setBodyText(textfile::decodeAnyText(file.readAll()));
 }
 
 void connectWindowCommands(MainWindow &w)
@@ -73,4 +79,5 @@ void connectWindowCommands(MainWindow &w)
         QObject::connect(c.fontSizeEntries[i], &QAction::triggered, &w, [&w, i] { setBodyFontSize(w, i); });
     QObject::connect(c.limitPanel, &ClickableFrame::clicked, &w, [&w] { toggleLimitPanel(w.compose()); });
     QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] { startNewMail(w.compose()); });
+    QObject::connect(c.chooseFileEntry, &QAction::triggered, &w, [&w] { chooseAndLoadTextFile(w); });
 }

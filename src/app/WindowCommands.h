@@ -14,5 +14,6 @@ bool runCloseSequence(MainWindow &w);
 /// Sets the body font to 9 + 3 × index points.
 void setBodyFontSize(MainWindow &w, int index);
 
-/// Loads a text file of at most 64,000 bytes into the body.
+/// Loads a text file of at most 64,000 bytes into the body, in whichever
+/// encoding it comes (textfile::decodeAnyText).
 void loadTextFile(MainWindow &w, const QString &path);

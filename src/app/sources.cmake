@@ -8,6 +8,7 @@ target_sources(horonami_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadmeWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegistrationOpener.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp

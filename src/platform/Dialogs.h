@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-/// The message and input boxes of the program. Every box goes through this
-/// seam so that tests can script the answers.
+#include <optional>
+
+/// The message and input boxes and the file chooser of the program. Every
+/// box goes through this seam so that tests can script the answers.
 class Dialogs {
 public:
     enum class Buttons { Ok, OkCancel, YesNo };
@@ -24,6 +27,12 @@ public:
     virtual QString input(const QString &prompt, const QString &title,
                           const QString &defaultText) = 0;
 
+    /// A modal file chooser for a file to open, offering `nameFilters`
+    /// ("テキストファイル (*.txt)", ...), the first one chosen; nothing on
+    /// Cancel.
+    virtual std::optional<QString> chooseFile(const QString &title,
+                                              const QStringList &nameFilters) = 0;
+
     /// Shorthands.
     bool askYesNo(const QString &text, const QString &title = defaultTitle(),
                   Icon icon = Icon::None)
@@ -35,4 +44,7 @@ public:
     {
         message(text, title, Buttons::Ok, icon);
     }
+    /// The chooser of a text file to load into the body: text files first,
+    /// all files available.
+    std::optional<QString> chooseTextFile();
 };

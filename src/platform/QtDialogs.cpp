@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -40,4 +41,12 @@ QString QtDialogs::input(const QString &prompt, const QString &title,
     const QString answer = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
                                                  defaultText, &ok);
     return ok ? answer : QString();
+}
+
+std::optional<QString> QtDialogs::chooseFile(const QString &title, const QStringList &nameFilters)
+{
+    const QString path = QFileDialog::getOpenFileName(parent_, title, QString(), nameFilters.join(u";;"_qs));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-/// Real message and input boxes, owned by a parent window.
+/// Real message and input boxes and the desktop's file chooser, owned by a
+/// parent window.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
@@ -14,6 +15,8 @@ public:
                    Icon icon) override;
     QString input(const QString &prompt, const QString &title,
                   const QString &defaultText) override;
+    std::optional<QString> chooseFile(const QString &title,
+                                      const QStringList &nameFilters) override;
 
 private:
     QWidget *parent_;

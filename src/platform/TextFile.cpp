@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,6 +22,18 @@ QString read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return cp932::decode(file.readAll());
+}
+
+QString decodeAnyText(const QByteArray &bytes)
+{
+    // Stateless: a sequence cut off at the end is an error, not a wait for
+    // more bytes.
+    constexpr auto flags = QStringConverter::Flag::Stateless;
+    if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes))
+        return QStringDecoder(*marked, flags).decode(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, flags);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? cp932::decode(bytes) : text;
 }
 
 QStringList splitLines(const QString &text)
@@ -101,7 +115,9 @@ void takeBack(int fd, const QByteArray &written)
     struct stat now {};
     if (written.isEmpty() || ::fstat(fd, &now) != 0 || !endsWith(fd, now.st_size, written))
         return;
-    (void)::ftruncate(fd, now.st_size - written.size());
+    // A failed cut leaves the partial record: the append is reported as
+    // failed either way.
+    [[maybe_unused]] const int cut = ::ftruncate(fd, now.st_size - written.size());
 }
 
 } // namespace

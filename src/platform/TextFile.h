@@ -13,6 +13,13 @@ namespace textfile {
 /// nothing (check existence first where that matters).
 QString read(const QString &path);
 
+/// Decodes a text file from outside the program, whose encoding nobody
+/// states: a byte order mark names UTF-8, UTF-16 or UTF-32; without one,
+/// bytes that are valid UTF-8 are UTF-8 (pure ASCII reads the same either
+/// way), and anything else is code page 932, where a byte of 0x80 or more
+/// almost never forms valid UTF-8.
+QString decodeAnyText(const QByteArray &bytes);
+
 /// Calls `visit` with each line of `text` as a view, without copying it:
 /// lines end at CR LF, a lone CR or a lone LF; a final line end does not
 /// start another (empty) line.

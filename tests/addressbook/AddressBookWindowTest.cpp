@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -269,6 +270,47 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
     h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
     EXPECT_EQ(h.state().beckyBookIndex, 2);
+}
+
+// The panel's button offers the file chooser; the chosen file loads in its
+// own encoding, here UTF-8 without a byte order mark.
+TEST(OpenCommand, ThePanelOffersTheFileChooser)
+{
+    WindowHarness h;
+    h.folder.writeBytes(u"utf8.txt"_qs, hexBytes("e381afe38184 0d0a 41")); // "はい", CR LF, "A" in UTF-8
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, std::nullopt)
+        .expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"utf8.txt"_qs));
+    QTimer::singleShot(0, &h.window(), [&h] {
+        AddressBookWindow *panel = openAddressBook(h.window());
+        ASSERT_NE(panel, nullptr);
+        panel->ui().chooseFileButton->click();
+        EXPECT_TRUE(panel->isVisible()) << "a cancelled chooser closed the panel";
+        panel->ui().chooseFileButton->click();
+    });
+    h.ui().openEntry->trigger();
+    EXPECT_EQ(h.body(), u"はい\r\nA"_qs);
+}
+
+// Ctrl+O opens the chooser straight from the main window; Cancel changes
+// nothing.
+TEST(OpenCommand, CtrlOOpensTheFileChooser)
+{
+    WindowHarness h;
+    h.folder.writeBytes(u"utf16.txt"_qs, hexBytes("fffe 6f30 4430")); // "はい" in UTF-16LE with its mark
+    ASSERT_TRUE(h.start());
+    h.setBody(u"本文"_qs);
+    // Through the window system, as a key press reaches the shortcuts.
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    QWindow *window = h.window().windowHandle();
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, std::nullopt);
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"utf16.txt"_qs));
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(h.body(), u"はい"_qs);
 }
 
 TEST(OpenCommand, EscapeCancels)

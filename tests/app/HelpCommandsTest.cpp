@@ -1,9 +1,11 @@
 #include "app/HelpCommands.h"
+#include "app/ReadmeWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -37,16 +39,29 @@ TEST(HelpCommands, AboutShowsTheVersion)
     h.ui().aboutEntry->trigger();
 }
 
-TEST(HelpCommands, ReadmeOpensOnlyAnExistingFile)
+// The readme opens in the program's own read-only window, in its own
+// encoding (UTF-8 as installed), never through the desktop's handler of text
+// files, which may be this program.
+TEST(HelpCommands, ReadmeOpensInAReadOnlyWindowOfTheProgram)
 {
     WindowHarness h;
-    h.folder.writeText(u"readme.txt"_qs, u"使い方"_qs);
+    h.folder.writeBytes(u"readme.txt"_qs, hexBytes("e4bdbfe38184e696b9 0a")); // "使い方" in UTF-8
     ASSERT_TRUE(h.start());
     h.ui().readmeEntry->trigger();
-    EXPECT_EQ(h.shell.opened, QStringList{h.folder.file(u"readme.txt"_qs)});
+    h.ui().readmeEntry->trigger();
+    const QList<ReadmeWindow *> windows = h.window().findChildren<ReadmeWindow *>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    const auto *view = windows[0]->findChild<QPlainTextEdit *>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isReadOnly());
+    EXPECT_EQ(view->toPlainText(), u"使い方\n"_qs);
+
+    // A readme removed while the program runs shows nothing new.
+    windows[0]->close();
     QFile::remove(h.folder.file(u"readme.txt"_qs));
     h.ui().readmeEntry->trigger();
-    EXPECT_EQ(h.shell.opened.size(), 1);
+    EXPECT_FALSE(windows[0]->isVisible());
 }
 
 TEST(HelpCommands, DecliningTheResetChangesNothing)

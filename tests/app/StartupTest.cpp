@@ -48,7 +48,7 @@ TEST(MainWindow, HasEveryControlAndTheMenuTreeInOrder)
     QStringList file;
     for (QAction *a : h.ui().fileMenu->actions())
         file.append(a->isSeparator() ? u"-"_qs : a->text());
-    EXPECT_EQ(file, (QStringList{u"開く(&O)"_qs, u"新規作成（&N）"_qs, u"草稿に保存(&S)"_qs,
+    EXPECT_EQ(file, (QStringList{u"開く(&O)"_qs, u"ファイルを選択して開く(&F)..."_qs, u"新規作成（&N）"_qs, u"草稿に保存(&S)"_qs,
                                  u"草稿から読み込み(&R)"_qs, u"ログから読み込み(&L)"_qs, u"-"_qs, u"終了(&E)"_qs}));
     EXPECT_EQ(h.ui().allFiltersEntry->shortcut(), QKeySequence(u"Ctrl+M"_qs));
     EXPECT_EQ(h.ui().substituteEntry->shortcut(), QKeySequence(u"Ctrl+T"_qs));

@@ -13,3 +13,8 @@ horonami_test(horonami_address_list_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AddressListModelTest.cpp
 )
 target_link_libraries(horonami_address_list_tests PRIVATE Qt6::Test)
+horonami_test(horonami_command_line_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp
+)
+add_test(NAME command_line_needs_no_display
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/command-line.sh $<TARGET_FILE:horonami>)

@@ -16,6 +16,31 @@ TEST(TextFile, SplitsLinesAtEveryKindOfBreak)
     EXPECT_TRUE(textfile::splitLines(QString()).isEmpty());
 }
 
+// A file users bring, in each encoding it may come in: "あい", CR LF, "A".
+TEST(TextFile, ReadsEveryEncodingAUserFileComesIn)
+{
+    const struct {
+        const char *encoding;
+        QByteArray bytes;
+        QString text;
+    } rows[] = {
+        {"UTF-8 with BOM", hexBytes("efbbbf e38182 e38184 0d0a 41"), u"あい\r\nA"_qs},
+        {"UTF-8", hexBytes("e38182 e38184 0d0a 41"), u"あい\r\nA"_qs},
+        {"UTF-16LE with BOM", hexBytes("fffe 4230 4430 0d00 0a00 4100"), u"あい\r\nA"_qs},
+        {"UTF-16BE with BOM", hexBytes("feff 3042 3044 000d 000a 0041"), u"あい\r\nA"_qs},
+        {"code page 932", hexBytes("82a0 82a2 0d0a 41"), u"あい\r\nA"_qs},
+        // Half-width katakana are single bytes that UTF-8 only knows as the
+        // middle of a character.
+        {"code page 932, half-width", hexBytes("b1 b2 0d0a 41"), u"ｱｲ\r\nA"_qs},
+        // "縺ａ": its first three bytes are "あ" in UTF-8, but the whole
+        // file must be valid.
+        {"code page 932 that starts like UTF-8", hexBytes("e381 8281"), u"縺ａ"_qs},
+        {"ASCII", hexBytes("41 0d0a 41"), u"A\r\nA"_qs},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(textfile::decodeAnyText(row.bytes), row.text) << row.encoding;
+}
+
 TEST(TextFile, WritesShiftJisWithCrLf)
 {
     TestFolder dir;

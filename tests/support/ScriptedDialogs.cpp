@@ -26,7 +26,7 @@ ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QStr
     if (!answerFits(buttons, answer))
         ADD_FAILURE() << "scripted answer is not a button of the box: [" << title.toStdString()
                       << "] " << text.toStdString();
-    script_.append({false, title, text, buttons, icon, answer, {}, {}, {}});
+    script_.append({Kind::Message, title, text, buttons, icon, answer, {}, {}, {}, {}});
     return *this;
 }
 
@@ -34,8 +34,16 @@ ScriptedDialogs &ScriptedDialogs::expectInput(const QString &title, const QStrin
                                               const QString &answer,
                                               const QString &expectedDefault)
 {
-    script_.append({true, title, prompt, Buttons::OkCancel, Icon::None, Answer::Ok, answer,
-                    expectedDefault, {}});
+    script_.append({Kind::Input, title, prompt, Buttons::OkCancel, Icon::None, Answer::Ok, answer,
+                    expectedDefault, {}, {}});
+    return *this;
+}
+
+ScriptedDialogs &ScriptedDialogs::expectFileChoice(const QString &title,
+                                                   const std::optional<QString> &answer)
+{
+    script_.append({Kind::FileChooser, title, {}, Buttons::OkCancel, Icon::None, Answer::Ok, {}, {},
+                    answer, {}});
     return *this;
 }
 
@@ -56,39 +64,47 @@ void ScriptedDialogs::verifyAllShown()
     script_.clear();
 }
 
+std::optional<ScriptedDialogs::Box> ScriptedDialogs::takeNext(Kind kind, const QString &title,
+                                                              const QString &text)
+{
+    if (script_.isEmpty() || script_.first().kind != kind) {
+        const char *what = kind == Kind::Message ? "message box" : kind == Kind::Input ? "input box" : "file chooser";
+        ADD_FAILURE() << "unexpected " << what << ": [" << title.toStdString() << "] " << text.toStdString();
+        return std::nullopt;
+    }
+    Box box = script_.takeFirst();
+    EXPECT_EQ(box.title.toStdString(), title.toStdString());
+    EXPECT_EQ(box.text.toStdString(), text.toStdString());
+    if (box.action)
+        box.action();
+    return box;
+}
+
 Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title,
                                          Buttons buttons, Icon icon)
 {
-    if (script_.isEmpty() || script_.first().isInput) {
-        ADD_FAILURE() << "unexpected message box: [" << title.toStdString() << "] "
-                      << text.toStdString();
+    const std::optional<Box> box = takeNext(Kind::Message, title, text);
+    if (!box)
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    }
-    const Box box = script_.takeFirst();
-    EXPECT_EQ(box.title.toStdString(), title.toStdString());
-    EXPECT_EQ(box.text.toStdString(), text.toStdString());
-    EXPECT_EQ(box.buttons, buttons) << "buttons of [" << title.toStdString() << "]";
-    EXPECT_EQ(box.icon, icon) << "icon of [" << title.toStdString() << "]";
-    if (box.action)
-        box.action();
-    return box.answer;
+    EXPECT_EQ(box->buttons, buttons) << "buttons of [" << title.toStdString() << "]";
+    EXPECT_EQ(box->icon, icon) << "icon of [" << title.toStdString() << "]";
+    return box->answer;
 }
 
 QString ScriptedDialogs::input(const QString &prompt, const QString &title,
                                const QString &defaultText)
 {
-    if (script_.isEmpty() || !script_.first().isInput) {
-        ADD_FAILURE() << "unexpected input box: [" << title.toStdString() << "] "
-                      << prompt.toStdString();
+    const std::optional<Box> box = takeNext(Kind::Input, title, prompt);
+    if (!box)
         return {};
+    if (!box->expectedDefault.isNull()) {
+        EXPECT_EQ(box->expectedDefault.toStdString(), defaultText.toStdString());
     }
-    const Box box = script_.takeFirst();
-    EXPECT_EQ(box.title.toStdString(), title.toStdString());
-    EXPECT_EQ(box.text.toStdString(), prompt.toStdString());
-    if (!box.expectedDefault.isNull()) {
-        EXPECT_EQ(box.expectedDefault.toStdString(), defaultText.toStdString());
-    }
-    if (box.action)
-        box.action();
-    return box.inputAnswer;
+    return box->inputAnswer;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFile(const QString &title, const QStringList &)
+{
+    const std::optional<Box> box = takeNext(Kind::FileChooser, title, {});
+    return box ? box->fileAnswer : std::nullopt;
 }

@@ -6,11 +6,12 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 /// Dialogs for tests: each box the code opens must be the next one scripted,
 /// with the same title, text, button set and icon; it gets the scripted
-/// answer. A box that was
-/// not expected, or one left unshown at the end, fails the test.
+/// answer. A box that was not expected, or one left unshown at the end,
+/// fails the test. File choosers are scripted the same way.
 class ScriptedDialogs : public Dialogs {
 public:
     ~ScriptedDialogs() override;
@@ -23,6 +24,9 @@ public:
     ScriptedDialogs &expectInput(const QString &title, const QString &prompt,
                                  const QString &answer,
                                  const QString &expectedDefault = QString());
+    /// Expects a file chooser and answers it with a path, or nothing for a
+    /// cancel.
+    ScriptedDialogs &expectFileChoice(const QString &title, const std::optional<QString> &answer);
     /// Runs `action` when the next expected box is shown, before answering
     /// (to look at the window while the box is open).
     ScriptedDialogs &whileShown(std::function<void()> action);
@@ -34,10 +38,13 @@ public:
                    Icon icon) override;
     QString input(const QString &prompt, const QString &title,
                   const QString &defaultText) override;
+    std::optional<QString> chooseFile(const QString &title,
+                                      const QStringList &nameFilters) override;
 
 private:
+    enum class Kind { Message, Input, FileChooser };
     struct Box {
-        bool isInput;
+        Kind kind;
         QString title;
         QString text;
         Buttons buttons;
@@ -45,7 +52,12 @@ private:
         Answer answer;
         QString inputAnswer;
         QString expectedDefault;
+        std::optional<QString> fileAnswer;
         std::function<void()> action;
     };
+    /// Takes the next scripted box, which must be of `kind` and carry
+    /// `title`; a missing or different box fails the test and gives nothing.
+    std::optional<Box> takeNext(Kind kind, const QString &title, const QString &text);
+
     QList<Box> script_;
 };

@@ -34,7 +34,7 @@ void WindowHarness::withoutBeckyRecord() { QFile::remove(folder.file(u"Becky.mil
 bool WindowHarness::start()
 {
     services_ = std::make_unique<Services>(
-        Services{dialogs, clipboard, shell, registry, paths, folder.path(), commandLine,
+        Services{dialogs, clipboard, registry, paths, folder.path(), commandLine,
                  folder.file(u"readme.txt"_qs)});
     window_ = std::make_unique<MainWindow>(*services_);
     const bool started = window_->startup();

@@ -21,13 +21,6 @@ private:
     QString text_;
 };
 
-/// A shell that records the documents it was asked to open.
-class RecordingShell : public Shell {
-public:
-    void openDocument(const QString &path) override { opened.append(path); }
-    QStringList opened;
-};
-
 /// A registry held in memory: (key path, value name) -> text.
 class MemoryRegistry : public Registry {
 public:
@@ -62,7 +55,6 @@ public:
     TestFolder folder;
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;
-    RecordingShell shell;
     MemoryRegistry registry;
     PlainPaths paths;
     QString commandLine;
