@@ -1,5 +1,6 @@
 #pragma once
 
+#include "handoff/MailCounts.h"
 #include "handoff/MailboxReader.h"
 
 #include <QAbstractListModel>
@@ -7,6 +8,8 @@
 
 /// The draft and log list: row 0 is always the header row, rows 1 to n the
 /// listed records, newest first. Each record row carries its vertical flag.
+/// The model also holds the number of records each source gave the list
+/// last.
 class MailListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -34,6 +37,9 @@ public:
     /// True for the header row.
     static bool isHeaderRow(int row) { return row == 0; }
 
+    /// The draft and log counts.
+    MailCountsModel &counts() { return counts_; }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
 
     /// DisplayRole shows the row on one line (each CR LF as a space);
@@ -50,4 +56,5 @@ private:
 
     QString header_;
     QList<MailRow> records_;
+    MailCountsModel counts_;
 };

@@ -140,8 +140,7 @@ QList<MailRow> readFile(const QString &path, MailSource source)
     return readDevice(file, source);
 }
 
-QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
-                    QString &countLabel)
+QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs)
 {
     if (!QFileInfo::exists(path)) {
         dialogs.inform(QStringLiteral(
@@ -153,7 +152,6 @@ QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
         dialogs.inform(QStringLiteral("書きかけのデータは、ないようです。"));
         return {};
     }
-    countLabel = updatedCountLabel(countLabel, source, rows.size());
     return rows;
 }
 
@@ -164,17 +162,6 @@ LoadedMail splitRow(QStringView row)
         return i < columns.size() ? columns.at(i).toString() : QString();
     };
     return {column(0), column(1), column(3), column(4)};
-}
-
-QString initialCountLabel() { return QStringLiteral("草稿：0_ログ：0"); }
-
-QString updatedCountLabel(const QString &caption, MailSource source, qsizetype count)
-{
-    const QString label = caption.contains(u'_') ? caption : initialCountLabel();
-    const qsizetype cut = label.indexOf(u'_');
-    if (source == MailSource::Drafts)
-        return QStringLiteral("草稿：") + QString::number(count) + u'_' + label.mid(cut + 1);
-    return label.left(cut) + QStringLiteral("_ログ：") + QString::number(count);
 }
 
 } // namespace mailboxreader

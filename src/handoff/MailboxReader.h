@@ -78,23 +78,12 @@ QList<MailRow> readFile(const QString &path, MailSource source);
 
 /// Lists a mailbox as the list command does, minus the window: a missing
 /// file is reported ("BECKY側の草稿データがないか、設定が間違っている可能性があります。"),
-/// a mailbox without listed records too ("書きかけのデータは、ないようです。");
-/// otherwise `countLabel` gets the new count of this source. Returns the
-/// rows, newest first (empty after either message).
-QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
-                    QString &countLabel);
+/// a mailbox without listed records too ("書きかけのデータは、ないようです。").
+/// Returns the rows, newest first (empty after either message).
+QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs);
 
 /// Splits a row at each TAB "|": Subject, To, the date (skipped), From and
 /// the Body (up to a further TAB "|"). Missing columns are empty.
 LoadedMail splitRow(QStringView row);
-
-/// The count label before any listing: "草稿：0_ログ：0".
-QString initialCountLabel();
-
-/// The count label after listing `count` records of `source`: drafts give
-/// "草稿：" + count + "_" + the part after the first "_"; the log gives the
-/// part before the first "_" + "_ログ：" + count. A caption without "_"
-/// (damaged settings) is taken as the initial label.
-QString updatedCountLabel(const QString &caption, MailSource source, qsizetype count);
 
 } // namespace mailboxreader

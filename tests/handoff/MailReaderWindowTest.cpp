@@ -62,8 +62,9 @@ TEST(MailReader, DraftsListOnlyOwnRecordsNewestFirstAndUpdateTheirHalfOfTheLabel
                         recordBytes(fieldsFrom(u"a@docomo.ne.jp"_qs, u"古い"_qs, u"一\r\n二"_qs)) + kBeckyDraft
                             + recordBytes(fieldsFrom(u"b@docomo.ne.jp"_qs, u"新しい"_qs, u"三"_qs)));
     h.folder.writeText(u"OutPutLog.mbx"_qs, QString());
+    h.folder.writeText(u"Horo.ini"_qs, u"LogD=草稿：9_ログ：7\r\n"_qs);
     ASSERT_TRUE(startImode(h));
-    h.ui().mailCountsLabel->setText(u"草稿：9_ログ：7"_qs);
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：9_ログ：7"_qs);
     h.ui().listDraftsEntry->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(model(h).data(model(h).index(0), MailListModel::RowTextRole).toString(),
