@@ -1,5 +1,24 @@
 #include "handoff/MailListModel.h"
 
+namespace {
+
+// A record as one line of the list.
+QString shownText(const MailRow &row)
+{
+    constexpr QStringView separator = u"\t|";
+    QString text;
+    text.reserve(row.subject.size() + row.to.size() + row.date.size() + row.from.size()
+                 + row.body.size() + 4 * separator.size());
+    for (const QString *column : {&row.subject, &row.to, &row.date, &row.from}) {
+        text += *column;
+        text += separator;
+    }
+    text += row.body;
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+}
+
+} // namespace
+
 MailListModel::MailListModel(QObject *parent)
     : QAbstractListModel(parent), header_(mailboxreader::headerRow())
 {
@@ -28,14 +47,9 @@ QVariant MailListModel::data(const QModelIndex &index, int role) const
     if (!isRow(index))
         return {};
     const int row = index.row();
-    const QString &text = isHeaderRow(row) ? header_ : record(row).text;
     switch (role) {
-    case Qt::DisplayRole: {
-        QString shown = text;
-        return shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    }
-    case RowTextRole:
-        return text;
+    case Qt::DisplayRole:
+        return isHeaderRow(row) ? header_ : shownText(record(row));
     case VerticalRole:
         return isHeaderRow(row) ? QVariant() : QVariant(record(row).vertical);
     default:

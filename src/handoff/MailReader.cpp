@@ -137,7 +137,7 @@ void loadMail(HandoffContext &h, int row)
         && !h.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
         return;
     const QModelIndex index = rows.index(row);
-    const LoadedMail loaded = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());
+    const MailRow loaded = rows.record(row);
     matchSendingAddress(h, loaded.from);
     setVerticalMode(h.compose, false);
     const QString body = horizontalBody(h, index, loaded.body);

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString columnSeparator = QStringLiteral("\t|");
-
 // Takes the rest of `line` after `prefix` into `field` when the line starts
 // with it (case matters).
 bool takeField(QStringView line, QStringView prefix, QString &field)
@@ -28,24 +26,15 @@ bool takeField(QStringView line, QStringView prefix, QString &field)
 void MailboxParser::addLine(QStringView line)
 {
     if (line == u".") {
-        if (source_ == MailSource::Log || own_) {
-            QString text;
-            text.reserve(subject_.size() + to_.size() + date_.size() + from_.size()
-                         + body_.size() + 4 * columnSeparator.size());
-            for (const QString *column : {&subject_, &to_, &date_, &from_}) {
-                text += *column;
-                text += columnSeparator;
-            }
-            text += body_;
-            rows_.append({std::move(text), vertical_});
-            own_ = false;
-            vertical_ = false;
-        }
-        from_.clear();
-        to_.clear();
-        subject_.clear();
-        body_.clear();
-        date_.clear();
+        const bool listed = source_ == MailSource::Log || own_;
+        // A record that is not listed hands its vertical mark on to the next
+        // record, as the list always did.
+        const bool vertical = !listed && record_.vertical;
+        if (listed)
+            rows_.append(std::move(record_));
+        record_ = MailRow();
+        record_.vertical = vertical;
+        own_ = false;
         inBody_ = false;
         return;
     }
@@ -55,18 +44,18 @@ void MailboxParser::addLine(QStringView line)
     else if (line.isEmpty())
         inBody_ = true;
 
-    if (takeField(line, u"From:", from_) || takeField(line, u"To:", to_)
-        || takeField(line, u"Subject:", subject_) || takeField(line, u"X-Date:", date_))
+    if (takeField(line, u"From:", record_.from) || takeField(line, u"To:", record_.to)
+        || takeField(line, u"Subject:", record_.subject) || takeField(line, u"X-Date:", record_.date))
         return;
     constexpr QStringView viewMode = u"X-ViewMode:";
     if (line.startsWith(viewMode)) {
         if (line.sliced(viewMode.size()) == u"TATE")
-            vertical_ = true;
+            record_.vertical = true;
         return;
     }
     if (!line.isEmpty() && inBody_) {
-        body_ += line;
-        body_ += u"\r\n";
+        record_.body += line;
+        record_.body += u"\r\n";
     }
 }
 
@@ -153,15 +142,6 @@ QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs)
         return {};
     }
     return rows;
-}
-
-LoadedMail splitRow(QStringView row)
-{
-    const QList<QStringView> columns = row.split(columnSeparator);
-    const auto column = [&columns](qsizetype i) {
-        return i < columns.size() ? columns.at(i).toString() : QString();
-    };
-    return {column(0), column(1), column(3), column(4)};
 }
 
 } // namespace mailboxreader

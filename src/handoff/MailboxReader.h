@@ -12,21 +12,19 @@ class QIODevice;
 /// program wrote) or the program's log (every record).
 enum class MailSource { Drafts = 0, Log = 1 };
 
-/// One listed record: Subject TAB "|" To TAB "|" Date TAB "|" From TAB "|"
-/// Body (the body keeps its CR LF line breaks), and whether it was written
-/// in vertical layout.
+/// One listed record, as the list shows it and as it is loaded back into
+/// the editor.
 struct MailRow {
-    QString text;
-    bool vertical = false;
-};
-
-/// A record of a listed row, as it is loaded back into the editor.
-struct LoadedMail {
     QString subject;
     QString to;
+    QString date;   ///< the "X-Date:" text; empty in drafts
     QString from;
-    QString body;
+    QString body;   ///< every kept body line followed by CR LF
+    bool vertical = false; ///< written in vertical layout
+
+    friend bool operator==(const MailRow &, const MailRow &) = default;
 };
+Q_DECLARE_TYPEINFO(MailRow, Q_RELOCATABLE_TYPE);
 
 /// Reads the records of a mailbox line by line (a line ends at CR LF), the
 /// way the list has always read them:
@@ -51,10 +49,9 @@ public:
 
 private:
     MailSource source_;
-    QString from_, to_, subject_, body_, date_;
+    MailRow record_;
     bool own_ = false;
     bool inBody_ = false;
-    bool vertical_ = false;
     QList<MailRow> rows_; // in file order
 };
 
@@ -81,9 +78,5 @@ QList<MailRow> readFile(const QString &path, MailSource source);
 /// a mailbox without listed records too ("書きかけのデータは、ないようです。").
 /// Returns the rows, newest first (empty after either message).
 QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs);
-
-/// Splits a row at each TAB "|": Subject, To, the date (skipped), From and
-/// the Body (up to a further TAB "|"). Missing columns are empty.
-LoadedMail splitRow(QStringView row);
 
 } // namespace mailboxreader
