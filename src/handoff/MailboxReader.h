@@ -3,7 +3,8 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <QStringView>
+
+#include <string_view>
 
 class Dialogs;
 class QIODevice;
@@ -37,21 +38,39 @@ Q_DECLARE_TYPEINFO(MailRow, Q_RELOCATABLE_TYPE);
 ///   body;
 /// - other lines before the body are ignored, and a record without a final
 ///   "." is not listed.
+///
+/// The parser works on the code page 932 bytes and decodes only the field
+/// values and the body. That reads the same as decoding whole lines first:
+/// the markers it looks for are ASCII, which no double-byte character
+/// decodes to, and the code page keeps no state from one character to the
+/// next (a lead byte before CR LF reads as U+FFFD without taking the CR), so
+/// the bytes after an ASCII prefix or between CR LF decode on their own
+/// exactly as they do inside the line or the file.
 class MailboxParser {
 public:
     explicit MailboxParser(MailSource source) : source_(source) {}
 
-    /// Feeds one line without its line end.
-    void addLine(QStringView line);
+    /// Feeds the lines of `bytes`, separated by CR LF: n line ends make
+    /// n + 1 lines, the last one without its line end. Nothing of `bytes`
+    /// is kept after the call.
+    void addLines(QByteArrayView bytes);
 
     /// The rows found so far, newest (last in the file) first.
     QList<MailRow> takeRows();
 
 private:
+    void addLine(std::string_view line);
+    void endRecord();
+    /// Appends the body lines waiting in `bodyRun_` to the body.
+    void takeBodyRun();
+
     MailSource source_;
     MailRow record_;
     bool own_ = false;
     bool inBody_ = false;
+    /// Body lines that follow each other in the bytes, decoded in one call
+    /// when something else comes between them or the bytes end.
+    std::string_view bodyRun_;
     QList<MailRow> rows_; // in file order
 };
 

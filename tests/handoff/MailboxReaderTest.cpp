@@ -109,6 +109,21 @@ TEST(MailboxReader, SurvivesDamagedMailboxes)
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0], (MailRow{bad, bad + u"あ"_qs, {}, {}, u"body\r\n"_qs}));
 
+    // Every ASCII byte but CR and LF as a field of its own reads as the
+    // code page reads it (which swaps three control codes).
+    QByteArray singles;
+    for (int b = 0; b < 0x80; ++b) {
+        if (b != '\r' && b != '\n')
+            singles += "To:" + QByteArray(1, static_cast<char>(b)) + "\r\n.\r\n";
+    }
+    const QList<MailRow> read = mailboxreader::readBytes(singles, MailSource::Log);
+    ASSERT_EQ(read.size(), 126);
+    for (int b = 0x7f, i = 0; b >= 0; --b) {
+        if (b != '\r' && b != '\n') {
+            EXPECT_EQ(read[i++].to, cp932::decode(QByteArray(1, static_cast<char>(b)))) << b;
+        }
+    }
+
     // A line of several megabytes.
     const QString longLine(3 * 1024 * 1024, u'x');
     const QList<MailRow> big =
@@ -118,15 +133,15 @@ TEST(MailboxReader, SurvivesDamagedMailboxes)
 }
 
 // Reads `bytes` one CR LF line at a time, each decoded on its own: what the
-// reader's whole-chunk decoding must always match.
+// reader's decoding of whole runs of lines must always match.
 QList<MailRow> readLineByLine(const QByteArray &bytes, MailSource source)
 {
     MailboxParser parser(source);
     qsizetype start = 0;
     for (qsizetype end; (end = bytes.indexOf("\r\n", start)) >= 0; start = end + 2)
-        parser.addLine(cp932::decode(QByteArrayView(bytes).sliced(start, end - start)));
+        parser.addLines(QByteArrayView(bytes).sliced(start, end - start));
     if (start < bytes.size())
-        parser.addLine(cp932::decode(QByteArrayView(bytes).sliced(start)));
+        parser.addLines(QByteArrayView(bytes).sliced(start));
     return parser.takeRows();
 }
 
