@@ -1,20 +1,34 @@
 #include "handoff/MailListModel.h"
 
+#include <algorithm>
+
 namespace {
 
-// A record as one line of the list.
+// A record as one line of the list: each CR LF of the body as one space.
+// Made in one pass into one allocation, for the view asks for the text of
+// every row once to find the widest.
 QString shownText(const MailRow &row)
 {
     constexpr QStringView separator = u"\t|";
-    QString text;
-    text.reserve(row.subject.size() + row.to.size() + row.date.size() + row.from.size()
-                 + row.body.size() + 4 * separator.size());
+    QString text(row.subject.size() + row.to.size() + row.date.size() + row.from.size()
+                     + row.body.size() + 4 * separator.size(),
+                 Qt::Uninitialized);
+    QChar *out = text.data();
     for (const QString *column : {&row.subject, &row.to, &row.date, &row.from}) {
-        text += *column;
-        text += separator;
+        out = std::copy(column->cbegin(), column->cend(), out);
+        out = std::copy(separator.begin(), separator.end(), out);
     }
-    text += row.body;
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    const QChar *const end = row.body.cend();
+    for (const QChar *in = row.body.cbegin(); in != end; ++in) {
+        if (*in == u'\r' && in + 1 != end && in[1] == u'\n') {
+            *out++ = u' ';
+            ++in;
+        } else {
+            *out++ = *in;
+        }
+    }
+    text.truncate(out - text.cbegin());
+    return text;
 }
 
 } // namespace
