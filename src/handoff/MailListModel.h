@@ -41,9 +41,8 @@ public:
 
     /// DisplayRole shows the row on one line: Subject, To, Date, From and
     /// Body, each after the previous one's TAB "|", and each CR LF of the
-    /// body as a space. The text is made when asked for, so that listing a
-    /// long log costs only the rows the view shows. VerticalRole gives the
-    /// flag.
+    /// body as a space. The text is made when asked for and not kept: the
+    /// rows hold only their fields. VerticalRole gives the flag.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     /// Sets the vertical flag of a record row; other rows and roles refuse.
