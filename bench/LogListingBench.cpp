@@ -19,24 +19,48 @@ namespace {
 
 constexpr int kRecords = 100000;
 
+// The sample log, made once for every run of both sides.
+const QByteArray &sampleLogBytes()
+{
+    static const QByteArray bytes = sampleLog(kRecords);
+    return bytes;
+}
+
 // Writes the sample log into the window's program folder; returns its path.
 QString writeLog(BenchWindow &b)
 {
     const QString path = mailbox::logPath(b.window().services().programFolder);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(sampleLog(kRecords)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(sampleLogBytes()) < 0)
         qFatal("cannot write the sample log");
     return path;
 }
 
+// Lists the log as its menu entry does, and lets the list lay itself out
+// and paint.
+void listLog(BenchWindow &b)
+{
+    b.ui().listLogEntry->trigger();
+    QCoreApplication::processEvents();
+}
+
+QString readAndDecode(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read the sample log");
+    return cp932::decode(file.readAll());
+}
+
+// Each side does its work once before it is timed: the first listing of a
+// window also lays out the list and loads its font.
 void logListing(benchmark::State &state)
 {
     BenchWindow b;
     writeLog(b);
-    for (auto _ : state) {
-        b.ui().listLogEntry->trigger();
-        QCoreApplication::processEvents();
-    }
+    listLog(b);
+    for (auto _ : state)
+        listLog(b);
     if (b.ui().mailList->model()->rowCount() != kRecords + 1)
         state.SkipWithError("the log was not listed whole");
 }
@@ -45,12 +69,9 @@ void logListingFloor(benchmark::State &state)
 {
     BenchWindow b;
     const QString path = writeLog(b);
-    for (auto _ : state) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            state.SkipWithError("cannot read the sample log");
-        benchmark::DoNotOptimize(cp932::decode(file.readAll()));
-    }
+    benchmark::DoNotOptimize(readAndDecode(path));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readAndDecode(path));
 }
 
 const bool registered = ratio::add("log listing", logListing, logListingFloor);

@@ -1,5 +1,6 @@
-// The mailbox reader of the draft and log list, and the split of a listed
-// row back into the fields.
+// The mailbox reader of the draft and log list, and the list's text of each
+// row it reads.
+#include "handoff/MailListModel.h"
 #include "handoff/MailboxReader.h"
 
 #include <cstdint>
@@ -8,8 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     for (const MailSource source : {MailSource::Drafts, MailSource::Log}) {
-        for (const MailRow &row : mailboxreader::readBytes(bytes, source))
-            (void)mailboxreader::splitRow(row.text);
+        MailListModel list;
+        list.setRecords(mailboxreader::readBytes(bytes, source));
+        for (int row = 0; row < list.rowCount(); ++row)
+            (void)list.index(row).data();
     }
     return 0;
 }

@@ -4,6 +4,8 @@
 #include "app/PresetFile.h"
 #include "compose/BodyEdit.h"
 #include "compose/PreviewMirror.h"
+#include "handoff/MailListModel.h"
+#include "handoff/MailReader.h"
 #include "handoff/SignatureCommand.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsFormat.h"
@@ -13,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QScreen>
 
 #include <functional>
@@ -181,8 +182,11 @@ const std::vector<Key> &keys()
         accountChangeMode(u"AcOp"),
         storedIndex(u"Myad", &AccountChoice::sendingAddressIndex),
         menuCheck(u"BcOp", &MainControls::bccToAccountEntry),
-        {u"LogD", [](MainWindow &w, const QString &value, const QString &) { w.ui().mailCountsLabel->setText(value); },
-         [](MainWindow &w, const Closing &) { return w.ui().mailCountsLabel->text(); }},
+        {u"LogD",
+         [](MainWindow &w, const QString &value, const QString &) {
+             mailreader::model(w.handoff()).counts().restoreCaption(value);
+         },
+         [](MainWindow &w, const Closing &) { return mailreader::model(w.handoff()).counts().caption(); }},
         {u"Look",
          [](MainWindow &w, const QString &value, const QString &) {
              if (const std::optional<bool> look = parseBoolean(value)) {

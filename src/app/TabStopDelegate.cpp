@@ -20,21 +20,24 @@ QString firstLine(const QString &text)
 
 // The width of a row's first line if every code page 932 byte took one
 // cell: exact for the Japanese fixed-pitch fonts, and cheap enough to run
-// over every row (one table pass per column, no call per character).
-qreal cellWidth(QStringView text, const QTextOption &option, qreal cell)
+// over every row (one table pass per column, no call per character; Qt's
+// character search finds the line end and the TABs).
+qreal cellWidth(QStringView text, const QList<QTextOption::Tab> &stops, qreal stopDistance, qreal cell)
 {
-    qsizetype end = 0;
-    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
-        ++end;
+    qsizetype end = text.size();
+    for (const QChar lineEnd : {QChar(u'\n'), QChar(u'\r')}) {
+        const qsizetype at = text.first(end).indexOf(lineEnd);
+        if (at >= 0)
+            end = at;
+    }
     const QStringView line = text.first(end);
-    const QList<QTextOption::Tab> stops = option.tabs();
     qreal x = 0;
     for (qsizetype start = 0;;) {
-        const qsizetype tab = line.indexOf(u'\t', start);
+        const qsizetype tab = line.indexOf(QChar(u'\t'), start);
         x += cp932::unitByteLengthSum(line.sliced(start, (tab < 0 ? line.size() : tab) - start)) * cell;
         if (tab < 0)
             return x;
-        qreal next = x + option.tabStopDistance();
+        qreal next = x + stopDistance;
         for (const QTextOption::Tab &stop : stops) {
             if (stop.position > x) {
                 next = stop.position;
@@ -134,10 +137,12 @@ int TabStopDelegate::widestRow(const QAbstractItemModel &model, const QModelInde
     // that are not fixed-pitch.
     const QTextOption tabs = textOption(option.fontMetrics);
     const qreal cell = option.fontMetrics.horizontalAdvance(u'0');
+    const QList<QTextOption::Tab> stops = tabs.tabs();
     qreal widestGuess = 0;
     int widestRow = 0;
-    for (int row = 0; row < model.rowCount(parent); ++row) {
-        const qreal guess = cellWidth(model.index(row, 0, parent).data().toString(), tabs, cell);
+    for (int row = 0, rows = model.rowCount(parent); row < rows; ++row) {
+        const qreal guess = cellWidth(model.index(row, 0, parent).data().toString(), stops,
+                                      tabs.tabStopDistance(), cell);
         if (guess > widestGuess) {
             widestGuess = guess;
             widestRow = row;

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "handoff/MailCounts.h"
 #include "handoff/MailboxReader.h"
 
 #include <QAbstractListModel>
 #include <QList>
 
 /// The draft and log list: row 0 is always the header row, rows 1 to n the
-/// listed records, newest first. Each record row carries its vertical flag.
+/// listed records, newest first; and the number of records each source
+/// gave the list last.
 class MailListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     enum Role {
         /// The record's vertical flag (bool); settable on record rows.
         VerticalRole = Qt::UserRole + 1,
-        /// The row text intact, line breaks included, for loading.
-        RowTextRole,
     };
 
     explicit MailListModel(QObject *parent = nullptr);
@@ -34,10 +34,15 @@ public:
     /// True for the header row.
     static bool isHeaderRow(int row) { return row == 0; }
 
+    /// The draft and log counts.
+    MailCountsModel &counts() { return counts_; }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
 
-    /// DisplayRole shows the row on one line (each CR LF as a space);
-    /// RowTextRole gives the row text as read; VerticalRole the flag.
+    /// DisplayRole shows the row on one line: Subject, To, Date, From and
+    /// Body, each after the previous one's TAB "|", and each CR LF of the
+    /// body as a space. The text is made when asked for and not kept: the
+    /// rows hold only their fields. VerticalRole gives the flag.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     /// Sets the vertical flag of a record row; other rows and roles refuse.
@@ -50,4 +55,5 @@ private:
 
     QString header_;
     QList<MailRow> records_;
+    MailCountsModel counts_;
 };

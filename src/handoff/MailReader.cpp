@@ -91,6 +91,9 @@ MailListModel &attachModel(HandoffContext &h)
 {
     auto *rows = new MailListModel(h.ui.mailList);
     h.ui.mailList->setModel(rows);
+    QLabel *label = h.ui.mailCountsLabel;
+    label->setText(rows->counts().caption());
+    QObject::connect(&rows->counts(), &MailCountsModel::captionChanged, label, &QLabel::setText);
     return *rows;
 }
 
@@ -107,12 +110,12 @@ void listMails(HandoffContext &h, MailSource source)
     const QString path = source == MailSource::Drafts
                              ? accountmailboxes::mailboxPath(h, accountmailboxes::Mailbox::Drafts)
                              : mailbox::logPath(h.programFolder);
-    QString label = c.mailCountsLabel->text();
-    QList<MailRow> found = mailboxreader::list(path, source, h.dialogs, label);
+    QList<MailRow> found = mailboxreader::list(path, source, h.dialogs);
     if (found.isEmpty())
         return;
+    const int count = static_cast<int>(found.size());
     rows.setRecords(std::move(found));
-    c.mailCountsLabel->setText(label);
+    rows.counts().setCount(source, count);
     c.mailList->show();
     h.host.layOut();
 }
@@ -134,7 +137,7 @@ void loadMail(HandoffContext &h, int row)
         && !h.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
         return;
     const QModelIndex index = rows.index(row);
-    const LoadedMail loaded = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());
+    const MailRow loaded = rows.record(row);
     matchSendingAddress(h, loaded.from);
     setVerticalMode(h.compose, false);
     const QString body = horizontalBody(h, index, loaded.body);

@@ -8,66 +8,128 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
+
+using namespace std::string_view_literals;
 
 namespace {
 
-const QString columnSeparator = QStringLiteral("\t|");
+// The text of a field's bytes. Most ASCII bytes are the same code points in
+// code page 932 (the converter swaps three control codes, which the table
+// finds out), and a field made only of them, like an address or a date,
+// needs no converter call.
+QString decodeField(std::string_view bytes)
+{
+    static const std::array<bool, 256> asItself = [] {
+        std::array<bool, 256> same{};
+        for (int b = 0; b < 0x80; ++b) {
+            const char byte = static_cast<char>(b);
+            same[static_cast<std::size_t>(b)] = cp932::decode(QByteArrayView(&byte, 1)) == QChar(b);
+        }
+        return same;
+    }();
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    for (const char byte : bytes) {
+        if (!asItself[static_cast<unsigned char>(byte)])
+            return cp932::decode(view);
+    }
+    return QString::fromLatin1(view);
+}
 
 // Takes the rest of `line` after `prefix` into `field` when the line starts
-// with it (case matters).
-bool takeField(QStringView line, QStringView prefix, QString &field)
+// with it (case matters). The prefix's length is a constant, so that the
+// test of a line that does not start with it costs a few instructions.
+template <std::size_t N>
+bool takeField(std::string_view line, const char (&prefix)[N], QString &field)
 {
-    if (!line.startsWith(prefix))
+    if (!line.starts_with(std::string_view(prefix, N - 1)))
         return false;
-    field = line.mid(prefix.size()).toString();
+    field = decodeField(line.substr(N - 1));
     return true;
+}
+
+// True when the text of `line` contains "Horonami". The bytes may hold it
+// where the text does not (as the second byte of a double-byte character
+// and what follows), so a find in the bytes is confirmed on the text.
+bool marksOwnRecord(std::string_view line)
+{
+    return line.find("Horonami"sv) != line.npos && decodeField(line).contains(u"Horonami");
 }
 
 } // namespace
 
-void MailboxParser::addLine(QStringView line)
+void MailboxParser::addLines(QByteArrayView bytes)
 {
-    if (line == u".") {
-        if (source_ == MailSource::Log || own_) {
-            QString text;
-            text.reserve(subject_.size() + to_.size() + date_.size() + from_.size()
-                         + body_.size() + 4 * columnSeparator.size());
-            for (const QString *column : {&subject_, &to_, &date_, &from_}) {
-                text += *column;
-                text += columnSeparator;
-            }
-            text += body_;
-            rows_.append({std::move(text), vertical_});
-            own_ = false;
-            vertical_ = false;
-        }
-        from_.clear();
-        to_.clear();
-        subject_.clear();
-        body_.clear();
-        date_.clear();
-        inBody_ = false;
+    // The standard library finds CR LF with memchr; QByteArrayView's search
+    // sets up a matcher per call, which lines of a few dozen bytes feel.
+    const std::string_view text(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find("\r\n"sv, start);
+        addLine(text.substr(start, end == text.npos ? text.npos : end - start));
+        if (end == text.npos)
+            break;
+        start = end + 2;
+    }
+    takeBodyRun();
+}
+
+void MailboxParser::addLine(std::string_view line)
+{
+    if (line == "."sv) {
+        endRecord();
         return;
     }
 
-    if (line.contains(u"Horonami"))
-        own_ = true;
-    else if (line.isEmpty())
+    // Only the draft source asks whose record it is.
+    if (line.empty())
         inBody_ = true;
+    else if (source_ == MailSource::Drafts && !own_ && marksOwnRecord(line))
+        own_ = true;
 
-    if (takeField(line, u"From:", from_) || takeField(line, u"To:", to_)
-        || takeField(line, u"Subject:", subject_) || takeField(line, u"X-Date:", date_))
+    if (takeField(line, "From:", record_.from) || takeField(line, "To:", record_.to)
+        || takeField(line, "Subject:", record_.subject) || takeField(line, "X-Date:", record_.date))
         return;
-    constexpr QStringView viewMode = u"X-ViewMode:";
-    if (line.startsWith(viewMode)) {
-        if (line.sliced(viewMode.size()) == u"TATE")
-            vertical_ = true;
+    constexpr std::string_view viewMode = "X-ViewMode:";
+    if (line.starts_with(viewMode)) {
+        if (line.substr(viewMode.size()) == "TATE"sv)
+            record_.vertical = true;
         return;
     }
-    if (!line.isEmpty() && inBody_) {
-        body_ += line;
-        body_ += u"\r\n";
+    if (line.empty() || !inBody_)
+        return;
+    // A line straight after the previous body line joins its run.
+    if (!bodyRun_.empty() && bodyRun_.data() + bodyRun_.size() + 2 == line.data()) {
+        bodyRun_ = std::string_view(bodyRun_.data(), bodyRun_.size() + 2 + line.size());
+    } else {
+        takeBodyRun();
+        bodyRun_ = line;
     }
+}
+
+void MailboxParser::takeBodyRun()
+{
+    if (bodyRun_.empty())
+        return;
+    // The CR LF between the run's lines are decoded with them.
+    record_.body += decodeField(bodyRun_);
+    record_.body += u"\r\n";
+    bodyRun_ = {};
+}
+
+void MailboxParser::endRecord()
+{
+    takeBodyRun();
+    const bool listed = source_ == MailSource::Log || own_;
+    // A record that is not listed hands its vertical mark on to the next
+    // record, as the list always did.
+    const bool vertical = !listed && record_.vertical;
+    if (listed)
+        rows_.append(std::move(record_));
+    record_ = MailRow();
+    record_.vertical = vertical;
+    own_ = false;
+    inBody_ = false;
 }
 
 QList<MailRow> MailboxParser::takeRows()
@@ -89,12 +151,9 @@ QList<MailRow> readDevice(QIODevice &device, MailSource source)
 {
     constexpr qint64 chunkSize = 1 << 20;
     MailboxParser parser(source);
-    // The device is read in large chunks, and each chunk is decoded in one
-    // call up to its last CR LF; the rest waits for the next chunk. Lines end
-    // at CR LF only; a lone CR or LF stays inside its line. Code page 932
-    // keeps no state across CR LF: no character contains CR or LF, and a
-    // lead byte or invalid byte before CR LF decodes to U+FFFD without taking
-    // the CR, so the decoded text splits exactly as the bytes do.
+    // The device is read in large chunks, and the lines of each chunk up to
+    // its last CR LF go to the parser at once; the rest waits for the next
+    // chunk. Lines end at CR LF only; a lone CR or LF stays inside its line.
     // Each byte is searched for the last CR LF once: no CR LF starts before
     // `searched` in the pending bytes (the byte there may be a CR that the
     // next chunk completes), so a long stretch without CR LF is not searched
@@ -112,14 +171,12 @@ QList<MailRow> readDevice(QIODevice &device, MailSource source)
             continue;
         }
         const qsizetype lastEnd = searched + found;
-        const QString text = cp932::decode(QByteArrayView(pending).first(lastEnd));
-        for (const QStringView line : QStringTokenizer(text, u"\r\n"))
-            parser.addLine(line);
+        parser.addLines(QByteArrayView(pending).first(lastEnd));
         pending.remove(0, lastEnd + 2);
         searched = std::max<qsizetype>(pending.size() - 1, 0);
     }
     if (!pending.isEmpty())
-        parser.addLine(cp932::decode(pending));
+        parser.addLines(pending);
     return parser.takeRows();
 }
 
@@ -140,8 +197,7 @@ QList<MailRow> readFile(const QString &path, MailSource source)
     return readDevice(file, source);
 }
 
-QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
-                    QString &countLabel)
+QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs)
 {
     if (!QFileInfo::exists(path)) {
         dialogs.inform(QStringLiteral(
@@ -153,28 +209,7 @@ QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
         dialogs.inform(QStringLiteral("書きかけのデータは、ないようです。"));
         return {};
     }
-    countLabel = updatedCountLabel(countLabel, source, rows.size());
     return rows;
-}
-
-LoadedMail splitRow(QStringView row)
-{
-    const QList<QStringView> columns = row.split(columnSeparator);
-    const auto column = [&columns](qsizetype i) {
-        return i < columns.size() ? columns.at(i).toString() : QString();
-    };
-    return {column(0), column(1), column(3), column(4)};
-}
-
-QString initialCountLabel() { return QStringLiteral("草稿：0_ログ：0"); }
-
-QString updatedCountLabel(const QString &caption, MailSource source, qsizetype count)
-{
-    const QString label = caption.contains(u'_') ? caption : initialCountLabel();
-    const qsizetype cut = label.indexOf(u'_');
-    if (source == MailSource::Drafts)
-        return QStringLiteral("草稿：") + QString::number(count) + u'_' + label.mid(cut + 1);
-    return label.left(cut) + QStringLiteral("_ログ：") + QString::number(count);
 }
 
 } // namespace mailboxreader

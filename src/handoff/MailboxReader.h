@@ -3,7 +3,8 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <QStringView>
+
+#include <string_view>
 
 class Dialogs;
 class QIODevice;
@@ -12,21 +13,19 @@ class QIODevice;
 /// program wrote) or the program's log (every record).
 enum class MailSource { Drafts = 0, Log = 1 };
 
-/// One listed record: Subject TAB "|" To TAB "|" Date TAB "|" From TAB "|"
-/// Body (the body keeps its CR LF line breaks), and whether it was written
-/// in vertical layout.
+/// One listed record, as the list shows it and as it is loaded back into
+/// the editor.
 struct MailRow {
-    QString text;
-    bool vertical = false;
-};
-
-/// A record of a listed row, as it is loaded back into the editor.
-struct LoadedMail {
     QString subject;
     QString to;
+    QString date;   ///< the "X-Date:" text; empty in drafts
     QString from;
-    QString body;
+    QString body;   ///< every kept body line followed by CR LF
+    bool vertical = false; ///< written in vertical layout
+
+    friend bool operator==(const MailRow &, const MailRow &) = default;
 };
+Q_DECLARE_TYPEINFO(MailRow, Q_RELOCATABLE_TYPE);
 
 /// Reads the records of a mailbox line by line (a line ends at CR LF), the
 /// way the list has always read them:
@@ -39,22 +38,39 @@ struct LoadedMail {
 ///   body;
 /// - other lines before the body are ignored, and a record without a final
 ///   "." is not listed.
+///
+/// The parser works on the code page 932 bytes and decodes only the field
+/// values and the body. That reads the same as decoding whole lines first:
+/// the markers it looks for are ASCII, which no double-byte character
+/// decodes to, and the code page keeps no state from one character to the
+/// next (a lead byte before CR LF reads as U+FFFD without taking the CR), so
+/// the bytes after an ASCII prefix or between CR LF decode on their own
+/// exactly as they do inside the line or the file.
 class MailboxParser {
 public:
     explicit MailboxParser(MailSource source) : source_(source) {}
 
-    /// Feeds one line without its line end.
-    void addLine(QStringView line);
+    /// Feeds the lines of `bytes`, separated by CR LF: n line ends make
+    /// n + 1 lines, the last one without its line end. Nothing of `bytes`
+    /// is kept after the call.
+    void addLines(QByteArrayView bytes);
 
     /// The rows found so far, newest (last in the file) first.
     QList<MailRow> takeRows();
 
 private:
+    void addLine(std::string_view line);
+    void endRecord();
+    /// Appends the body lines waiting in `bodyRun_` to the body.
+    void takeBodyRun();
+
     MailSource source_;
-    QString from_, to_, subject_, body_, date_;
+    MailRow record_;
     bool own_ = false;
     bool inBody_ = false;
-    bool vertical_ = false;
+    /// Body lines that follow each other in the bytes, decoded in one call
+    /// when something else comes between them or the bytes end.
+    std::string_view bodyRun_;
     QList<MailRow> rows_; // in file order
 };
 
@@ -78,23 +94,8 @@ QList<MailRow> readFile(const QString &path, MailSource source);
 
 /// Lists a mailbox as the list command does, minus the window: a missing
 /// file is reported ("BECKY側の草稿データがないか、設定が間違っている可能性があります。"),
-/// a mailbox without listed records too ("書きかけのデータは、ないようです。");
-/// otherwise `countLabel` gets the new count of this source. Returns the
-/// rows, newest first (empty after either message).
-QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
-                    QString &countLabel);
-
-/// Splits a row at each TAB "|": Subject, To, the date (skipped), From and
-/// the Body (up to a further TAB "|"). Missing columns are empty.
-LoadedMail splitRow(QStringView row);
-
-/// The count label before any listing: "草稿：0_ログ：0".
-QString initialCountLabel();
-
-/// The count label after listing `count` records of `source`: drafts give
-/// "草稿：" + count + "_" + the part after the first "_"; the log gives the
-/// part before the first "_" + "_ログ：" + count. A caption without "_"
-/// (damaged settings) is taken as the initial label.
-QString updatedCountLabel(const QString &caption, MailSource source, qsizetype count);
+/// a mailbox without listed records too ("書きかけのデータは、ないようです。").
+/// Returns the rows, newest first (empty after either message).
+QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs);
 
 } // namespace mailboxreader

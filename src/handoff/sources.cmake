@@ -4,6 +4,7 @@ target_sources(horonami_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Mailbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SendWarnings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailboxReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MailCounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailListModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandOff.cpp
 )

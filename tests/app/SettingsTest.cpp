@@ -165,6 +165,16 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
     EXPECT_EQ(second.folder.readBytes(u"Horo.ini"_qs), written);
 }
 
+TEST(SettingsFile, ACountsCaptionThatIsNotTwoCountsIsShownAndStoredAsItStands)
+{
+    WindowHarness h;
+    h.folder.writeText(u"Horo.ini"_qs, u"LogD=草稿：03_ログ：x\r\n"_qs);
+    ASSERT_TRUE(h.start());
+    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：03_ログ：x"_qs);
+    ASSERT_TRUE(writeSettings(h.window(), false, false));
+    EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).contains(u"\r\nLogD=草稿：03_ログ：x\r\n"_qs));
+}
+
 TEST(SettingsFile, ExitKeepsTheValuesOfTheLastClose)
 {
     WindowHarness h;

@@ -6,5 +6,6 @@ horonami_test(horonami_handoff_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MailboxTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailboxReaderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailListModelTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MailCountsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandOffTest.cpp
 )
