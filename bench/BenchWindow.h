@@ -23,7 +23,7 @@ public:
     {
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    QString input(const QString &, const QString &, const QString &defaultText) override
+    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
     {
         return defaultText;
     }

@@ -239,7 +239,8 @@ void AddressBookWindow::commitAt(int row)
                                     {QString(), c.Text1[2]->text(), c.Text1[3]->text(), c.Text1[4]->text()},
                                     addressChanged_, nameChanged_, detailsChanged_};
         const bool rebuilt = detailsChanged_ || nameChanged_;
-        addressbook::commitEntry(entries_[row], edit, [this] { return chosenModelName(); });
+        const QString previousModel = addressbook::splitDetails(entries_[row].details).model;
+        addressbook::commitEntry(entries_[row], edit, [this, &previousModel] { return chosenModelName(previousModel); });
         c.List1->item(row)->setText(entries_[row].name);
         if (rebuilt) {
             c.Text1[2]->setText(edit.details.nickname);
@@ -253,8 +254,9 @@ void AddressBookWindow::commitAt(int row)
 }
 
 // The model name for rebuilt details: "不明" without a choice; "その他" adds
-// a new phone model and takes its name.
-QString AddressBookWindow::chosenModelName()
+// a new phone model and takes its name. When none is added (the user
+// cancelled), the entry keeps its previous model.
+QString AddressBookWindow::chosenModelName(const QString &previousModel)
 {
     QComboBox *models = controls_.Combo2;
     const int chosen = models->currentIndex();
@@ -264,8 +266,9 @@ QString AddressBookWindow::chosenModelName()
         return models->itemText(chosen);
     const std::optional<PhoneModel> added = myAdr_.addPhoneModel ? myAdr_.addPhoneModel() : std::nullopt;
     if (!added) {
-        dialogs_.inform(u"機種を登録できませんでした。"_qs);
-        return addressbook::unknownModel();
+        const QString kept = previousModel.isEmpty() ? addressbook::unknownModel() : previousModel;
+        models->setCurrentIndex(std::max(models->findText(kept, Qt::MatchExactly | Qt::MatchCaseSensitive), 0));
+        return kept;
     }
     const int at = models->count() - 1; // before "その他", which stays last
     models->insertItem(at, added->name, added->code);
@@ -331,8 +334,9 @@ void AddressBookWindow::save()
 
 void AddressBookWindow::newEntry()
 {
-    const QString answer = addressbook::cleanField(dialogs_.input(
-        u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, myAdr_.newEntryDefault));
+    const QString answer = addressbook::cleanField(
+        dialogs_.input(u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, myAdr_.newEntryDefault)
+            .value_or(QString()));
     if (answer.isEmpty())
         return;
     entries_.append({answer.contains(u'@') ? answer : QString(), answer, QString()});
@@ -374,7 +378,7 @@ void AddressBookWindow::rename()
     if (row < 0 || row >= entries_.size())
         return;
     const QString answer = addressbook::cleanField(
-        dialogs_.input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name));
+        dialogs_.input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name).value_or(QString()));
     if (answer.isEmpty())
         return;
     entries_[row].name = answer;
@@ -403,8 +407,10 @@ std::optional<QString> AddressBookWindow::askGroupName()
 {
     QString proposal = u"i-mode"_qs;
     for (;;) {
-        const QString group = dialogs_.input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                                             u"グループ名指定"_qs, proposal);
+        const QString group = dialogs_
+                                  .input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                                         u"グループ名指定"_qs, proposal)
+                                  .value_or(QString());
         if (group.isEmpty())
             return std::nullopt;
         if (addressbook::isValidGroupName(group))

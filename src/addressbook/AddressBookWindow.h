@@ -23,7 +23,7 @@ struct MyAdrSetup {
     /// The default text of the new-entry question.
     QString newEntryDefault;
     /// Adds a phone model for the model field's "その他" (asking the user);
-    /// nothing when none was added.
+    /// nothing when none was added (cancelled, or a failure already reported).
     std::function<std::optional<PhoneModel>()> addPhoneModel;
 };
 
@@ -111,7 +111,7 @@ private:
     void clearFieldFlags();
     void markEdited(bool *flag);
     void commitAt(int row);
-    QString chosenModelName();
+    QString chosenModelName(const QString &previousModel);
     bool saveMyAdr();
     QStringList linesAddedElsewhere() const;
 

@@ -110,11 +110,16 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
             candidate = *c.command.pendingLimit;
             c.command.pendingLimit.reset();
         } else {
+            const std::optional<QString> answer =
+                c.dialogs.input(u"制限する文字数を入力してください。"_qs, u"制限文字数"_qs, u"256"_qs);
+            if (!answer) {
+                // A cancel takes back the switching-on, without a word.
+                limitBox->setChecked(false);
+                return;
+            }
             // Empty text, text that is not a number and numbers beyond 16
             // bits all count as 0.
-            candidate = settingsformat::parseInt16(c.dialogs.input(u"制限する文字数を入力してください。"_qs,
-                                                                   u"制限文字数"_qs, u"256"_qs))
-                            .value_or(0);
+            candidate = settingsformat::parseInt16(*answer).value_or(0);
         }
         if (candidate < 11) {
             c.dialogs.inform(u"10文字以下には設定できません。"_qs);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 /// The message and input boxes of the program. Every box goes through this
 /// seam so that tests can script the answers.
 class Dialogs {
@@ -20,9 +22,10 @@ public:
     virtual Answer message(const QString &text, const QString &title = defaultTitle(),
                            Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 
-    /// A modal input box; Cancel returns an empty text.
-    virtual QString input(const QString &prompt, const QString &title,
-                          const QString &defaultText) = 0;
+    /// A modal input box: the text answered with OK (possibly empty), or
+    /// nothing when the user cancelled (the Cancel button, ESC, the close box).
+    virtual std::optional<QString> input(const QString &prompt, const QString &title,
+                                         const QString &defaultText) = 0;
 
     /// Shorthands.
     bool askYesNo(const QString &text, const QString &title = defaultTitle(),

@@ -33,11 +33,13 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title,
     return Answer::Cancel;
 }
 
-QString QtDialogs::input(const QString &prompt, const QString &title,
-                         const QString &defaultText)
+std::optional<QString> QtDialogs::input(const QString &prompt, const QString &title,
+                                        const QString &defaultText)
 {
     bool ok = false;
     const QString answer = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
                                                  defaultText, &ok);
-    return ok ? answer : QString();
+    if (!ok)
+        return std::nullopt;
+    return answer;
 }

@@ -180,6 +180,13 @@ TEST(Counting, LimitInputIsCheckedAndStoredOnce)
     EXPECT_EQ(h.state().mail.bodyLimit, 11);
     EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：文字数 "_qs);
 
+    // A cancel takes the switching-on back without a word; the limit stays.
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
+    h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, std::nullopt);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限："_qs);
+
     for (const char16_t *bad : {u"", u"abc", u"40000"}) {
         h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
         h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, QString::fromUtf16(bad))

@@ -31,7 +31,7 @@ ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QStr
 }
 
 ScriptedDialogs &ScriptedDialogs::expectInput(const QString &title, const QString &prompt,
-                                              const QString &answer,
+                                              const std::optional<QString> &answer,
                                               const QString &expectedDefault)
 {
     script_.append({true, title, prompt, Buttons::OkCancel, Icon::None, Answer::Ok, answer,
@@ -62,6 +62,7 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     if (script_.isEmpty() || script_.first().isInput) {
         ADD_FAILURE() << "unexpected message box: [" << title.toStdString() << "] "
                       << text.toStdString();
+        // The box closed unanswered.
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
     const Box box = script_.takeFirst();
@@ -74,13 +75,13 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     return box.answer;
 }
 
-QString ScriptedDialogs::input(const QString &prompt, const QString &title,
-                               const QString &defaultText)
+std::optional<QString> ScriptedDialogs::input(const QString &prompt, const QString &title,
+                                              const QString &defaultText)
 {
     if (script_.isEmpty() || !script_.first().isInput) {
         ADD_FAILURE() << "unexpected input box: [" << title.toStdString() << "] "
                       << prompt.toStdString();
-        return {};
+        return std::nullopt; // the box closed unanswered
     }
     const Box box = script_.takeFirst();
     EXPECT_EQ(box.title.toStdString(), title.toStdString());

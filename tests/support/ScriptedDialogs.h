@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 /// Dialogs for tests: each box the code opens must be the next one scripted,
 /// with the same title, text, button set and icon; it gets the scripted
@@ -19,9 +20,10 @@ public:
     /// answer must be one of the box's buttons.
     ScriptedDialogs &expectMessage(const QString &title, const QString &text, Buttons buttons,
                                    Icon icon, Answer answer = Answer::Ok);
-    /// Expects an input box and answers it (an empty answer is a cancel).
+    /// Expects an input box and answers it: OK with the text, or Cancel
+    /// with std::nullopt (an empty text is an empty OK).
     ScriptedDialogs &expectInput(const QString &title, const QString &prompt,
-                                 const QString &answer,
+                                 const std::optional<QString> &answer,
                                  const QString &expectedDefault = QString());
     /// Runs `action` when the next expected box is shown, before answering
     /// (to look at the window while the box is open).
@@ -32,8 +34,8 @@ public:
 
     Answer message(const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override;
-    QString input(const QString &prompt, const QString &title,
-                  const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
 
 private:
     struct Box {
@@ -43,7 +45,7 @@ private:
         Buttons buttons;
         Icon icon;
         Answer answer;
-        QString inputAnswer;
+        std::optional<QString> inputAnswer;
         QString expectedDefault;
         std::function<void()> action;
     };
