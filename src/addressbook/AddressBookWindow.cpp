@@ -464,11 +464,27 @@ bool AddressBookWindow::maybeSave()
 {
     if (mode_ != Mode::MyAdr)
         return true;
-    offerToKeepEdit();
-    // A failed save keeps the window open rather than losing the book.
-    return !bookChanged_
-           || !dialogs_.askYesNo(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs)
-           || saveMyAdr();
+    // Cancel on either question goes back to editing with nothing lost.
+    if (anyFieldChanged()) {
+        const Dialogs::Answer keep = dialogs_.message(u"アドレス情報が変更されたようです。保存しますか？"_qs,
+                                                      u"保存？"_qs, Dialogs::Buttons::YesNoCancel);
+        if (keep == Dialogs::Answer::Cancel)
+            return false;
+        if (keep == Dialogs::Answer::Yes)
+            commitAt(shownIndex_);
+    }
+    if (!bookChanged_)
+        return true;
+    switch (dialogs_.message(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs,
+                             Dialogs::Buttons::YesNoCancel)) {
+    case Dialogs::Answer::Yes:
+        // A failed save keeps the window open rather than losing the book.
+        return saveMyAdr();
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AddressBookWindow::reject()

@@ -75,8 +75,8 @@ public:
 
     /// The close questions of MY ADR: offers to keep the edited fields, then
     /// to save a changed book. Returns false when the window must stay open
-    /// (a failed save); No to a question is the user's choice to drop that
-    /// change when the window closes.
+    /// (Cancel, or a failed save); No to a question is the user's choice to
+    /// drop that change when the window closes.
     bool maybeSave();
 
     /// Routes ESC and every other reject through the close questions.

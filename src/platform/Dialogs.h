@@ -8,7 +8,7 @@
 /// seam so that tests can script the answers.
 class Dialogs {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Icon { None, Critical, Exclamation, Information };
     enum class Answer { Ok, Cancel, Yes, No };
 
@@ -17,8 +17,8 @@ public:
 
     virtual ~Dialogs() = default;
 
-    /// A modal message box; returns the button pressed (closing the box
-    /// counts as Cancel, or No for Yes/No).
+    /// A modal message box; returns the button pressed. Closing the box or
+    /// ESC counts as Cancel (OK/Cancel, Yes/No/Cancel), or No for Yes/No.
     virtual Answer message(const QString &text, const QString &title = defaultTitle(),
                            Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 

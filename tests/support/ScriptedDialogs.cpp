@@ -14,6 +14,7 @@ bool answerFits(Dialogs::Buttons buttons, Dialogs::Answer answer)
     case B::Ok: return answer == A::Ok;
     case B::OkCancel: return answer == A::Ok || answer == A::Cancel;
     case B::YesNo: return answer == A::Yes || answer == A::No;
+    case B::YesNoCancel: return answer == A::Yes || answer == A::No || answer == A::Cancel;
     }
     return false;
 }
