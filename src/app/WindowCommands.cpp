@@ -23,14 +23,21 @@ namespace {
 
 constexpr qint64 kLargestTextFile = 64000;
 
+// The question before an edited body is dropped at the end of the program;
+// false when the user keeps editing.
+bool mayDropEditedBody(MainWindow &w)
+{
+    return !w.state().mail.bodyModified
+           || w.dialogs().askYesNo(u"編集中の内容は、破棄されてしまいますが終了してもよろしいですか？"_qs,
+                                   u"終了確認"_qs);
+}
+
 } // namespace
 
 bool runCloseSequence(MainWindow &w)
 {
     MainControls &c = w.ui();
-    if (w.state().mail.bodyModified
-        && !w.dialogs().askYesNo(u"編集中の内容は、破棄されてしまいますが終了してもよろしいですか？"_qs,
-                                 u"終了確認"_qs))
+    if (!mayDropEditedBody(w))
         return false;
     const bool imode = c.imodeSetting->isChecked();
     const bool look = c.previewPanel->isVisibleTo(&w);
@@ -65,12 +72,16 @@ void loadTextFile(MainWindow &w, const QString &path)
 void connectWindowCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
+    // Exit asks what the close box asks, but writes no settings.
     QObject::connect(c.exitEntry, &QAction::triggered, &w, [&w] {
-        if (w.maybeSaveChildWindows())
+        if (w.maybeSaveChildWindows() && mayDropEditedBody(w))
             w.endProgram();
     });
     for (int i = 0; i < 3; ++i)
         QObject::connect(c.fontSizeEntries[i], &QAction::triggered, &w, [&w, i] { setBodyFontSize(w, i); });
     QObject::connect(c.limitPanel, &ClickableFrame::clicked, &w, [&w] { toggleLimitPanel(w.compose()); });
-    QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] { startNewMail(w.compose()); });
+    QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] {
+        if (mayReplaceEditedMail(w.compose()))
+            startNewMail(w.compose());
+    });
 }

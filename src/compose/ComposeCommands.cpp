@@ -10,6 +10,7 @@
 #include "compose/PreviewCommands.h"
 #include "compose/PreviewMirror.h"
 #include "compose/VerticalCommands.h"
+#include "platform/Dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,4 +82,10 @@ void startNewMail(ComposeContext &c)
     c.ui.bodyField->setBodyText(QString());
     c.mail.usedPictographs.clear();
     c.mail.bodyModified = false;
+}
+
+bool mayReplaceEditedMail(ComposeContext &c)
+{
+    return !c.mail.bodyModified || c.ui.bodyField->bodyLength() == 0
+           || c.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs);
 }

@@ -12,3 +12,7 @@ void connectComposeCommands(ComposeContext &c, QObject *owner);
 /// Starts a new mail: empty subject and body, no pictographs used, nothing
 /// modified; the To field stays.
 void startNewMail(ComposeContext &c);
+
+/// The question before another mail replaces an edited, non-empty body
+/// ("保存した？"); false when the user keeps the mail.
+bool mayReplaceEditedMail(ComposeContext &c);

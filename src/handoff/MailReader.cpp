@@ -130,8 +130,7 @@ void loadMail(HandoffContext &h, int row)
         startNewMail(h.compose);
         return;
     }
-    if (mail.bodyModified && c.bodyField->bodyLength() > 0
-        && !h.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
+    if (!mayReplaceEditedMail(h.compose))
         return;
     const QModelIndex index = rows.index(row);
     const LoadedMail loaded = mailboxreader::splitRow(index.data(MailListModel::RowTextRole).toString());

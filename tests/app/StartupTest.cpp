@@ -173,13 +173,21 @@ TEST(MainWindow, CloseAsksWritesTheSettingsAndSwitchesImodeOff)
     EXPECT_TRUE(ini.endsWith(u"Look=False\r\n"_qs));
 }
 
-TEST(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
+// Exit asks what the close box asks about an edited body, but writes no
+// settings.
+TEST(MainWindow, ExitAsksAboutAnEditedBodyAndWritesNoSettings)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.typeIntoBody(u"編集中"_qs);
     bool ended = false;
     QObject::connect(&h.window(), &MainWindow::programEnded, [&] { ended = true; });
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+    h.ui().exitEntry->trigger();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(h.window().isVisible());
+    EXPECT_EQ(h.body(), u"編集中"_qs);
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().exitEntry->trigger();
     EXPECT_TRUE(ended);
     EXPECT_FALSE(h.window().isVisible());
@@ -243,7 +251,8 @@ TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
     EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
 }
 
-TEST(MainWindow, NewMailKeepsTheRecipient)
+// A new mail asks before it drops an edited body and keeps the recipient.
+TEST(MainWindow, NewMailAsksAndKeepsTheRecipient)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
@@ -251,6 +260,12 @@ TEST(MainWindow, NewMailKeepsTheRecipient)
     h.ui().subjectField->setText(u"件名"_qs);
     h.typeIntoBody(u"本文"_qs);
     h.state().mail.usedPictographs = u"\uE63E"_qs;
+    const QString ask = u"現在の編集内容が破棄されますがよろしいですか？"_qs;
+    h.dialogs.expectMessage(u"保存した？"_qs, ask, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+    h.ui().newMailEntry->trigger();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+
+    h.dialogs.expectMessage(u"保存した？"_qs, ask, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().newMailEntry->trigger();
     EXPECT_TRUE(h.body().isEmpty());
     EXPECT_TRUE(h.ui().subjectField->text().isEmpty());
