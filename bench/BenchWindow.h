@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
+#include <QFont>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -14,6 +16,17 @@
 /// a text field, each as a key press and release, then lets the pending
 /// repaints happen: the field keeps its text.
 void typeAndErase(QWidget *field, const QString &character = QStringLiteral("あ"));
+
+/// The size and font of a text field.
+struct FieldLook {
+    QSize size;
+    QFont font;
+};
+
+/// The looks of the body field and the preview box, read off a window that
+/// is gone again before a floor is measured: a bare field given the same
+/// look draws the same.
+std::pair<FieldLook, FieldLook> fieldLooks();
 
 /// Dialogs that answer every box at once: Yes or OK, and the default text of
 /// an input box.

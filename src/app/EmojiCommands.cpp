@@ -8,6 +8,7 @@
 #include "pictograph/PictographPalette.h"
 #include "pictograph/UnsendableMarks.h"
 #include "pictograph/UnsendableOffer.h"
+#include "platform/LineFields.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
@@ -84,9 +85,7 @@ bool offerSendableText(MainWindow &w)
     const QStringList texts{subject->text(), body->bodyText()};
     const unsendable::OfferResult result =
         unsendable::offer(texts, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
-    if (result.texts[0] != texts[0])
-        subject->setText(result.texts[0]);
-    if (result.texts[1] != texts[1])
-        body->setBodyText(result.texts[1]);
+    replaceLineText(subject, result.texts[0]);
+    body->setBodyText(result.texts[1]);
     return result.goOn;
 }

@@ -188,6 +188,10 @@ void createMenus(MainControls &c, QMenuBar *bar)
     c.exitEntry = menuEntry(c.fileMenu, u"Mnuexit"_qs, u"終了(&E)"_qs);
 
     c.editMenu = topMenu(bar, u"mainmnu"_qs, u"編集(&C)"_qs);
+    c.undoEntry = menuEntry(c.editMenu, u"undo"_qs, u"元に戻す(&U)"_qs, QKeySequence(u"Ctrl+Z"_qs));
+    c.redoEntry = menuEntry(c.editMenu, u"redo"_qs, u"やり直し(&R)"_qs);
+    c.redoEntry->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_qs), QKeySequence(u"Ctrl+Y"_qs)});
+    c.editMenu->addSeparator()->setObjectName(u"undoSeparator"_qs);
     c.copyEntries[0] = menuEntry(c.editMenu, u"CopyDisp(0)"_qs, u"表示アドレスコピー(&A)"_qs);
     c.copyEntries[1] = menuEntry(c.editMenu, u"CopyDisp(1)"_qs, u"表示タイトルコピー(&T)"_qs);
     c.copyEntries[2] = menuEntry(c.editMenu, u"CopyDisp(2)"_qs, u"表示件名コピー(&S)"_qs);
@@ -285,6 +289,8 @@ ComposeControls composeControls(const MainControls &c)
     compose.accountList = c.accountList;
     compose.imodeButtons = {c.sendButton, c.signatureButton};
     compose.imodeMenus = {c.windowMenu->menuAction(), c.imodeMenu->menuAction()};
+    compose.undoEntry = c.undoEntry;
+    compose.redoEntry = c.redoEntry;
     compose.filterEntries = c.filterEntries;
     compose.allFiltersEntry = c.allFiltersEntry;
     compose.textViewLayoutEntry = c.textViewLayoutEntry;

@@ -86,14 +86,17 @@ void checkBodyLimit(ComposeContext &c)
     if (found.over(effective)) {
         showWarning(c, QString::number(c.mail.bodyLimit) + u"文字を"_qs + formatShortest(weight - effective)
                            + u"文字オーバー。制限数に達しました。"_qs);
-        if (c.dialogs.askYesNo(u"overした分を削除しますか？"_qs, u"文字削除"_qs)) {
-            body->setBodySelection(found.cut - 1, n - (found.cut - 1));
-            body->replaceBodySelection(QString());
-            c.ui.warningLabel->hide();
-            weight = found.weightAtCut - 1;
-            body->setBodyCursorPosition(found.cut);
-        } else {
-            body->setBodySelection(found.cut, n - found.cut);
+        // An undo or redo only shows the warning: a cut would undo it again.
+        if (!body->isReplayingHistory()) {
+            if (c.dialogs.askYesNo(u"overした分を削除しますか？"_qs, u"文字削除"_qs)) {
+                body->setBodySelection(found.cut - 1, n - (found.cut - 1));
+                body->replaceBodySelection(QString());
+                c.ui.warningLabel->hide();
+                weight = found.weightAtCut - 1;
+                body->setBodyCursorPosition(found.cut);
+            } else {
+                body->setBodySelection(found.cut, n - found.cut);
+            }
         }
     } else {
         c.ui.warningLabel->hide();

@@ -13,6 +13,7 @@
 #include "handoff/Mailbox.h"
 #include "handoff/SendingOptions.h"
 #include "platform/Dialogs.h"
+#include "platform/LineFields.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,19 +40,19 @@ void matchSendingAddress(HandoffContext &h, const QString &from)
     sendingoptions::selectSendingAddress(h, found);
 }
 
-// The To field: the address list's entry equal to the text, chosen as the
-// user chooses it (which selects the recipient's phone model), or the text.
+// The To field gets the text as one step of its undo history; the address
+// list's entry equal to it counts as chosen by the user (which selects the
+// recipient's phone model).
 void showRecipient(HandoffContext &h, const QString &to)
 {
     QComboBox *field = h.ui.toField;
+    replaceLineText(field->lineEdit(), to);
     for (int i = 0; i < field->count(); ++i) {
         if (field->itemText(i) == to) {
-            field->setCurrentIndex(i);
             emit field->activated(i);
             return;
         }
     }
-    field->setEditText(to);
 }
 
 // Asks whether a record is in vertical layout and whether to edit it
@@ -138,7 +139,7 @@ void loadMail(HandoffContext &h, int row)
     setVerticalMode(h.compose, false);
     const QString body = horizontalBody(h, index, loaded.body);
     c.bodyField->setBodyText(body);
-    c.subjectField->setText(loaded.subject);
+    replaceLineText(c.subjectField, loaded.subject);
     showRecipient(h, loaded.to);
     mail.bodyModified = false;
 }

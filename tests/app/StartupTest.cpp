@@ -251,8 +251,9 @@ TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
     EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
 }
 
-// A new mail asks before it drops an edited body and keeps the recipient.
-TEST(MainWindow, NewMailAsksAndKeepsTheRecipient)
+// A new mail asks before it drops an edited body, keeps the recipient, and
+// can be taken back in the body and the subject alike.
+TEST(MainWindow, NewMailAsksKeepsTheRecipientAndCanBeUndone)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
@@ -272,6 +273,12 @@ TEST(MainWindow, NewMailAsksAndKeepsTheRecipient)
     EXPECT_TRUE(h.state().mail.usedPictographs.isEmpty());
     EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_EQ(h.ui().toField->currentText(), u"to@docomo.ne.jp"_qs);
+
+    h.ui().undoEntry->trigger();
+    h.ui().subjectField->undo();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+    EXPECT_EQ(h.ui().subjectField->text(), u"件名"_qs);
+    EXPECT_TRUE(h.state().mail.bodyModified);
 }
 
 TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)

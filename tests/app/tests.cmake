@@ -5,6 +5,7 @@ horonami_test(horonami_window_tests GUI SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/HelpCommandsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenReaderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UndoTest.cpp
 )
 horonami_test(horonami_settings_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFormatTest.cpp

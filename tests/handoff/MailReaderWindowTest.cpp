@@ -137,12 +137,16 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"一\r\n二\r\n"_qs); // empty lines are not kept
     EXPECT_EQ(h.ui().subjectField->text(), u"題"_qs);
-    EXPECT_EQ(h.ui().toField->currentIndex(), 0);
+    EXPECT_EQ(h.ui().toField->currentText(), u"花子@docomo.ne.jp"_qs);
     EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
     EXPECT_FALSE(h.ui().sendingAddressEntries[0]->isChecked());
     EXPECT_TRUE(h.ui().sendingAddressEntries[1]->isChecked());
     EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_FALSE(h.state().mail.verticalMode);
+
+    // Loading is one step of the body's history: the typing comes back.
+    h.ui().undoEntry->trigger();
+    EXPECT_EQ(h.body(), u"書きかけ"_qs);
 }
 
 TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
