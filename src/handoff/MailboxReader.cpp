@@ -52,22 +52,23 @@ void MailboxParser::addLine(QStringView line)
 
     if (line.contains(u"Horonami"))
         own_ = true;
-    else if (line.isEmpty())
+    // Every body line is kept as written, empty ones and ones that look like
+    // a header too, so that a draft loaded and saved again is the same.
+    if (inBody_) {
+        body_ += line;
+        body_ += u"\r\n";
+        return;
+    }
+    if (line.isEmpty()) {
         inBody_ = true;
-
+        return;
+    }
     if (takeField(line, u"From:", from_) || takeField(line, u"To:", to_)
         || takeField(line, u"Subject:", subject_) || takeField(line, u"X-Date:", date_))
         return;
     constexpr QStringView viewMode = u"X-ViewMode:";
-    if (line.startsWith(viewMode)) {
-        if (line.sliced(viewMode.size()) == u"TATE")
-            vertical_ = true;
-        return;
-    }
-    if (!line.isEmpty() && inBody_) {
-        body_ += line;
-        body_ += u"\r\n";
-    }
+    if (line.startsWith(viewMode) && line.sliced(viewMode.size()) == u"TATE")
+        vertical_ = true;
 }
 
 QList<MailRow> MailboxParser::takeRows()
@@ -154,7 +155,11 @@ LoadedMail splitRow(QStringView row)
     const auto column = [&columns](qsizetype i) {
         return i < columns.size() ? columns.at(i).toString() : QString();
     };
-    return {column(0), column(1), column(3), column(4)};
+    // The record ends its body with a line end of its own.
+    QString body = column(4);
+    if (body.endsWith(u"\r\n"))
+        body.chop(2);
+    return {column(0), column(1), column(3), body};
 }
 
 QString initialCountLabel() { return QStringLiteral("草稿：0_ログ：0"); }

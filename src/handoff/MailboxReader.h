@@ -28,17 +28,16 @@ struct LoadedMail {
     QString body;
 };
 
-/// Reads the records of a mailbox line by line (a line ends at CR LF), the
-/// way the list has always read them:
+/// Reads the records of a mailbox line by line (a line ends at CR LF):
 /// - a line "." ends the record; it is listed when reading the log, or when
 ///   one of its lines contained "Horonami"; the fields are then emptied
 ///   either way;
-/// - the first empty line starts the body; empty body lines are dropped;
-/// - a line starting with "From:", "To:", "Subject:" or "X-Date:" sets that
-///   field, and "X-ViewMode:TATE" marks the record vertical, also inside the
-///   body;
-/// - other lines before the body are ignored, and a record without a final
-///   "." is not listed.
+/// - before the body, a line starting with "From:", "To:", "Subject:" or
+///   "X-Date:" sets that field, and "X-ViewMode:TATE" marks the record
+///   vertical; other lines there are ignored;
+/// - the first empty line starts the body, which keeps every line after it
+///   as written, each followed by CR LF;
+/// - a record without a final "." is not listed.
 class MailboxParser {
 public:
     explicit MailboxParser(MailSource source) : source_(source) {}
@@ -85,7 +84,8 @@ QList<MailRow> list(const QString &path, MailSource source, Dialogs &dialogs,
                     QString &countLabel);
 
 /// Splits a row at each TAB "|": Subject, To, the date (skipped), From and
-/// the Body (up to a further TAB "|"). Missing columns are empty.
+/// the Body (up to a further TAB "|"), without the line end the record
+/// writes after the body. Missing columns are empty.
 LoadedMail splitRow(QStringView row);
 
 /// The count label before any listing: "草稿：0_ログ：0".
