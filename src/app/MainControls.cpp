@@ -3,6 +3,7 @@
 #include "app/AddressListModel.h"
 #include "app/ClickableFrame.h"
 #include "platform/ControlNames.h"
+#include "platform/LineFields.h"
 #include "platform/Twips.h"
 #include "compose/BodyEdit.h"
 #include "compose/PhoneModel.h"
@@ -68,10 +69,12 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.toField->setModel(new AddressListModel(c.toField));
     c.toField->setEditable(true);
     c.toField->setInsertPolicy(QComboBox::NoInsert);
+    keepControlCharactersOut(c.toField->lineEdit());
     twips.place(c.toField, 1080, 840, 6855, 345);
     c.subjectCaption = statusLabel(client, u"Label2"_qs, u"件名：："_qs);
     twips.place(c.subjectCaption, 0, 1200, 1035, 330);
     c.subjectField = named(new QLineEdit(client), u"Text2"_qs, u"件名"_qs);
+    keepControlCharactersOut(c.subjectField);
     twips.place(c.subjectField, 1080, 1200, 6855, 330);
     // The vertical scroll bar shows as soon as the body needs it (a bar
     // kept on at all times makes Qt re-measure every line on each keystroke).

@@ -7,6 +7,7 @@
 #include "compose/BodyEdit.h"
 #include "compose/ComposeCommands.h"
 #include "compose/PreviewCommands.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -66,7 +67,8 @@ void loadTextFile(MainWindow &w, const QString &path)
         w.dialogs().inform(u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, u"ごめんなさい"_qs);
         return;
     }
-    w.ui().bodyField->setBodyText(cp932::decode(file.readAll()));
+    if (const int leftOut = w.ui().bodyField->setBodyText(cp932::decode(file.readAll())); leftOut > 0)
+        w.dialogs().inform(controlcharacters::leftOutMessage(leftOut));
 }
 
 void connectWindowCommands(MainWindow &w)

@@ -1,6 +1,7 @@
 #include "compose/BodyEdit.h"
 
 #include "compose/BodyText.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Cp932.h"
 
 #include <QAbstractUndoItem>
@@ -137,22 +138,23 @@ int BodyEdit::bodyLength() const
     return document()->characterCount() - 1 + blockCount_ - 1;
 }
 
-void BodyEdit::setBodyText(const QString &body)
+int BodyEdit::setBodyText(const QString &body)
 {
-    const QString field = bodytext::toField(body);
+    int leftOut = 0;
+    const QString field = controlcharacters::without(bodytext::toField(body), &leftOut);
     const QString current = fieldText();
     // Only the differing middle is replaced: the undo step holds no more than
     // it, and the count weighs only the lines it touches.
     const bodytext::ChangedRange same = bodytext::changedRange(current, field);
     if (same.prefix == current.size() && current.size() == field.size())
-        return;
+        return leftOut;
     if (current.isEmpty() && !document()->isUndoAvailable() && !document()->isRedoAvailable()) {
         // A first text in a field without a history has nothing to go back
         // to. The field's own way of taking a text leaves its layout with the
         // field's width as the widest line: typing in a long text then never
         // makes it measure every line again.
         setPlainText(field);
-        return;
+        return leftOut;
     }
     // A new text (a file, a mail, a new mail) is read from its start: the
     // caret waits there while the text goes in, and the change handling may
@@ -166,6 +168,7 @@ void BodyEdit::setBodyText(const QString &body)
     replaceAsOneStep(cursor, field.mid(same.prefix, field.size() - same.prefix - same.suffix));
     if (whole)
         keepCaretAtStart(false);
+    return leftOut;
 }
 
 void BodyEdit::keepCaretAtStart(bool keep)
@@ -269,7 +272,7 @@ void BodyEdit::setBodySelection(int start, int length)
 void BodyEdit::replaceBodySelection(const QString &text)
 {
     QTextCursor cursor = textCursor();
-    replaceAsOneStep(cursor, bodytext::toField(text));
+    replaceAsOneStep(cursor, controlcharacters::without(bodytext::toField(text)));
     setTextCursor(cursor);
 }
 
@@ -315,8 +318,21 @@ void BodyEdit::insertFromMimeData(const QMimeData *source)
     if (!source->hasText())
         return;
     QTextCursor cursor = textCursor();
-    replaceAsOneStep(cursor, normalizedFieldText(bodytext::toField(source->text())));
+    replaceAsOneStep(cursor, controlcharacters::without(normalizedFieldText(bodytext::toField(source->text()))));
     setTextCursor(cursor);
+}
+
+void BodyEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    int leftOut = 0;
+    const QString commit = controlcharacters::without(event->commitString(), &leftOut);
+    if (leftOut == 0) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent kept(event->preeditString(), event->attributes());
+    kept.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&kept);
 }
 
 void BodyEdit::contextMenuEvent(QContextMenuEvent *event)

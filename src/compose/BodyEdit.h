@@ -25,8 +25,9 @@ public:
     QString bodyText() const;
     /// Replaces the whole body (CR LF, CR or LF breaks) as one step of the
     /// field's undo history; only the part that differs is replaced, and an
-    /// equal text changes nothing.
-    void setBodyText(const QString &body);
+    /// equal text changes nothing. Control characters other than TAB and
+    /// the breaks are left out: returns how many were.
+    int setBodyText(const QString &body);
     /// The field's own text, one "\n" per break.
     QString fieldText() const;
     /// `length` characters of the field's text from `position`.
@@ -45,7 +46,7 @@ public:
     /// Selects `length` body characters from `start`.
     void setBodySelection(int start, int length);
     /// Replaces the selection (or inserts at the caret) as one step of the
-    /// undo history.
+    /// undo history, without control characters.
     void replaceBodySelection(const QString &text);
 
     /// Undoes or redoes one step of the body's history (also Ctrl+Z,
@@ -73,6 +74,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

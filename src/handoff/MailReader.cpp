@@ -12,6 +12,7 @@
 #include "handoff/MailListModel.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendingOptions.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Dialogs.h"
 #include "platform/LineFields.h"
 
@@ -138,10 +139,16 @@ void loadMail(HandoffContext &h, int row)
     matchSendingAddress(h, loaded.from);
     setVerticalMode(h.compose, false);
     const QString body = horizontalBody(h, index, loaded.body);
-    c.bodyField->setBodyText(body);
-    replaceLineText(c.subjectField, loaded.subject);
-    showRecipient(h, loaded.to);
+    int leftOutOfSubject = 0;
+    int leftOutOfTo = 0;
+    const QString subject = controlcharacters::without(loaded.subject, &leftOutOfSubject);
+    const QString to = controlcharacters::without(loaded.to, &leftOutOfTo);
+    const int leftOut = c.bodyField->setBodyText(body) + leftOutOfSubject + leftOutOfTo;
+    replaceLineText(c.subjectField, subject);
+    showRecipient(h, to);
     mail.bodyModified = false;
+    if (leftOut > 0)
+        h.dialogs.inform(controlcharacters::leftOutMessage(leftOut));
 }
 
 void hideMailList(HandoffContext &h)

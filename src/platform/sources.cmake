@@ -1,4 +1,5 @@
 target_sources(horonami_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ControlCharacters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Cp932.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WidthFold.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -143,6 +145,29 @@ TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
     EXPECT_FALSE(h.window().close());
     EXPECT_TRUE(h.window().isVisible());
     EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).startsWith(u"Font=15"_qs));
+}
+
+// NUL and the other control characters but TAB and the breaks never enter
+// the fields, pasted, put or loaded; a loaded file says how many it held.
+TEST(MainWindow, ControlCharactersStayOutOfTheFields)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const QString dirty = QString::fromUtf16(u"a\u0000b\tc\u001B", 6);
+    QGuiApplication::clipboard()->setText(dirty);
+    h.ui().bodyField->paste();
+    EXPECT_EQ(h.body(), u"ab\tc"_qs);
+    h.ui().subjectField->insert(dirty);
+    EXPECT_EQ(h.ui().subjectField->text(), u"ab\tc"_qs);
+    h.ui().toField->lineEdit()->insert(dirty);
+    EXPECT_EQ(h.ui().toField->currentText(), u"ab\tc"_qs);
+
+    h.folder.writeBytes(u"dirty.txt"_qs, QByteArray("x\0y\x01z\r\n", 7));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(),
+                            u"制御文字（NULなど）が2個含まれていました。メールには入れられないので、取り除きました。"_qs,
+                            Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    loadTextFile(h.window(), h.folder.file(u"dirty.txt"_qs));
+    EXPECT_EQ(h.body(), u"xyz\r\n"_qs);
 }
 
 TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
