@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,14 +79,21 @@ void connectEmojiCommands(MainWindow &w)
                      &QAction::triggered, &w, [&w] { replaceUnsendable(w); });
 }
 
-bool offerSendableText(MainWindow &w)
+bool offerSendableText(MainWindow &w, bool withSignature)
 {
+    QLineEdit *to = w.ui().toField->lineEdit();
     QLineEdit *subject = w.ui().subjectField;
     BodyEdit *body = w.ui().bodyField;
-    const QStringList texts{subject->text(), body->bodyText()};
+    QString &signature = w.state().mail.signatureText;
+    QStringList texts{to->text(), subject->text(), body->bodyText()};
+    if (withSignature)
+        texts.append(signature);
     const unsendable::OfferResult result =
         unsendable::offer(texts, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
-    replaceLineText(subject, result.texts[0]);
-    body->setBodyText(result.texts[1]);
+    replaceLineText(to, result.texts[0]);
+    replaceLineText(subject, result.texts[1]);
+    body->setBodyText(result.texts[2]);
+    if (withSignature)
+        signature = result.texts[3];
     return result.goOn;
 }

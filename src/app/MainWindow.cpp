@@ -166,9 +166,9 @@ void MainWindow::closeProgram()
         endProgram();
 }
 
-bool MainWindow::offerSendableText()
+bool MainWindow::offerSendableText(bool withSignature)
 {
-    return ::offerSendableText(*this);
+    return ::offerSendableText(*this, withSignature);
 }
 
 void MainWindow::endProgram()

@@ -80,7 +80,7 @@ private:
     void substituteKeywords() override;
     void rediscoverBecky() override;
     void closeProgram() override;
-    bool offerSendableText() override;
+    bool offerSendableText(bool withSignature) override;
 
     Services &services_;
     Twips twips_;

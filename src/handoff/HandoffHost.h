@@ -13,7 +13,8 @@ public:
     /// when it closed.
     virtual void closeProgram() = 0;
     /// Before a send or draft: offers replacements for the characters of the
-    /// subject and the body that code page 932 cannot hold. False when the
-    /// user goes back to editing rather than send them as "?".
-    virtual bool offerSendableText() = 0;
+    /// To field, the subject, the body and, with `withSignature`, the
+    /// signature that code page 932 cannot hold. False when the user goes
+    /// back to editing rather than send them as "?".
+    virtual bool offerSendableText(bool withSignature) = 0;
 };

@@ -153,7 +153,9 @@ Ending runSend(HandoffContext &h, SendTarget target)
     const HandoffControls &c = h.ui;
     Dialogs &dialogs = h.dialogs;
     const SendingFlag sending(h.compose.command);
-    if (!h.host.offerSendableText())
+    const EditedMail &mail = h.compose.mail;
+    const bool signatureGoesOut = target == SendTarget::Outbox && mail.signatureOn && !mail.verticalMode;
+    if (!h.host.offerSendableText(signatureGoesOut))
         return Ending::Stay;
     const QString typed = c.bodyField->bodyText();
     const QString to = c.toField->currentText();
