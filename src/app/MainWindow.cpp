@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "addressbook/AddressBookFile.h"
 #include "addressbook/AddressBookWindow.h"
 #include "app/AddressBookOpeners.h"
 #include "app/AddressList.h"
@@ -164,6 +165,11 @@ void MainWindow::closeProgram()
 {
     if (close())
         endProgram();
+}
+
+bool MainWindow::registerRecipient(const QString &address)
+{
+    return addressbook::appendAddress(programFile(programfiles::addressBook), address);
 }
 
 bool MainWindow::offerSendableText(bool withSignature)

@@ -80,6 +80,7 @@ private:
     void substituteKeywords() override;
     void rediscoverBecky() override;
     void closeProgram() override;
+    bool registerRecipient(const QString &address) override;
     bool offerSendableText(bool withSignature) override;
 
     Services &services_;

@@ -16,11 +16,8 @@
 #include "handoff/MailRecord.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendWarnings.h"
-#include "platform/Cp932.h"
 #include "platform/Dialogs.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
-#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -104,8 +101,7 @@ bool offerRegistration(HandoffContext &h, const QString &to)
         return true;
     addresses->addItem(to);
     h.ui.addressBookButton->setEnabled(true);
-    return textfile::appendAll(programFile(h.programFolder, programfiles::addressBook),
-                               cp932::encode(mailrecord::headerValue(to) + u"\r\n"_qs));
+    return h.host.registerRecipient(to);
 }
 
 enum class Ending { Stay, EndProgram };

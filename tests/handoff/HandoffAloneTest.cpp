@@ -33,6 +33,7 @@ public:
     void rediscoverBecky() override { ++rediscoveries; }
     void closeProgram() override { ++closes; }
     bool offerSendableText(bool) override { return true; } // the window's offer is tested with the window
+    bool registerRecipient(const QString &) override { return true; }
 
     int layouts = 0;
     int rediscoveries = 0;
