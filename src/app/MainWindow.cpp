@@ -71,7 +71,7 @@ QFont japaneseFont(const QStringList &families, int points)
 } // namespace
 
 MainWindow::MainWindow(Services &services, QWidget *parent)
-    : QMainWindow(parent), services_(services), twips_(screenDpi())
+    : QMainWindow(parent), services_(services), twips_(screenDpi()), folderLock_(services.programFolder)
 {
     setObjectName(u"Form1"_qs);
     setWindowTitle(u"Horonami"_qs);
@@ -129,6 +129,15 @@ void MainWindow::connectHandlers()
 }
 
 bool MainWindow::startup() { return runStartup(*this); }
+
+bool MainWindow::claimProgramFolder()
+{
+    if (folderLock_.claim())
+        return true;
+    dialogs().inform(FolderLock::heldMessage(services_.programFolder), Dialogs::defaultTitle(),
+                     Dialogs::Icon::Exclamation);
+    return false;
+}
 
 QSize MainWindow::clientSizeTwips() const
 {

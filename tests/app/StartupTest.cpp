@@ -1,4 +1,5 @@
 #include "app/ClickableFrame.h"
+#include "app/FolderLock.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
 #include "compose/CountCommand.h"
@@ -9,6 +10,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -145,6 +148,33 @@ TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
     EXPECT_FALSE(h.window().close());
     EXPECT_TRUE(h.window().isVisible());
     EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).startsWith(u"Font=15"_qs));
+}
+
+// A second copy on a program folder a running copy uses says so and ends
+// before it reads or writes anything there.
+TEST(MainWindow, ASecondCopyOnTheFolderSaysSoAndTouchesNothing)
+{
+    WindowHarness first;
+    first.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
+    ASSERT_TRUE(first.start());
+    const auto snapshot = [&first] {
+        QStringList files;
+        for (const QFileInfo &f : QDir(first.folder.path()).entryInfoList(QDir::Files))
+            files.append(f.fileName() + u'@' + f.lastModified().toString(Qt::ISODateWithMs));
+        return files;
+    };
+    const QStringList before = snapshot();
+
+    ScriptedDialogs dialogs;
+    Services services{dialogs, first.clipboard, first.shell, first.registry, first.paths, first.folder.path(),
+                      QString(), first.folder.file(u"readme.txt"_qs)};
+    MainWindow second(services);
+    dialogs.expectMessage(Dialogs::defaultTitle(), FolderLock::heldMessage(first.folder.path()), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Exclamation);
+    EXPECT_FALSE(second.startup());
+    dialogs.verifyAllShown();
+    EXPECT_FALSE(second.ui().limitFlags[LimitFlag::SkipBlanks]->isChecked()); // the settings were not read
+    EXPECT_EQ(snapshot(), before);
 }
 
 // NUL and the other control characters but TAB and the breaks never enter
