@@ -1,11 +1,13 @@
 #include "BenchWindow.h"
 
+#include "compose/BodyEdit.h"
 #include "platform/Cp932.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 
 BenchWindow::BenchWindow()
 {
@@ -29,6 +31,12 @@ BenchWindow::~BenchWindow()
 {
     window_->hide();
     window_.reset();
+}
+
+std::pair<FieldLook, FieldLook> fieldLooks()
+{
+    BenchWindow b;
+    return {{b.ui().bodyField->size(), b.ui().bodyField->font()}, {b.ui().previewBox->size(), b.ui().previewBox->font()}};
 }
 
 void typeAndErase(QWidget *field, const QString &character)

@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 
+#include <QFont>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -15,15 +17,26 @@
 /// repaints happen: the field keeps its text.
 void typeAndErase(QWidget *field, const QString &character = QStringLiteral("あ"));
 
+/// The size and font of a text field.
+struct FieldLook {
+    QSize size;
+    QFont font;
+};
+
+/// The looks of the body field and the preview box, read off a window that
+/// is gone again before a floor is measured: a bare field given the same
+/// look draws the same.
+std::pair<FieldLook, FieldLook> fieldLooks();
+
 /// Dialogs that answer every box at once: Yes or OK, the default text of an
 /// input box, Cancel in a file chooser.
 class AnsweringDialogs : public Dialogs {
 public:
     Answer message(const QString &, const QString &, Buttons buttons, Icon) override
     {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
-    QString input(const QString &, const QString &, const QString &defaultText) override
+    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
     {
         return defaultText;
     }

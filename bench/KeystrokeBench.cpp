@@ -53,19 +53,6 @@ void horonamiKeystroke(benchmark::State &state, bool preview, const Typing &typi
         typeAndErase(b.ui().bodyField, typing.character);
 }
 
-struct FieldLook {
-    QSize size;
-    QFont font;
-};
-
-// The size and font of the body field and the preview box, read off a
-// window that is gone again before the floor is measured.
-std::pair<FieldLook, FieldLook> fieldLooks()
-{
-    BenchWindow b;
-    return {{b.ui().bodyField->size(), b.ui().bodyField->font()}, {b.ui().previewBox->size(), b.ui().previewBox->font()}};
-}
-
 void bareKeystroke(benchmark::State &state, bool copyIntoSecondField, const Typing &typing = kJapanese)
 {
     // The same size and font as the body field: only the program's own work

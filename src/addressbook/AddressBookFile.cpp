@@ -153,9 +153,17 @@ bool saveBook(const QString &path, const QList<AddressEntry> &entries, const QSt
 
 bool importEntry(const QString &path, const AddressEntry &entry)
 {
-    QByteArray bytes = cp932::encode(textfile::joinLines({entryLine(entry)}));
-    // A book whose last line lacks its line end (edited by hand) gets one
-    // first, so the new line is not glued onto it.
+    return appendLine(path, entryLine(entry));
+}
+
+bool appendAddress(const QString &path, const QString &address)
+{
+    return appendLine(path, cleanField(address));
+}
+
+bool appendLine(const QString &path, const QString &line)
+{
+    QByteArray bytes = cp932::encode(textfile::joinLines({line}));
     QFile book(path);
     if (book.open(QIODevice::ReadOnly) && book.size() > 0) {
         book.seek(book.size() - 1);

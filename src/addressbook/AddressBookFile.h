@@ -114,11 +114,20 @@ std::optional<AddressListItem> addressListItemOfLine(QStringView line);
 bool saveBook(const QString &path, const QList<AddressEntry> &entries,
               const QStringList &setAside = {});
 
+/// Appends one line to a book file, after ending the file's last line when
+/// it has no line end (a book edited by hand), so that the new line is not
+/// glued onto it; creates the file when missing. Every line added to a book
+/// goes through here. Returns false when nothing was written.
+bool appendLine(const QString &path, const QString &line);
+
 /// Appends address + TAB + name + TAB + details as one line (an entry with
-/// empty details gives a line ending with TAB), after ending the file's last
-/// line when it has no line end; creates the file when missing. Returns
-/// false when nothing was written.
+/// empty details gives a line ending with TAB). Returns false when nothing
+/// was written.
 bool importEntry(const QString &path, const AddressEntry &entry);
+
+/// Appends an address alone, as an address-only line (the field made fit
+/// for the format first). Returns false when nothing was written.
+bool appendAddress(const QString &path, const QString &address);
 
 /// Replaces `target` with an exact copy of `source`. The old target stays
 /// when the copy fails (a missing source, a missing folder); returns false

@@ -247,7 +247,8 @@ void AddressBookWindow::commitAt(int row)
                                     {QString(), c.Text1[2]->text(), c.Text1[3]->text(), c.Text1[4]->text()},
                                     addressChanged_, nameChanged_, detailsChanged_};
         const bool rebuilt = detailsChanged_ || nameChanged_;
-        addressbook::commitEntry(entries_[row], edit, [this] { return chosenModelName(); });
+        const QString previousModel = addressbook::splitDetails(entries_[row].details).model;
+        addressbook::commitEntry(entries_[row], edit, [this, &previousModel] { return chosenModelName(previousModel); });
         c.List1->item(row)->setText(entries_[row].name);
         if (rebuilt) {
             c.Text1[2]->setText(edit.details.nickname);
@@ -261,8 +262,9 @@ void AddressBookWindow::commitAt(int row)
 }
 
 // The model name for rebuilt details: "不明" without a choice; "その他" adds
-// a new phone model and takes its name.
-QString AddressBookWindow::chosenModelName()
+// a new phone model and takes its name. When none is added (the user
+// cancelled), the entry keeps its previous model.
+QString AddressBookWindow::chosenModelName(const QString &previousModel)
 {
     QComboBox *models = controls_.Combo2;
     const int chosen = models->currentIndex();
@@ -272,8 +274,9 @@ QString AddressBookWindow::chosenModelName()
         return models->itemText(chosen);
     const std::optional<PhoneModel> added = myAdr_.addPhoneModel ? myAdr_.addPhoneModel() : std::nullopt;
     if (!added) {
-        dialogs_.inform(u"機種を登録できませんでした。"_qs);
-        return addressbook::unknownModel();
+        const QString kept = previousModel.isEmpty() ? addressbook::unknownModel() : previousModel;
+        models->setCurrentIndex(std::max(models->findText(kept, Qt::MatchExactly | Qt::MatchCaseSensitive), 0));
+        return kept;
     }
     const int at = models->count() - 1; // before "その他", which stays last
     models->insertItem(at, added->name, added->code);
@@ -339,8 +342,9 @@ void AddressBookWindow::save()
 
 void AddressBookWindow::newEntry()
 {
-    const QString answer = addressbook::cleanField(dialogs_.input(
-        u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, myAdr_.newEntryDefault));
+    const QString answer = addressbook::cleanField(
+        dialogs_.input(u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"登録名"_qs, myAdr_.newEntryDefault)
+            .value_or(QString()));
     if (answer.isEmpty())
         return;
     entries_.append({answer.contains(u'@') ? answer : QString(), answer, QString()});
@@ -382,7 +386,7 @@ void AddressBookWindow::rename()
     if (row < 0 || row >= entries_.size())
         return;
     const QString answer = addressbook::cleanField(
-        dialogs_.input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name));
+        dialogs_.input(u"名前を変更しますか？"_qs, u"登録名変更？"_qs, entries_[row].name).value_or(QString()));
     if (answer.isEmpty())
         return;
     entries_[row].name = answer;
@@ -411,8 +415,10 @@ std::optional<QString> AddressBookWindow::askGroupName()
 {
     QString proposal = u"i-mode"_qs;
     for (;;) {
-        const QString group = dialogs_.input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                                             u"グループ名指定"_qs, proposal);
+        const QString group = dialogs_
+                                  .input(u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
+                                         u"グループ名指定"_qs, proposal)
+                                  .value_or(QString());
         if (group.isEmpty())
             return std::nullopt;
         if (addressbook::isValidGroupName(group))
@@ -474,11 +480,27 @@ bool AddressBookWindow::maybeSave()
 {
     if (mode_ != Mode::MyAdr)
         return true;
-    offerToKeepEdit();
-    // A failed save keeps the window open rather than losing the book.
-    return !bookChanged_
-           || !dialogs_.askYesNo(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs)
-           || saveMyAdr();
+    // Cancel on either question goes back to editing with nothing lost.
+    if (anyFieldChanged()) {
+        const Dialogs::Answer keep = dialogs_.message(u"アドレス情報が変更されたようです。保存しますか？"_qs,
+                                                      u"保存？"_qs, Dialogs::Buttons::YesNoCancel);
+        if (keep == Dialogs::Answer::Cancel)
+            return false;
+        if (keep == Dialogs::Answer::Yes)
+            commitAt(shownIndex_);
+    }
+    if (!bookChanged_)
+        return true;
+    switch (dialogs_.message(u"アドレス帳に変更があります。保存しますか？"_qs, u"アドレス帳保存"_qs,
+                             Dialogs::Buttons::YesNoCancel)) {
+    case Dialogs::Answer::Yes:
+        // A failed save keeps the window open rather than losing the book.
+        return saveMyAdr();
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AddressBookWindow::reject()

@@ -23,7 +23,7 @@ struct MyAdrSetup {
     /// The default text of the new-entry question.
     QString newEntryDefault;
     /// Adds a phone model for the model field's "その他" (asking the user);
-    /// nothing when none was added.
+    /// nothing when none was added (cancelled, or a failure already reported).
     std::function<std::optional<PhoneModel>()> addPhoneModel;
 };
 
@@ -76,8 +76,8 @@ public:
 
     /// The close questions of MY ADR: offers to keep the edited fields, then
     /// to save a changed book. Returns false when the window must stay open
-    /// (a failed save); No to a question is the user's choice to drop that
-    /// change when the window closes.
+    /// (Cancel, or a failed save); No to a question is the user's choice to
+    /// drop that change when the window closes.
     bool maybeSave();
 
     /// Routes ESC and every other reject through the close questions.
@@ -113,7 +113,7 @@ private:
     void clearFieldFlags();
     void markEdited(bool *flag);
     void commitAt(int row);
-    QString chosenModelName();
+    QString chosenModelName(const QString &previousModel);
     bool saveMyAdr();
     QStringList linesAddedElsewhere() const;
 

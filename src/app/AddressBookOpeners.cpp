@@ -8,12 +8,14 @@
 #include "app/PresetFile.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
+#include "platform/LineFields.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <optional>
@@ -35,7 +37,7 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
     QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
         QComboBox *to = w.ui().toField;
         const QString current = to->currentText();
-        to->setEditText(current.isEmpty() ? address : current + u',' + address);
+        replaceLineText(to->lineEdit(), current.isEmpty() ? address : current + u',' + address);
     });
     QObject::connect(window, &AddressBookWindow::addressListChanged, &w,
                      [&w](const QList<addressbook::AddressListItem> &items) { replaceAddressList(w, items); });

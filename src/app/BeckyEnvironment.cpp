@@ -123,7 +123,7 @@ bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &path
 }
 
 bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dialogs,
-                   const QString &programFolder)
+                   const QString &programFolder, const QString &addressOnCancel)
 {
     const QString home = firstLine(registry.readString(settingsKey(), u"HomeDir"_qs));
     if (home.isEmpty()) {
@@ -138,10 +138,13 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
         const QString title = u"***"_qs + atCarrierMailDomain() + u"がいいよ。"_qs;
         if (!dialogs.askYesNo(u"使用するi-mode用のメールアドレスは、["_qs + address + u"]でよろしいですか？"_qs,
                               title)) {
-            const QString typed = firstLine(dialogs.input(u"あなたのメールアドレスを教えてください。"_qs,
-                                                          u"Your MailAdr!"_qs, atCarrierMailDomain()));
-            if (!typed.isEmpty())
-                address = typed;
+            // An empty answer keeps the proposal; a cancel declines it too.
+            const std::optional<QString> typed = dialogs.input(u"あなたのメールアドレスを教えてください。"_qs,
+                                                               u"Your MailAdr!"_qs, atCarrierMailDomain());
+            if (!typed)
+                address = addressOnCancel;
+            else if (!firstLine(*typed).isEmpty())
+                address = firstLine(*typed);
         }
     }
 
@@ -168,8 +171,11 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
 ManualSetupResult manualBeckySetup(BeckyEnvironment &env, Dialogs &dialogs,
                                    const HostPaths &paths, const QString &programFolder)
 {
-    QString folder = dialogs.input(u"データフォルダの位置を記入してください。"_qs, u"Becky MailBox Path"_qs,
-                                   u"C:\\Program Files\\RIMArts\\Rebecca\\"_qs);
+    const std::optional<QString> typedFolder = dialogs.input(
+        u"データフォルダの位置を記入してください。"_qs, u"Becky MailBox Path"_qs, u"C:\\Program Files\\RIMArts\\Rebecca\\"_qs);
+    if (!typedFolder)
+        return ManualSetupResult::Unchanged;
+    QString folder = *typedFolder;
     // A host path is joined with "/", a Windows path with "\".
     const QChar separator = folder.startsWith(u'/') ? u'/' : u'\\';
     if (folder.endsWith(separator))
@@ -194,14 +200,21 @@ ManualSetupResult manualBeckySetup(BeckyEnvironment &env, Dialogs &dialogs,
         folder = *dataFolder;
     }
 
+    // Each answer is taken as it is, even when empty; a cancel ends the
+    // set-up with nothing written.
+    const std::optional<QString> own = dialogs.input(u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
+                                                     u"アドレスを教えてください"_qs, atCarrierMailDomain());
+    if (!own)
+        return ManualSetupResult::Unchanged;
+    const std::optional<QString> provider =
+        dialogs.input(u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs,
+                      u"通常使用しているプロバイダのアドレス"_qs, u"user@provider.ne.jp"_qs);
+    if (!provider)
+        return ManualSetupResult::Unchanged;
     BeckyEnvironment configured;
     configured.dataFolder = folder + separator;
-    configured.ownAddress = firstLine(dialogs.input(u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
-                                                    u"アドレスを教えてください"_qs, atCarrierMailDomain()));
-    const QString provider =
-        firstLine(dialogs.input(u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs,
-                                u"通常使用しているプロバイダのアドレス"_qs, u"user@provider.ne.jp"_qs));
-    configured.accounts = {{u"手動設定"_qs, 0, provider}};
+    configured.ownAddress = firstLine(*own);
+    configured.accounts = {{u"手動設定"_qs, 0, firstLine(*provider)}};
     if (!writeBeckyRecord(programFolder, configured)) {
         reportUnwritten(dialogs, programFolder);
         return ManualSetupResult::Unchanged;

@@ -70,14 +70,16 @@ bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &path
 /// HomeDir; when that is empty, or Becky has no account 0, sets it to
 /// nothing and changes nothing else (the address question may have been
 /// asked already). Otherwise proposes Becky's first address as the own
-/// address when none is set yet (asking for one on "No"), replaces the
-/// accounts with Becky's accounts 0 .. 20 up to the first without a name,
-/// and rewrites "Becky.mil". Texts read from the registry are cut at their
-/// first line break. When "Becky.mil" cannot be written, says so in a
-/// message box; the environment is still set for this run.
-/// Returns env.found().
+/// address when none is set yet (asking for one on "No": a typed address
+/// replaces the proposal, an empty answer keeps it, a cancel gives
+/// `addressOnCancel`), replaces the accounts with Becky's accounts 0 .. 20
+/// up to the first without a name, and rewrites "Becky.mil". Texts read
+/// from the registry are cut at their first line break. When "Becky.mil"
+/// cannot be written, says so in a message box; the environment is still
+/// set for this run. Returns env.found().
 bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dialogs,
-                   const QString &programFolder);
+                   const QString &programFolder,
+                   const QString &addressOnCancel = BeckyEnvironment::noAddress());
 
 /// How the manual set-up ended.
 enum class ManualSetupResult {
@@ -94,6 +96,7 @@ enum class ManualSetupResult {
 /// folder; asks for the own i-mode address and the usual provider address;
 /// writes the four-line "Becky.mil" and sets `env` to it. When no sub-folder
 /// is confirmed, or "Becky.mil" cannot be written, says so and leaves `env`
-/// and the file unchanged.
+/// and the file unchanged; a cancelled question leaves them unchanged
+/// without a word.
 ManualSetupResult manualBeckySetup(BeckyEnvironment &env, Dialogs &dialogs,
                                    const HostPaths &paths, const QString &programFolder);

@@ -126,12 +126,14 @@ bool findBecky(MainWindow &w)
     return true;
 }
 
-void runBeckyDiscovery(MainWindow &w)
+void runBeckyDiscovery(MainWindow &w) { runBeckyDiscovery(w, BeckyEnvironment::noAddress()); }
+
+void runBeckyDiscovery(MainWindow &w, const QString &addressOnCancel)
 {
     BeckyEnvironment env;
     env.ownAddress = w.ui().sendingAddressEntries[0]->text();
     const Services &s = w.services();
-    if (discoverBecky(env, s.registry, w.dialogs(), s.programFolder))
+    if (discoverBecky(env, s.registry, w.dialogs(), s.programFolder, addressOnCancel))
         applyEnvironment(w, env);
     else
         w.state().account.beckyDataFolder = env.dataFolder;

@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 class MainWindow;
 
 /// Finds Becky at start-up from the program's Becky record or by discovery,
@@ -10,5 +12,7 @@ bool findBecky(MainWindow &w);
 
 /// Runs Becky discovery and puts what it found into the account list and the
 /// sending-address list (as after a reset, or when the send command has lost
-/// Becky's mail folder).
+/// Becky's mail folder). When the user cancels the own-address question,
+/// the own address becomes `addressOnCancel` (by default, none).
+void runBeckyDiscovery(MainWindow &w, const QString &addressOnCancel);
 void runBeckyDiscovery(MainWindow &w);

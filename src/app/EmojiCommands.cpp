@@ -8,9 +8,11 @@
 #include "pictograph/PictographPalette.h"
 #include "pictograph/UnsendableMarks.h"
 #include "pictograph/UnsendableOffer.h"
+#include "platform/LineFields.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,16 +79,21 @@ void connectEmojiCommands(MainWindow &w)
                      &QAction::triggered, &w, [&w] { replaceUnsendable(w); });
 }
 
-bool offerSendableText(MainWindow &w)
+bool offerSendableText(MainWindow &w, bool withSignature)
 {
+    QLineEdit *to = w.ui().toField->lineEdit();
     QLineEdit *subject = w.ui().subjectField;
     BodyEdit *body = w.ui().bodyField;
-    const QStringList texts{subject->text(), body->bodyText()};
+    QString &signature = w.state().mail.signatureText;
+    QStringList texts{to->text(), subject->text(), body->bodyText()};
+    if (withSignature)
+        texts.append(signature);
     const unsendable::OfferResult result =
         unsendable::offer(texts, w.dialogs(), EmojiSources::builtIn(), unsendable::Purpose::Sending);
-    if (result.texts[0] != texts[0])
-        subject->setText(result.texts[0]);
-    if (result.texts[1] != texts[1])
-        body->setBodyText(result.texts[1]);
+    replaceLineText(to, result.texts[0]);
+    replaceLineText(subject, result.texts[1]);
+    body->setBodyText(result.texts[2]);
+    if (withSignature)
+        signature = result.texts[3];
     return result.goOn;
 }

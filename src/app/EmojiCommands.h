@@ -9,7 +9,9 @@ class MainWindow;
 void connectEmojiCommands(MainWindow &w);
 
 /// Before a send or draft: offers replacements for the characters of the
-/// subject and the body that code page 932 cannot hold. Returns false when
-/// the user goes back to editing rather than send them as "?"; the fields
-/// hold the replacements the user accepted either way.
-bool offerSendableText(MainWindow &w);
+/// To field, the subject, the body and, with `withSignature`, the stored
+/// signature that code page 932 cannot hold. Returns false when the user
+/// goes back to editing rather than send them as "?"; the fields and the
+/// signature hold the replacements the user accepted either way, each
+/// field's change one step of its undo history.
+bool offerSendableText(MainWindow &w, bool withSignature);

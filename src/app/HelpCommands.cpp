@@ -1,5 +1,6 @@
 #include "app/HelpCommands.h"
 
+#include "app/BeckyEnvironment.h"
 #include "app/BeckySetup.h"
 #include "app/MainWindow.h"
 #include "app/ReadmeWindow.h"
@@ -65,9 +66,12 @@ void resetSettings(MainWindow &w)
     if (dialogs.askYesNo(u"完全初期状態からの再設定を行いますか？\r\n※調子がおかしいときは、YESにしてください。"_qs,
                          kResetTitle))
         deleteStoredState(w);
-    // With the own address unknown again, discovery proposes Becky's one.
-    w.ui().sendingAddressEntries[0]->setText(u"なし"_qs);
-    runBeckyDiscovery(w);
+    // With the own address unknown again, discovery proposes Becky's one;
+    // cancelling the address question keeps the address the user had.
+    QAction *ownAddress = w.ui().sendingAddressEntries[0];
+    const QString previous = ownAddress->text();
+    ownAddress->setText(BeckyEnvironment::noAddress());
+    runBeckyDiscovery(w, previous);
     // The refilled lists show what was chosen before.
     restoreAccountChoice(w);
 }

@@ -3,6 +3,7 @@
 #include "app/AddressListModel.h"
 #include "app/ClickableFrame.h"
 #include "platform/ControlNames.h"
+#include "platform/LineFields.h"
 #include "platform/Twips.h"
 #include "compose/BodyEdit.h"
 #include "compose/PhoneModel.h"
@@ -68,10 +69,12 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     c.toField->setModel(new AddressListModel(c.toField));
     c.toField->setEditable(true);
     c.toField->setInsertPolicy(QComboBox::NoInsert);
+    keepControlCharactersOut(c.toField->lineEdit());
     twips.place(c.toField, 1080, 840, 6855, 345);
     c.subjectCaption = statusLabel(client, u"Label2"_qs, u"件名：："_qs);
     twips.place(c.subjectCaption, 0, 1200, 1035, 330);
     c.subjectField = named(new QLineEdit(client), u"Text2"_qs, u"件名"_qs);
+    keepControlCharactersOut(c.subjectField);
     twips.place(c.subjectField, 1080, 1200, 6855, 330);
     // The vertical scroll bar shows as soon as the body needs it (a bar
     // kept on at all times makes Qt re-measure every line on each keystroke).
@@ -190,6 +193,10 @@ void createMenus(MainControls &c, QMenuBar *bar)
     c.exitEntry = menuEntry(c.fileMenu, u"Mnuexit"_qs, u"終了(&E)"_qs);
 
     c.editMenu = topMenu(bar, u"mainmnu"_qs, u"編集(&C)"_qs);
+    c.undoEntry = menuEntry(c.editMenu, u"undo"_qs, u"元に戻す(&U)"_qs, QKeySequence(u"Ctrl+Z"_qs));
+    c.redoEntry = menuEntry(c.editMenu, u"redo"_qs, u"やり直し(&R)"_qs);
+    c.redoEntry->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_qs), QKeySequence(u"Ctrl+Y"_qs)});
+    c.editMenu->addSeparator()->setObjectName(u"undoSeparator"_qs);
     c.copyEntries[0] = menuEntry(c.editMenu, u"CopyDisp(0)"_qs, u"表示アドレスコピー(&A)"_qs);
     c.copyEntries[1] = menuEntry(c.editMenu, u"CopyDisp(1)"_qs, u"表示タイトルコピー(&T)"_qs);
     c.copyEntries[2] = menuEntry(c.editMenu, u"CopyDisp(2)"_qs, u"表示件名コピー(&S)"_qs);
@@ -287,6 +294,8 @@ ComposeControls composeControls(const MainControls &c)
     compose.accountList = c.accountList;
     compose.imodeButtons = {c.sendButton, c.signatureButton};
     compose.imodeMenus = {c.windowMenu->menuAction(), c.imodeMenu->menuAction()};
+    compose.undoEntry = c.undoEntry;
+    compose.redoEntry = c.redoEntry;
     compose.filterEntries = c.filterEntries;
     compose.allFiltersEntry = c.allFiltersEntry;
     compose.textViewLayoutEntry = c.textViewLayoutEntry;

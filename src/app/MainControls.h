@@ -75,6 +75,8 @@ struct MainControls {
     QAction *exitEntry = nullptr;
 
     QMenu *editMenu = nullptr;
+    QAction *undoEntry = nullptr;               ///< one step back in the body's history
+    QAction *redoEntry = nullptr;
     std::array<QAction *, 3> copyEntries{};     ///< To text, subject, body
     QMenu *fontSizeMenu = nullptr;
     std::array<QAction *, 3> fontSizeEntries{}; ///< small, medium, large

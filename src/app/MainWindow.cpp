@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "addressbook/AddressBookFile.h"
 #include "addressbook/AddressBookWindow.h"
 #include "app/AddressBookOpeners.h"
 #include "app/AddressList.h"
@@ -70,7 +71,7 @@ QFont japaneseFont(const QStringList &families, int points)
 } // namespace
 
 MainWindow::MainWindow(Services &services, QWidget *parent)
-    : QMainWindow(parent), services_(services), twips_(screenDpi())
+    : QMainWindow(parent), services_(services), twips_(screenDpi()), folderLock_(services.programFolder)
 {
     setObjectName(u"Form1"_qs);
     setWindowTitle(u"Horonami"_qs);
@@ -129,6 +130,15 @@ void MainWindow::connectHandlers()
 
 bool MainWindow::startup() { return runStartup(*this); }
 
+bool MainWindow::claimProgramFolder()
+{
+    if (folderLock_.claim())
+        return true;
+    dialogs().inform(FolderLock::heldMessage(services_.programFolder), Dialogs::defaultTitle(),
+                     Dialogs::Icon::Exclamation);
+    return false;
+}
+
 QSize MainWindow::clientSizeTwips() const
 {
     return {twips_.toTwips(client_->width()), twips_.toTwips(client_->height())};
@@ -166,9 +176,14 @@ void MainWindow::closeProgram()
         endProgram();
 }
 
-bool MainWindow::offerSendableText()
+bool MainWindow::registerRecipient(const QString &address)
 {
-    return ::offerSendableText(*this);
+    return addressbook::appendAddress(programFile(programfiles::addressBook), address);
+}
+
+bool MainWindow::offerSendableText(bool withSignature)
+{
+    return ::offerSendableText(*this, withSignature);
 }
 
 void MainWindow::endProgram()

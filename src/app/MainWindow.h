@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ComposeState.h"
+#include "app/FolderLock.h"
 #include "app/MainControls.h"
 #include "app/Services.h"
 #include "compose/ComposeHost.h"
@@ -27,6 +28,10 @@ public:
     /// Runs the start-up sequence before the window is shown. Returns false
     /// when the program is to end at once instead of showing the window.
     bool startup();
+
+    /// Claims the program folder for this copy; when another copy holds it,
+    /// says so and returns false.
+    bool claimProgramFolder();
 
     MainControls &ui() { return controls_; }
     ComposeState &state() { return state_; }
@@ -80,7 +85,8 @@ private:
     void substituteKeywords() override;
     void rediscoverBecky() override;
     void closeProgram() override;
-    bool offerSendableText() override;
+    bool registerRecipient(const QString &address) override;
+    bool offerSendableText(bool withSignature) override;
 
     Services &services_;
     Twips twips_;
@@ -91,5 +97,6 @@ private:
     QWidget *client_ = nullptr;
     /// The size last asked for in twips; pixels round it.
     QSize sizeTwips_;
+    FolderLock folderLock_;
     bool ended_ = false;
 };

@@ -32,16 +32,19 @@ QString line(const PhoneModel &model)
 
 std::optional<PhoneModel> addPreset(Dialogs &dialogs, const QString &path)
 {
+    const std::optional<QString> name = dialogs.input(u"機種名を入れてください"_qs, u"機種名"_qs, u"不明"_qs);
+    if (!name)
+        return std::nullopt;
     PhoneModel model;
-    model.name = dialogs.input(u"機種名を入れてください"_qs, u"機種名"_qs, u"不明"_qs);
-    if (model.name.isEmpty())
-        model.name = u"不明"_qs;
+    model.name = name->isEmpty() ? u"不明"_qs : *name;
     for (;;) {
-        const QString size = dialogs.input(
+        const std::optional<QString> size = dialogs.input(
             u"その携帯の表示できる桁数行数を続けて入力してください。\r\n※例　8桁9行の場合は、0809"_qs,
             u"機種名"_qs, u"0809"_qs);
+        if (!size)
+            return std::nullopt;
         // An empty, zero or non-numeric answer stands for the usual 8 × 9.
-        model.code = settingsformat::parseInt16(size).value_or(0);
+        model.code = settingsformat::parseInt16(*size).value_or(0);
         if (model.code == 0)
             model.code = kDefaultCode;
         if (model.canLayOutVertically())
@@ -50,8 +53,10 @@ std::optional<PhoneModel> addPreset(Dialogs &dialogs, const QString &path)
                            + u"例　8桁9行の場合は、0809"_qs,
                        u"機種名"_qs);
     }
-    if (!textfile::appendAll(path, cp932::encode(line(model) + u"\r\n"_qs)))
+    if (!textfile::appendAll(path, cp932::encode(line(model) + u"\r\n"_qs))) {
+        dialogs.inform(u"機種を登録できませんでした。"_qs);
         return std::nullopt;
+    }
     return model;
 }
 

@@ -24,7 +24,8 @@ QString line(const PhoneModel &model);
 /// Asks for a new model's name and display size and appends it to the file
 /// (created when missing). A size the vertical layout cannot use (fewer
 /// than 5 columns, or no rows) is refused and asked again. Returns the new
-/// model, or nothing when the file could not be written.
+/// model; nothing when the user cancelled either question (the file stays
+/// as it was) or the file could not be written (the user is told).
 std::optional<PhoneModel> addPreset(Dialogs &dialogs, const QString &path);
 
 } // namespace presetfile

@@ -53,6 +53,9 @@ void restoreAccountChoice(MainWindow &w)
 
 bool runStartup(MainWindow &w)
 {
+    // A copy already running on the folder: end before any file is read.
+    if (!w.claimProgramFolder())
+        return false;
     MainControls &c = w.ui();
     if (!QFile::exists(w.services().readme))
         c.readmeEntry->setEnabled(false);

@@ -3,7 +3,8 @@
 class MainWindow;
 
 /// The start-up sequence, run before the window is shown. Returns false
-/// when the program is to end instead (a successful manual Becky set-up).
+/// when the program is to end instead (another copy runs on the program
+/// folder, or a successful manual Becky set-up).
 bool runStartup(MainWindow &w);
 
 /// Selects the stored account, sending address and account-change mode

@@ -7,6 +7,7 @@
 #include "compose/BodyEdit.h"
 #include "compose/ComposeCommands.h"
 #include "compose/PreviewCommands.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
@@ -29,14 +30,21 @@ void chooseAndLoadTextFile(MainWindow &w)
         loadTextFile(w, *path);
 }
 
+// The question before an edited body is dropped at the end of the program;
+// false when the user keeps editing.
+bool mayDropEditedBody(MainWindow &w)
+{
+    return !w.state().mail.bodyModified
+           || w.dialogs().askYesNo(u"編集中の内容は、破棄されてしまいますが終了してもよろしいですか？"_qs,
+                                   u"終了確認"_qs);
+}
+
 } // namespace
 
 bool runCloseSequence(MainWindow &w)
 {
     MainControls &c = w.ui();
-    if (w.state().mail.bodyModified
-        && !w.dialogs().askYesNo(u"編集中の内容は、破棄されてしまいますが終了してもよろしいですか？"_qs,
-                                 u"終了確認"_qs))
+    if (!mayDropEditedBody(w))
         return false;
     const bool imode = c.imodeSetting->isChecked();
     const bool look = c.previewPanel->isVisibleTo(&w);
@@ -65,19 +73,24 @@ void loadTextFile(MainWindow &w, const QString &path)
         w.dialogs().inform(u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, u"ごめんなさい"_qs);
         return;
     }
-    w.ui().bodyField->setBodyText(textfile::decodeAnyText(file.readAll()));
+    if (const int leftOut = w.ui().bodyField->setBodyText(textfile::decodeAnyText(file.readAll())); leftOut > 0)
+        w.dialogs().inform(controlcharacters::leftOutMessage(leftOut));
 }
 
 void connectWindowCommands(MainWindow &w)
 {
     MainControls &c = w.ui();
+    // Exit asks what the close box asks, but writes no settings.
     QObject::connect(c.exitEntry, &QAction::triggered, &w, [&w] {
-        if (w.maybeSaveChildWindows())
+        if (w.maybeSaveChildWindows() && mayDropEditedBody(w))
             w.endProgram();
     });
     for (int i = 0; i < 3; ++i)
         QObject::connect(c.fontSizeEntries[i], &QAction::triggered, &w, [&w, i] { setBodyFontSize(w, i); });
     QObject::connect(c.limitPanel, &ClickableFrame::clicked, &w, [&w] { toggleLimitPanel(w.compose()); });
-    QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] { startNewMail(w.compose()); });
+    QObject::connect(c.newMailEntry, &QAction::triggered, &w, [&w] {
+        if (mayReplaceEditedMail(w.compose()))
+            startNewMail(w.compose());
+    });
     QObject::connect(c.chooseFileEntry, &QAction::triggered, &w, [&w] { chooseAndLoadTextFile(w); });
 }

@@ -16,4 +16,13 @@ QString toField(QStringView body);
 /// Body form of a field text: every "\n" becomes CR LF.
 QString toBody(QStringView field);
 
+/// Where two texts differ: they share `prefix` characters at the start and
+/// `suffix` at the end, which never overlap and never split a surrogate
+/// pair. Replacing only what lies between keeps an edit small.
+struct ChangedRange {
+    qsizetype prefix = 0;
+    qsizetype suffix = 0;
+};
+ChangedRange changedRange(QStringView before, QStringView after);
+
 } // namespace bodytext

@@ -10,6 +10,8 @@
 #include "compose/PreviewCommands.h"
 #include "compose/PreviewMirror.h"
 #include "compose/VerticalCommands.h"
+#include "platform/Dialogs.h"
+#include "platform/LineFields.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,6 +39,23 @@ void connectTyping(ComposeContext &c, QObject *owner)
     QObject::connect(ui.imodeSetting, &QCheckBox::toggled, owner, [&c] { onImodeSettingChanged(c); });
     QObject::connect(ui.verticalPreviewSwitch, &QCheckBox::toggled, owner, [&c] { onVerticalPreviewChanged(c); });
     setImodeControlsEnabled(c, false);
+}
+
+// The edit menu's undo and redo follow the body's history. Their keys act
+// where the body has the focus; the subject and To fields keep their own.
+void connectHistory(ComposeContext &c, QObject *owner)
+{
+    const ComposeControls &ui = c.ui;
+    BodyEdit *body = ui.bodyField;
+    for (QAction *entry : {ui.undoEntry, ui.redoEntry}) {
+        entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        entry->setEnabled(false);
+        body->addAction(entry);
+    }
+    QObject::connect(ui.undoEntry, &QAction::triggered, owner, [body] { body->undoStep(); });
+    QObject::connect(ui.redoEntry, &QAction::triggered, owner, [body] { body->redoStep(); });
+    QObject::connect(body, &QPlainTextEdit::undoAvailable, ui.undoEntry, &QAction::setEnabled);
+    QObject::connect(body, &QPlainTextEdit::redoAvailable, ui.redoEntry, &QAction::setEnabled);
 }
 
 void connectCommands(ComposeContext &c, QObject *owner)
@@ -70,6 +89,7 @@ void connectCommands(ComposeContext &c, QObject *owner)
 void connectComposeCommands(ComposeContext &c, QObject *owner)
 {
     connectTyping(c, owner);
+    connectHistory(c, owner);
     connectCommands(c, owner);
     // The list selected its first model before this handler was connected.
     choosePhoneModel(c);
@@ -77,8 +97,14 @@ void connectComposeCommands(ComposeContext &c, QObject *owner)
 
 void startNewMail(ComposeContext &c)
 {
-    c.ui.subjectField->setText(QString());
+    replaceLineText(c.ui.subjectField, QString());
     c.ui.bodyField->setBodyText(QString());
     c.mail.usedPictographs.clear();
     c.mail.bodyModified = false;
+}
+
+bool mayReplaceEditedMail(ComposeContext &c)
+{
+    return !c.mail.bodyModified || c.ui.bodyField->bodyLength() == 0
+           || c.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs);
 }

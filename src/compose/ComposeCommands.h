@@ -10,5 +10,10 @@ struct ComposeContext;
 void connectComposeCommands(ComposeContext &c, QObject *owner);
 
 /// Starts a new mail: empty subject and body, no pictographs used, nothing
-/// modified; the To field stays.
+/// modified; the To field stays. Emptying the subject and the body is one
+/// step of each field's undo history.
 void startNewMail(ComposeContext &c);
+
+/// The question before another mail replaces an edited, non-empty body
+/// ("保存した？"); false when the user keeps the mail.
+bool mayReplaceEditedMail(ComposeContext &c);

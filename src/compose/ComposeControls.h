@@ -47,6 +47,8 @@ struct ComposeControls {
     std::array<QPushButton *, 2> imodeButtons{};  ///< send, signature
     std::array<QAction *, 2> imodeMenus{};        ///< the window and i-mode menus
 
+    QAction *undoEntry = nullptr;                 ///< the edit menu's undo and redo of the body
+    QAction *redoEntry = nullptr;
     std::array<QAction *, 9> filterEntries{};     ///< in the order of the filter table
     QAction *allFiltersEntry = nullptr;
     QAction *textViewLayoutEntry = nullptr;

@@ -19,21 +19,21 @@ const std::array<FilterEntry, 9> &filterEntries()
     return entries;
 }
 
-QList<FilterEdit> filterEdits(QStringView body, const FilterEntry &entry)
+namespace {
+
+// Runs a find-and-replace entry over the body in one pass.
+QString scan(QStringView body, const FilterEntry &entry)
 {
-    QList<FilterEdit> edits;
-    if (entry.kind != FilterEntry::Kind::Replace || entry.find.isEmpty()
-        || entry.replacement.contains(entry.find))
-        return edits; // nothing to find, or a search that would never end
     const QString &find = entry.find;
     const QString &replacement = entry.replacement;
 
-    // `done` is the body up to the scan point as the edits so far left it;
-    // it never holds an occurrence except one just completed at its end.
-    // An occurrence completed first is the leftmost of the whole text, since
-    // all occurrences have the same length: so the edits come out in the
-    // order of a search from the start after each one. Replacement text is
-    // scanned too, in case it completes an occurrence with what precedes it.
+    // `done` is the body up to the scan point as the replacements so far
+    // left it; it never holds an occurrence except one just completed at its
+    // end. An occurrence completed first is the leftmost of the whole text,
+    // since all occurrences have the same length: so the replacements come
+    // in the order of a search from the start after each one. Replacement
+    // text is scanned too, in case it completes an occurrence with what
+    // precedes it.
     QString done;
     done.reserve(body.size());
     QString pending; // replacement characters still to scan, last first
@@ -43,30 +43,34 @@ QList<FilterEdit> filterEdits(QStringView body, const FilterEntry &entry)
             done += pending.back();
             pending.chop(1);
         } else {
-            done += body[i++];
+            // No occurrence completes before the next character that ends
+            // one: the text up to it is taken at once.
+            qsizetype next = body.indexOf(find.back(), i);
+            if (next < 0)
+                next = body.size() - 1;
+            done += body.sliced(i, next + 1 - i);
+            i = next + 1;
         }
         if (done.endsWith(find)) {
-            const qsizetype at = done.size() - find.size();
-            edits.append({static_cast<int>(at), static_cast<int>(find.size()), replacement});
-            done.truncate(at);
+            done.truncate(done.size() - find.size());
             for (qsizetype r = replacement.size() - 1; r >= 0; --r)
                 pending += replacement[r];
         }
     }
-    return edits;
+    return done;
 }
 
-QString applyFilterEdits(QStringView body, const QList<FilterEdit> &edits)
-{
-    QString text = body.toString();
-    for (const FilterEdit &e : edits)
-        text.replace(e.position, e.length, e.text);
-    return text;
-}
+} // namespace
 
 QString applyFilter(QStringView body, const FilterEntry &entry)
 {
     if (entry.kind == FilterEntry::Kind::Narrow)
         return widthfold::toNarrow(body);
-    return applyFilterEdits(body, filterEdits(body, entry));
+    if (entry.find.isEmpty() || entry.replacement.contains(entry.find))
+        return body.toString(); // nothing to find, or a search that would never end
+    // A single character never forms anew around a replacement that does
+    // not hold it: every occurrence is replaced at once.
+    if (entry.find.size() == 1)
+        return body.toString().replace(entry.find[0], entry.replacement);
+    return scan(body, entry);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -10,8 +9,8 @@
 /// character throughout the body.
 struct FilterEntry {
     enum class Kind {
-        Replace, ///< every occurrence of `find` becomes `replacement`, one edit each
-        Narrow,  ///< the whole body becomes its narrow form in one assignment
+        Replace, ///< every occurrence of `find` becomes `replacement`
+        Narrow,  ///< the whole body becomes its narrow form
     };
     QString caption;
     Kind kind = Kind::Replace;
@@ -29,27 +28,10 @@ const std::array<FilterEntry, 9> &filterEntries();
 /// and the parentheses.
 inline constexpr std::array<int, 9> kCmeroOrder{0, 1, 2, 3, 4, 5, 6, 7, 8};
 
-/// One edit of the body: `length` characters at `position` (0-based, in
-/// the body's CR LF form, in the body as the earlier edits left it) become
-/// `text`.
-struct FilterEdit {
-    int position = 0;
-    int length = 0;
-    QString text;
-
-    friend bool operator==(const FilterEdit &, const FilterEdit &) = default;
-};
-
-/// The edits a find-and-replace entry makes to `body`, in order. Applied one
-/// after another they give what replacing the first occurrence, searching
-/// again from the start, until none is left gives (a CR LF that appears
-/// only when an inner one is removed, as in CR CR LF LF, is removed too).
-/// Computed in one pass. A Narrow entry, and an entry whose replacement
-/// holds its own find text (the search would never end), give no edits.
-QList<FilterEdit> filterEdits(QStringView body, const FilterEntry &entry);
-
-/// Applies edits in order.
-QString applyFilterEdits(QStringView body, const QList<FilterEdit> &edits);
-
-/// The body after an entry: its edits applied, or its narrow form.
+/// The body after an entry, in one pass: for a find-and-replace entry what
+/// replacing the first occurrence, searching again from the start, until
+/// none is left gives (a CR LF that appears only when an inner one is
+/// removed, as in CR CR LF LF, is removed too); for the narrow entry the
+/// body's narrow form. An entry whose replacement holds its own find text
+/// (the search would never end) leaves the body as it is.
 QString applyFilter(QStringView body, const FilterEntry &entry);

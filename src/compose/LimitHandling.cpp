@@ -86,14 +86,17 @@ void checkBodyLimit(ComposeContext &c)
     if (found.over(effective)) {
         showWarning(c, QString::number(c.mail.bodyLimit) + u"文字を"_qs + formatShortest(weight - effective)
                            + u"文字オーバー。制限数に達しました。"_qs);
-        if (c.dialogs.askYesNo(u"overした分を削除しますか？"_qs, u"文字削除"_qs)) {
-            body->setBodySelection(found.cut - 1, n - (found.cut - 1));
-            body->replaceBodySelection(QString());
-            c.ui.warningLabel->hide();
-            weight = found.weightAtCut - 1;
-            body->setBodyCursorPosition(found.cut);
-        } else {
-            body->setBodySelection(found.cut, n - found.cut);
+        // An undo or redo only shows the warning: a cut would undo it again.
+        if (!body->isReplayingHistory()) {
+            if (c.dialogs.askYesNo(u"overした分を削除しますか？"_qs, u"文字削除"_qs)) {
+                body->setBodySelection(found.cut - 1, n - (found.cut - 1));
+                body->replaceBodySelection(QString());
+                c.ui.warningLabel->hide();
+                weight = found.weightAtCut - 1;
+                body->setBodyCursorPosition(found.cut);
+            } else {
+                body->setBodySelection(found.cut, n - found.cut);
+            }
         }
     } else {
         c.ui.warningLabel->hide();
@@ -110,11 +113,16 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
             candidate = *c.command.pendingLimit;
             c.command.pendingLimit.reset();
         } else {
+            const std::optional<QString> answer =
+                c.dialogs.input(u"制限する文字数を入力してください。"_qs, u"制限文字数"_qs, u"256"_qs);
+            if (!answer) {
+                // A cancel takes back the switching-on, without a word.
+                limitBox->setChecked(false);
+                return;
+            }
             // Empty text, text that is not a number and numbers beyond 16
             // bits all count as 0.
-            candidate = settingsformat::parseInt16(c.dialogs.input(u"制限する文字数を入力してください。"_qs,
-                                                                   u"制限文字数"_qs, u"256"_qs))
-                            .value_or(0);
+            candidate = settingsformat::parseInt16(*answer).value_or(0);
         }
         if (candidate < 11) {
             c.dialogs.inform(u"10文字以下には設定できません。"_qs);

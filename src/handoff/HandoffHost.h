@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 /// What the hand-off commands ask of the window that holds them.
 class HandoffHost {
 public:
@@ -12,8 +14,12 @@ public:
     /// Closes the window through its close sequence and ends the program
     /// when it closed.
     virtual void closeProgram() = 0;
+    /// Adds a recipient to the own address book file as an address-only
+    /// line. False when the file could not be written.
+    virtual bool registerRecipient(const QString &address) = 0;
     /// Before a send or draft: offers replacements for the characters of the
-    /// subject and the body that code page 932 cannot hold. False when the
-    /// user goes back to editing rather than send them as "?".
-    virtual bool offerSendableText() = 0;
+    /// To field, the subject, the body and, with `withSignature`, the
+    /// signature that code page 932 cannot hold. False when the user goes
+    /// back to editing rather than send them as "?".
+    virtual bool offerSendableText(bool withSignature) = 0;
 };

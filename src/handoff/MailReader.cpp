@@ -12,7 +12,9 @@
 #include "handoff/MailListModel.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendingOptions.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Dialogs.h"
+#include "platform/LineFields.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,19 +41,19 @@ void matchSendingAddress(HandoffContext &h, const QString &from)
     sendingoptions::selectSendingAddress(h, found);
 }
 
-// The To field: the address list's entry equal to the text, chosen as the
-// user chooses it (which selects the recipient's phone model), or the text.
+// The To field gets the text as one step of its undo history; the address
+// list's entry equal to it counts as chosen by the user (which selects the
+// recipient's phone model).
 void showRecipient(HandoffContext &h, const QString &to)
 {
     QComboBox *field = h.ui.toField;
+    replaceLineText(field->lineEdit(), to);
     for (int i = 0; i < field->count(); ++i) {
         if (field->itemText(i) == to) {
-            field->setCurrentIndex(i);
             emit field->activated(i);
             return;
         }
     }
-    field->setEditText(to);
 }
 
 // Asks whether a record is in vertical layout and whether to edit it
@@ -133,18 +135,25 @@ void loadMail(HandoffContext &h, int row)
         startNewMail(h.compose);
         return;
     }
-    if (mail.bodyModified && c.bodyField->bodyLength() > 0
-        && !h.dialogs.askYesNo(u"現在の編集内容が破棄されますがよろしいですか？"_qs, u"保存した？"_qs))
+    if (!mayReplaceEditedMail(h.compose))
         return;
     const QModelIndex index = rows.index(row);
     const MailRow loaded = rows.record(row);
     matchSendingAddress(h, loaded.from);
     setVerticalMode(h.compose, false);
-    const QString body = horizontalBody(h, index, loaded.body);
-    c.bodyField->setBodyText(body);
-    c.subjectField->setText(loaded.subject);
-    showRecipient(h, loaded.to);
+    // The record writes a line end after the body that the editor never had.
+    const QString written = loaded.body.endsWith(u"\r\n") ? loaded.body.chopped(2) : loaded.body;
+    const QString body = horizontalBody(h, index, written);
+    int leftOutOfSubject = 0;
+    int leftOutOfTo = 0;
+    const QString subject = controlcharacters::without(loaded.subject, &leftOutOfSubject);
+    const QString to = controlcharacters::without(loaded.to, &leftOutOfTo);
+    const int leftOut = c.bodyField->setBodyText(body) + leftOutOfSubject + leftOutOfTo;
+    replaceLineText(c.subjectField, subject);
+    showRecipient(h, to);
     mail.bodyModified = false;
+    if (leftOut > 0)
+        h.dialogs.inform(controlcharacters::leftOutMessage(leftOut));
 }
 
 void hideMailList(HandoffContext &h)

@@ -82,25 +82,31 @@ void MailboxParser::addLine(std::string_view line)
     }
 
     // Only the draft source asks whose record it is.
-    if (line.empty())
-        inBody_ = true;
-    else if (source_ == MailSource::Drafts && !own_ && marksOwnRecord(line))
+    if (source_ == MailSource::Drafts && !own_ && marksOwnRecord(line))
         own_ = true;
-
+    // Every body line is kept as written, empty ones and ones that look like
+    // a header too, so that a draft loaded and saved again is the same.
+    if (inBody_) {
+        addBodyLine(line);
+        return;
+    }
+    if (line.empty()) {
+        inBody_ = true;
+        return;
+    }
     if (takeField(line, "From:", record_.from) || takeField(line, "To:", record_.to)
         || takeField(line, "Subject:", record_.subject) || takeField(line, "X-Date:", record_.date))
         return;
     constexpr std::string_view viewMode = "X-ViewMode:";
-    if (line.starts_with(viewMode)) {
-        if (line.substr(viewMode.size()) == "TATE"sv)
-            record_.vertical = true;
-        return;
-    }
-    if (line.empty() || !inBody_)
-        return;
+    if (line.starts_with(viewMode) && line.substr(viewMode.size()) == "TATE"sv)
+        record_.vertical = true;
+}
+
+void MailboxParser::addBodyLine(std::string_view line)
+{
     // A line straight after the previous body line joins its run.
-    if (!bodyRun_.empty() && bodyRun_.data() + bodyRun_.size() + 2 == line.data()) {
-        bodyRun_ = std::string_view(bodyRun_.data(), bodyRun_.size() + 2 + line.size());
+    if (bodyRun_ && bodyRun_->data() + bodyRun_->size() + 2 == line.data()) {
+        bodyRun_ = std::string_view(bodyRun_->data(), bodyRun_->size() + 2 + line.size());
     } else {
         takeBodyRun();
         bodyRun_ = line;
@@ -109,12 +115,12 @@ void MailboxParser::addLine(std::string_view line)
 
 void MailboxParser::takeBodyRun()
 {
-    if (bodyRun_.empty())
+    if (!bodyRun_)
         return;
     // The CR LF between the run's lines are decoded with them.
-    record_.body += decodeField(bodyRun_);
+    record_.body += decodeField(*bodyRun_);
     record_.body += u"\r\n";
-    bodyRun_ = {};
+    bodyRun_.reset();
 }
 
 void MailboxParser::endRecord()

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <string_view>
 
 class Dialogs;
@@ -27,17 +28,17 @@ struct MailRow {
 };
 Q_DECLARE_TYPEINFO(MailRow, Q_RELOCATABLE_TYPE);
 
-/// Reads the records of a mailbox line by line (a line ends at CR LF), the
-/// way the list has always read them:
+/// Reads the records of a mailbox line by line (a line ends at CR LF):
 /// - a line "." ends the record; it is listed when reading the log, or when
 ///   one of its lines contained "Horonami"; the fields are then emptied
 ///   either way;
-/// - the first empty line starts the body; empty body lines are dropped;
-/// - a line starting with "From:", "To:", "Subject:" or "X-Date:" sets that
-///   field, and "X-ViewMode:TATE" marks the record vertical, also inside the
-///   body;
-/// - other lines before the body are ignored, and a record without a final
-///   "." is not listed.
+/// - before the body, a line starting with "From:", "To:", "Subject:" or
+///   "X-Date:" sets that field, and "X-ViewMode:TATE" marks the record
+///   vertical; other lines there are ignored;
+/// - the first empty line starts the body, which keeps every line after it
+///   as written, each followed by CR LF (so a draft loaded and saved again
+///   is the same);
+/// - a record without a final "." is not listed.
 ///
 /// The parser works on the code page 932 bytes and decodes only the field
 /// values and the body. That reads the same as decoding whole lines first:
@@ -60,6 +61,7 @@ public:
 
 private:
     void addLine(std::string_view line);
+    void addBodyLine(std::string_view line);
     void endRecord();
     /// Appends the body lines waiting in `bodyRun_` to the body.
     void takeBodyRun();
@@ -70,7 +72,8 @@ private:
     bool inBody_ = false;
     /// Body lines that follow each other in the bytes, decoded in one call
     /// when something else comes between them or the bytes end.
-    std::string_view bodyRun_;
+    /// (An empty run is an empty body line.)
+    std::optional<std::string_view> bodyRun_;
     QList<MailRow> rows_; // in file order
 };
 

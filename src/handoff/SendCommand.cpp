@@ -16,11 +16,8 @@
 #include "handoff/MailRecord.h"
 #include "handoff/Mailbox.h"
 #include "handoff/SendWarnings.h"
-#include "platform/Cp932.h"
 #include "platform/Dialogs.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
-#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -110,8 +107,7 @@ bool offerRegistration(HandoffContext &h, const QString &to)
         return true;
     addresses->addItem(to);
     h.ui.addressBookButton->setEnabled(true);
-    return textfile::appendAll(programFile(h.programFolder, programfiles::addressBook),
-                               cp932::encode(mailrecord::headerValue(to) + u"\r\n"_qs));
+    return h.host.registerRecipient(to);
 }
 
 enum class Ending { Stay, EndProgram };
@@ -159,7 +155,9 @@ Ending runSend(HandoffContext &h, SendTarget target)
     const HandoffControls &c = h.ui;
     Dialogs &dialogs = h.dialogs;
     const SendingFlag sending(h.compose.command);
-    if (!h.host.offerSendableText())
+    const EditedMail &mail = h.compose.mail;
+    const bool signatureGoesOut = target == SendTarget::Outbox && mail.signatureOn && !mail.verticalMode;
+    if (!h.host.offerSendableText(signatureGoesOut))
         return Ending::Stay;
     const QString typed = c.bodyField->bodyText();
     const QString to = c.toField->currentText();

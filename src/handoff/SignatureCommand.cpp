@@ -32,13 +32,19 @@ void signatureCommand(HandoffContext &h)
     if (!stored.isEmpty())
         return;
     const QString fallback = remembered.isEmpty() ? u"名無しの権兵衛"_qs : remembered;
-    const QString entered = dialogs.input(u"署名を記入してください。改行は、\\nで表現してください。"_qs,
-                                          u"署名保存"_qs, fallback);
-    if (entered.isEmpty()) {
+    const std::optional<QString> entered = dialogs.input(
+        u"署名を記入してください。改行は、\\nで表現してください。"_qs, u"署名保存"_qs, fallback);
+    if (!entered) {
+        // Cancelled: the signature stays as it was, and none stays off.
+        stored = remembered;
+        if (stored.isEmpty())
+            setSignatureOn(h, false);
+        dialogs.inform(u"キャンセルされました。"_qs);
+    } else if (entered->isEmpty()) {
         stored = fallback;
         dialogs.inform(u"キャンセルされました。"_qs);
     } else {
-        stored = entered;
-        dialogs.inform(signatureText(entered) + u"を署名として保存します。"_qs);
+        stored = *entered;
+        dialogs.inform(signatureText(*entered) + u"を署名として保存します。"_qs);
     }
 }

@@ -313,8 +313,13 @@ bool RegistrationWindow::maybeSave()
 {
     if (!changed_)
         return true;
-    if (dialogs_.askYesNo(u"変更があります。文字コードを保存して終了しますか？"_qs, u"保存確認"_qs)) {
-        // The changes stay in the open window rather than being lost.
+    const Dialogs::Answer answer = dialogs_.message(u"変更があります。文字コードを保存して終了しますか？"_qs,
+                                                    u"保存確認"_qs, Dialogs::Buttons::YesNoCancel);
+    // Cancel goes back to editing; so does a failed save, rather than
+    // losing the changes.
+    if (answer == Dialogs::Answer::Cancel)
+        return false;
+    if (answer == Dialogs::Answer::Yes) {
         if (!save())
             return false;
         changed_ = false;

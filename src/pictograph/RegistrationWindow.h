@@ -42,8 +42,8 @@ public:
     bool hasUnsavedChanges() const { return changed_; }
 
     /// The close question: offers to save unsaved changes. Returns false
-    /// when the window must stay open (a failed save); No is the user's
-    /// choice to drop the changes when the window closes.
+    /// when the window must stay open (Cancel, or a failed save); No is the
+    /// user's choice to drop the changes when the window closes.
     bool maybeSave();
 
 signals:

@@ -99,21 +99,6 @@ QString replaced(QStringView text, const QList<Character> &found)
     return out;
 }
 
-int questionMarks(QStringView text)
-{
-    int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (cp932::holds(u))
-            continue;
-        ++count;
-        // A surrogate pair is one code point and one "?".
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-    }
-    return count;
-}
-
 QString names(QStringView text)
 {
     QStringList parts;

@@ -36,9 +36,6 @@ QList<Character> find(QStringView text, const EmojiSources &emoji);
 /// `text` with every character of `found` that has a replacement replaced.
 QString replaced(QStringView text, const QList<Character> &found);
 
-/// The number of "?" encoding writes for `text`: one per code point the
-/// code page lacks.
-int questionMarks(QStringView text);
 
 /// The Unicode names of the text's code points joined by " + ", leaving
 /// out variation selectors (e.g. "BLACK SUN WITH RAYS").

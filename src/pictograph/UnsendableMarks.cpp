@@ -1,6 +1,5 @@
 #include "pictograph/UnsendableMarks.h"
 
-#include "pictograph/UnsendableCharacters.h"
 #include "platform/Cp932.h"
 
 #include <QEvent>
@@ -23,7 +22,7 @@ int lineCount(QTextBlock block)
 {
     auto *kept = static_cast<LineCount *>(block.userData());
     if (!kept) {
-        kept = new LineCount(unsendable::questionMarks(block.text()));
+        kept = new LineCount(cp932::questionMarks(block.text()));
         block.setUserData(kept);
     }
     return kept->n;
@@ -84,15 +83,33 @@ void UnsendableMarks::onContentsChange(int position, int, int added)
         forget(first);
         setCount(count_ + lineCount(first) - before);
     } else {
+        countLines(first, last);
+        recount();
+    }
+    if (count_ > 0 || !field_->extraSelections().isEmpty())
+        markTimer_.start();
+}
+
+// A few lines are read one by one; many (a command over the whole text, or
+// its undo) from one copy of the text, which costs less than a copy per line.
+void UnsendableMarks::countLines(QTextBlock first, const QTextBlock &last)
+{
+    constexpr int kLinesReadOneByOne = 16;
+    if (last.blockNumber() - first.blockNumber() < kLinesReadOneByOne) {
         for (QTextBlock block = first; block.isValid(); block = block.next()) {
             forget(block);
             if (block == last)
                 break;
         }
-        recount();
+        return;
     }
-    if (count_ > 0 || !field_->extraSelections().isEmpty())
-        markTimer_.start();
+    const QString text = field_->document()->toRawText();
+    const QStringView lines = QStringView(text).sliced(first.position(), last.position() + last.length() - 1 - first.position());
+    QTextBlock block = first;
+    for (const QStringView line : QStringTokenizer(lines, QChar(QChar::ParagraphSeparator))) {
+        block.setUserData(new LineCount(cp932::questionMarks(line)));
+        block = block.next();
+    }
 }
 
 void UnsendableMarks::setCount(int count)

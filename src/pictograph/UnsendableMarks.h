@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTextBlock>
 #include <QTimer>
 
 class QPlainTextEdit;
@@ -27,6 +28,8 @@ protected:
 
 private:
     void onContentsChange(int position, int removed, int added);
+    /// Counts the lines from `first` to `last` anew.
+    void countLines(QTextBlock first, const QTextBlock &last);
     void recount();
     void setCount(int count);
     void markLinesInView();

@@ -145,6 +145,22 @@ int unitByteLengthSum(QStringView text)
 
 bool holds(char16_t unit) { return unitTables().held[unit]; }
 
+int questionMarks(QStringView text)
+{
+    const auto &held = unitTables().held;
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (held[u])
+            continue;
+        ++count;
+        // A surrogate pair is one code point and one "?".
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return count;
+}
+
 int byteLength(QStringView text)
 {
     const auto &lengths = unitLengths();

@@ -41,6 +41,10 @@ int unitByteLengthSum(QStringView text);
 /// not turn it into "?". A surrogate is never held.
 bool holds(char16_t unit);
 
+/// The number of "?" encode(text) writes for characters the code page does
+/// not hold (a surrogate pair counting once), in one pass over the table.
+int questionMarks(QStringView text);
+
 /// True when the character's code page 932 form is a single byte
 /// (ASCII, half-width katakana, or anything encoded as "?").
 inline bool isSingleByte(QChar c) { return unitByteLength(c.unicode()) == 1; }

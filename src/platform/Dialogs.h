@@ -9,7 +9,7 @@
 /// box goes through this seam so that tests can script the answers.
 class Dialogs {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Icon { None, Critical, Exclamation, Information };
     enum class Answer { Ok, Cancel, Yes, No };
 
@@ -18,14 +18,15 @@ public:
 
     virtual ~Dialogs() = default;
 
-    /// A modal message box; returns the button pressed (closing the box
-    /// counts as Cancel, or No for Yes/No).
+    /// A modal message box; returns the button pressed. Closing the box or
+    /// ESC counts as Cancel (OK/Cancel, Yes/No/Cancel), or No for Yes/No.
     virtual Answer message(const QString &text, const QString &title = defaultTitle(),
                            Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 
-    /// A modal input box; Cancel returns an empty text.
-    virtual QString input(const QString &prompt, const QString &title,
-                          const QString &defaultText) = 0;
+    /// A modal input box: the text answered with OK (possibly empty), or
+    /// nothing when the user cancelled (the Cancel button, ESC, the close box).
+    virtual std::optional<QString> input(const QString &prompt, const QString &title,
+                                         const QString &defaultText) = 0;
 
     /// A modal file chooser for a file to open, offering `nameFilters`
     /// ("テキストファイル (*.txt)", ...), the first one chosen; nothing on

@@ -55,4 +55,6 @@ inline const QString pictographs = QStringLiteral("Emoji.code");
 inline const QString sentLog = QStringLiteral("OutPutLog.mbx");
 /// The user documentation.
 inline const QString readme = QStringLiteral("readme.txt");
+/// The lock a running copy holds on the folder.
+inline const QString lock = QStringLiteral("Horonami.lock");
 } // namespace programfiles

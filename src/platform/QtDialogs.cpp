@@ -30,17 +30,26 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title,
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNoCancel: {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int pressed = box.exec();
+        return pressed == QMessageBox::Yes ? Answer::Yes : pressed == QMessageBox::No ? Answer::No : Answer::Cancel;
+    }
     }
     return Answer::Cancel;
 }
 
-QString QtDialogs::input(const QString &prompt, const QString &title,
-                         const QString &defaultText)
+std::optional<QString> QtDialogs::input(const QString &prompt, const QString &title,
+                                        const QString &defaultText)
 {
     bool ok = false;
     const QString answer = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
                                                  defaultText, &ok);
-    return ok ? answer : QString();
+    if (!ok)
+        return std::nullopt;
+    return answer;
 }
 
 std::optional<QString> QtDialogs::chooseFile(const QString &title, const QStringList &nameFilters)

@@ -13,8 +13,8 @@ public:
 
     Answer message(const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override;
-    QString input(const QString &prompt, const QString &title,
-                  const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
     std::optional<QString> chooseFile(const QString &title,
                                       const QStringList &nameFilters) override;
 

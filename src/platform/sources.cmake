@@ -1,4 +1,5 @@
 target_sources(horonami_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ControlCharacters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Cp932.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WidthFold.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
@@ -9,6 +10,7 @@ target_sources(horonami_core PRIVATE
 # The Qt implementations of the platform seams and the widget helpers every
 # window shares.
 target_sources(horonami_platform_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/LineFields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtDesktop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp

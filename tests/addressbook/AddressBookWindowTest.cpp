@@ -105,8 +105,8 @@ TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
     // Answering No drops the edit; the close then offers to save the book.
     c.Command3[1]->click();
     typeInto(c.Text1[0], u"x"_qs);
-    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
-        .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
+    h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, Answer::No)
+        .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, Answer::No);
     book.close();
     EXPECT_EQ(book.entries()[1].address, u"b@docomo.ne.jp"_qs);
     EXPECT_EQ(h.folder.readText(addrBook).count(u"えーちゃん"_qs), 0);

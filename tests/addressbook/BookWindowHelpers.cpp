@@ -54,5 +54,5 @@ void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
 ScriptedDialogs &expectSaveQuestion(WindowHarness &h, Dialogs::Answer answer)
 {
     return h.dialogs.expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs,
-                                   Dialogs::Buttons::YesNo, Dialogs::Icon::None, answer);
+                                   Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, answer);
 }

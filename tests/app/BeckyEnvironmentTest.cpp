@@ -115,11 +115,12 @@ TEST(DiscoverBecky, ReadsTheWinePrefixRegistry)
 TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
 {
     const struct {
-        QString typed;
+        std::optional<QString> typed;
         QString expected;
     } rows[] = {
         {u"taro@docomo.ne.jp"_qs, u"taro@docomo.ne.jp"_qs},
-        {QString(), u"reg@isp.jp"_qs}, // cancelled: the proposal stays
+        {QString(), u"reg@isp.jp"_qs}, // empty: the proposal stays
+        {std::nullopt, u"なし"_qs},     // cancelled: no address, as before
     };
     for (const auto &row : rows) {
         FakeRegistry registry;
@@ -336,17 +337,20 @@ TEST_F(BeckyPrefix, FirstAccountFolderCheck)
     EXPECT_TRUE(firstAccountFolderExists(env, paths));
 }
 
-ScriptedDialogs &expectAddresses(ScriptedDialogs &dialogs, const QString &own, const QString &provider)
+// The provider box follows only an answered address box.
+ScriptedDialogs &expectAddresses(ScriptedDialogs &dialogs, const std::optional<QString> &own,
+                                 const std::optional<QString> &provider = std::nullopt)
 {
-    return dialogs
-        .expectInput(u"アドレスを教えてください"_qs, u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
-                     own, u"@docomo.ne.jp"_qs)
-        .expectInput(u"通常使用しているプロバイダのアドレス"_qs,
-                     u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs, provider,
-                     u"user@provider.ne.jp"_qs);
+    dialogs.expectInput(u"アドレスを教えてください"_qs, u"i-mode送信時に使用されるメールアドレスを教えてください。"_qs,
+                        own, u"@docomo.ne.jp"_qs);
+    if (!own)
+        return dialogs;
+    return dialogs.expectInput(u"通常使用しているプロバイダのアドレス"_qs,
+                               u"通常使用しているプロバイダのメールアドレスを記入ください。"_qs, provider,
+                               u"user@provider.ne.jp"_qs);
 }
 
-ScriptedDialogs &expectFolder(ScriptedDialogs &dialogs, const QString &answer)
+ScriptedDialogs &expectFolder(ScriptedDialogs &dialogs, const std::optional<QString> &answer)
 {
     return dialogs.expectInput(u"Becky MailBox Path"_qs, u"データフォルダの位置を記入してください。"_qs, answer,
                                u"C:\\Program Files\\RIMArts\\Rebecca\\"_qs);
@@ -409,7 +413,7 @@ TEST_F(BeckyPrefix, ManualSetupTakesAPlainFolderAsItIs)
         {u"C:\\Becky"_qs, u"C:\\Becky\\"_qs},
         {u"D:\\Nowhere"_qs, u"D:\\Nowhere\\"_qs},         // not checked
         {prefix.path() + u"/drive_c/Becky/"_qs, prefix.path() + u"/drive_c/Becky/"_qs}, // host path
-        {QString(), u"\\"_qs},                          // cancelled: the root of the drive
+        {QString(), u"\\"_qs},                          // empty: the root of the drive
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
@@ -419,9 +423,26 @@ TEST_F(BeckyPrefix, ManualSetupTakesAPlainFolderAsItIs)
         expectAddresses(dialogs, QString(), u"p@isp.jp"_qs).expectMessage(finalTitle, finalText, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         BeckyEnvironment env;
         EXPECT_EQ(manualBeckySetup(env, dialogs, paths, programFolder.path()), ManualSetupResult::EndProgram);
-        // A cancelled address question gives an empty address, taken as it is.
+        // An empty address is taken as it is.
         EXPECT_EQ(textfile::splitLines(programFolder.readText(u"Becky.mil"_qs)),
                   (QStringList{row.dataFolder, QString(), u"手動設定,0"_qs, u"p@isp.jp"_qs}));
+    }
+}
+
+// A cancel on any of the three input boxes ends the set-up with nothing
+// written and nothing claimed.
+TEST_F(BeckyPrefix, ManualSetupCancelledWritesNothing)
+{
+    for (int cancelled = 0; cancelled < 3; ++cancelled) {
+        SCOPED_TRACE(cancelled);
+        ScriptedDialogs dialogs;
+        expectFolder(dialogs, cancelled == 0 ? std::nullopt : std::optional<QString>(u"C:\\Becky"_qs));
+        if (cancelled >= 1)
+            expectAddresses(dialogs, cancelled == 1 ? std::nullopt : std::optional<QString>(u"me@docomo.ne.jp"_qs));
+        BeckyEnvironment env;
+        EXPECT_EQ(manualBeckySetup(env, dialogs, paths, program.path()), ManualSetupResult::Unchanged);
+        EXPECT_FALSE(env.dataFolder);
+        EXPECT_FALSE(program.exists(u"Becky.mil"_qs));
     }
 }
 

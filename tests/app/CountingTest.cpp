@@ -35,9 +35,11 @@ TEST(Counting, LabelFormatsWithAndWithoutTheImodeSetting)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
+    h.setBody(u"x"_qs);
     h.setBody(QString());
     EXPECT_EQ(h.ui().countLabel->text(), u"0.0文字 (0)"_qs);
     h.ui().imodeSetting->setChecked(true);
+    h.setBody(u"x"_qs);
     h.setBody(QString());
     EXPECT_EQ(h.ui().countLabel->text(), u"\u00A5≒0.0円 0.0文字 (0)"_qs);
     h.setBody(u"あいうabc"_qs);
@@ -164,6 +166,32 @@ TEST(Counting, EnterWithoutAnActiveLimitOffersNothing)
     h.pressInBody(Qt::Key_Return); // the reservation leaves no room: no question either
 }
 
+// Typing after a command is a step of its own, and undoing a cut that the
+// limit offered asks nothing again: the warning shows, the text comes back.
+TEST(Counting, UndoingACutAsksNothingAndTypingAfterItIsAStepOfItsOwn)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    setLimit(h, 11, true);
+    h.typeIntoBody(QString(10, u'あ'));
+    h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None,
+                            Dialogs::Answer::Yes);
+    h.ui().bodyField->replaceBodySelection(u"いう"_qs);
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(h.body(), QString(10, u'あ'));
+    h.typeIntoBody(u"x"_qs);
+
+    h.ui().bodyField->undoStep(); // the typing after the cut
+    EXPECT_EQ(h.body(), QString(10, u'あ'));
+    h.ui().bodyField->undoStep(); // the cut, without a question
+    EXPECT_EQ(h.body(), QString(10, u'あ') + u"いう"_qs);
+    EXPECT_FALSE(h.ui().warningLabel->isHidden());
+    h.ui().bodyField->undoStep(); // the insertion
+    EXPECT_EQ(h.body(), QString(10, u'あ'));
+    h.ui().bodyField->redoStep(); // the insertion again: still no question
+    EXPECT_EQ(h.body(), QString(10, u'あ') + u"いう"_qs);
+}
+
 TEST(Counting, LimitInputIsCheckedAndStoredOnce)
 {
     WindowHarness h;
@@ -179,6 +207,13 @@ TEST(Counting, LimitInputIsCheckedAndStoredOnce)
     h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
     EXPECT_EQ(h.state().mail.bodyLimit, 11);
     EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：文字数 "_qs);
+
+    // A cancel takes the switching-on back without a word; the limit stays.
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);
+    h.dialogs.expectInput(u"制限文字数"_qs, u"制限する文字数を入力してください。"_qs, std::nullopt);
+    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
+    EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
+    EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限："_qs);
 
     for (const char16_t *bad : {u"", u"abc", u"40000"}) {
         h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(false);

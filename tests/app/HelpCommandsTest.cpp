@@ -89,6 +89,23 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
 }
 
+// Refusing the proposal and cancelling the address question keeps the
+// address the user had before the reset.
+TEST(HelpCommands, ResetWithTheAddressQuestionCancelledKeepsTheAddress)
+{
+    WindowHarness h;
+    withBeckyInRegistry(h);
+    ASSERT_TRUE(h.start());
+    h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
+        .expectMessage(kProposalTitle, u"使用するi-mode用のメールアドレスは、[me@isp.example.jp]でよろしいですか？"_qs,
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
+        .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, std::nullopt);
+    h.ui().resetEntry->trigger();
+    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.folder.readText(u"Becky.mil"_qs).split(u"\r\n"_qs).value(1), u"me@docomo.ne.jp"_qs);
+}
+
 // The reset re-selects the stored account as the start-up does: not as a
 // user's choice, so the account-change mode neither moves the sending
 // address (mode 1) nor asks about it (mode 2).

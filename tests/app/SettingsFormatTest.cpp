@@ -84,6 +84,20 @@ TEST(PresetFile, AddsAModelWithDefaults)
     EXPECT_EQ(dir.readText(u"Keitai.pre"_qs), u"X#0809\r\n不明#0809\r\n"_qs);
 }
 
+TEST(PresetFile, CancelOnEitherQuestionAddsNothing)
+{
+    for (const bool atName : {true, false}) {
+        TestFolder dir;
+        dir.writeText(u"Keitai.pre"_qs, u"X#0809\r\n"_qs);
+        ScriptedDialogs dialogs;
+        dialogs.expectInput(u"機種名"_qs, kNamePrompt, atName ? std::nullopt : std::optional<QString>(u"SO"_qs));
+        if (!atName)
+            dialogs.expectInput(u"機種名"_qs, kSizePrompt, std::nullopt);
+        EXPECT_FALSE(presetfile::addPreset(dialogs, dir.file(u"Keitai.pre"_qs)));
+        EXPECT_EQ(dir.readText(u"Keitai.pre"_qs), u"X#0809\r\n"_qs);
+    }
+}
+
 TEST(PresetFile, RefusesSizesTheVerticalLayoutCannotUse)
 {
     TestFolder dir;

@@ -1,4 +1,5 @@
 #include "app/ClickableFrame.h"
+#include "app/FolderLock.h"
 #include "app/WindowCommands.h"
 #include "compose/BodyEdit.h"
 #include "compose/CountCommand.h"
@@ -7,9 +8,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QFontInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -145,6 +150,56 @@ TEST(MainWindow, CommandLineFileLoadsBeforeTheSettingsAndMarksTheBodyEdited)
     EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).startsWith(u"Font=15"_qs));
 }
 
+// A second copy on a program folder a running copy uses says so and ends
+// before it reads or writes anything there.
+TEST(MainWindow, ASecondCopyOnTheFolderSaysSoAndTouchesNothing)
+{
+    WindowHarness first;
+    first.folder.writeText(u"Horo.ini"_qs, u"Sei0=1\r\n"_qs);
+    ASSERT_TRUE(first.start());
+    const auto snapshot = [&first] {
+        QStringList files;
+        for (const QFileInfo &f : QDir(first.folder.path()).entryInfoList(QDir::Files))
+            files.append(f.fileName() + u'@' + f.lastModified().toString(Qt::ISODateWithMs));
+        return files;
+    };
+    const QStringList before = snapshot();
+
+    ScriptedDialogs dialogs;
+    Services services{dialogs, first.clipboard, first.registry, first.paths, first.folder.path(),
+                      QString(), first.folder.file(u"readme.txt"_qs)};
+    MainWindow second(services);
+    dialogs.expectMessage(Dialogs::defaultTitle(), FolderLock::heldMessage(first.folder.path()), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Exclamation);
+    EXPECT_FALSE(second.startup());
+    dialogs.verifyAllShown();
+    EXPECT_FALSE(second.ui().limitFlags[LimitFlag::SkipBlanks]->isChecked()); // the settings were not read
+    EXPECT_EQ(snapshot(), before);
+}
+
+// NUL and the other control characters but TAB and the breaks never enter
+// the fields, pasted, put or loaded; a loaded file says how many it held.
+TEST(MainWindow, ControlCharactersStayOutOfTheFields)
+{
+    WindowHarness h;
+    ASSERT_TRUE(h.start());
+    const QString dirty = QString::fromUtf16(u"a\u0000b\tc\u001B", 6);
+    QGuiApplication::clipboard()->setText(dirty);
+    h.ui().bodyField->paste();
+    EXPECT_EQ(h.body(), u"ab\tc"_qs);
+    h.ui().subjectField->insert(dirty);
+    EXPECT_EQ(h.ui().subjectField->text(), u"ab\tc"_qs);
+    h.ui().toField->lineEdit()->insert(dirty);
+    EXPECT_EQ(h.ui().toField->currentText(), u"ab\tc"_qs);
+
+    h.folder.writeBytes(u"dirty.txt"_qs, QByteArray("x\0y\x01z\r\n", 7));
+    h.dialogs.expectMessage(Dialogs::defaultTitle(),
+                            u"制御文字（NULなど）が2個含まれていました。メールには入れられないので、取り除きました。"_qs,
+                            Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    loadTextFile(h.window(), h.folder.file(u"dirty.txt"_qs));
+    EXPECT_EQ(h.body(), u"xyz\r\n"_qs);
+}
+
 TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
 {
     WindowHarness h;
@@ -173,13 +228,21 @@ TEST(MainWindow, CloseAsksWritesTheSettingsAndSwitchesImodeOff)
     EXPECT_TRUE(ini.endsWith(u"Look=False\r\n"_qs));
 }
 
-TEST(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
+// Exit asks what the close box asks about an edited body, but writes no
+// settings.
+TEST(MainWindow, ExitAsksAboutAnEditedBodyAndWritesNoSettings)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.typeIntoBody(u"編集中"_qs);
     bool ended = false;
     QObject::connect(&h.window(), &MainWindow::programEnded, [&] { ended = true; });
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+    h.ui().exitEntry->trigger();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(h.window().isVisible());
+    EXPECT_EQ(h.body(), u"編集中"_qs);
+    h.dialogs.expectMessage(u"終了確認"_qs, kCloseQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().exitEntry->trigger();
     EXPECT_TRUE(ended);
     EXPECT_FALSE(h.window().isVisible());
@@ -243,7 +306,9 @@ TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
     EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
 }
 
-TEST(MainWindow, NewMailKeepsTheRecipient)
+// A new mail asks before it drops an edited body, keeps the recipient, and
+// can be taken back in the body and the subject alike.
+TEST(MainWindow, NewMailAsksKeepsTheRecipientAndCanBeUndone)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
@@ -251,12 +316,24 @@ TEST(MainWindow, NewMailKeepsTheRecipient)
     h.ui().subjectField->setText(u"件名"_qs);
     h.typeIntoBody(u"本文"_qs);
     h.state().mail.usedPictographs = u"\uE63E"_qs;
+    const QString ask = u"現在の編集内容が破棄されますがよろしいですか？"_qs;
+    h.dialogs.expectMessage(u"保存した？"_qs, ask, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
+    h.ui().newMailEntry->trigger();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+
+    h.dialogs.expectMessage(u"保存した？"_qs, ask, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().newMailEntry->trigger();
     EXPECT_TRUE(h.body().isEmpty());
     EXPECT_TRUE(h.ui().subjectField->text().isEmpty());
     EXPECT_TRUE(h.state().mail.usedPictographs.isEmpty());
     EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_EQ(h.ui().toField->currentText(), u"to@docomo.ne.jp"_qs);
+
+    h.ui().undoEntry->trigger();
+    h.ui().subjectField->undo();
+    EXPECT_EQ(h.body(), u"本文"_qs);
+    EXPECT_EQ(h.ui().subjectField->text(), u"件名"_qs);
+    EXPECT_TRUE(h.state().mail.bodyModified);
 }
 
 TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)

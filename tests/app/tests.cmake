@@ -5,9 +5,11 @@ horonami_test(horonami_window_tests GUI SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/HelpCommandsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenReaderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UndoTest.cpp
 )
 horonami_test(horonami_settings_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFormatTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FolderLockTest.cpp
 )
 horonami_test(horonami_address_list_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AddressListModelTest.cpp

@@ -84,7 +84,9 @@ struct FilterRow {
 
 class FilterEntryTest : public ::testing::TestWithParam<FilterRow> {};
 
-TEST_P(FilterEntryTest, OneBodyChangePerReplacement)
+// A filter changes the body once, as one undo step; a filter that finds
+// nothing changes nothing.
+TEST_P(FilterEntryTest, OneBodyChangePerFilter)
 {
     const FilterRow row = GetParam();
     WindowHarness h;
@@ -94,16 +96,19 @@ TEST_P(FilterEntryTest, OneBodyChangePerReplacement)
     h.ui().filterEntries[row.entry]->trigger();
     EXPECT_EQ(h.body(), QString::fromUtf16(row.result));
     EXPECT_EQ(changes.count(), row.changes);
+    if (row.changes > 0) {
+        h.ui().bodyField->undoStep();
+        EXPECT_EQ(h.body(), QString::fromUtf16(row.body));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FilterEntryTest,
-                         ::testing::Values(FilterRow{5, u"a b  c", u"abc", 3},
-                                           FilterRow{0, u"a\r\nb\r\n\r\nc", u"abc", 3},
-                                           FilterRow{1, u"→x→", u">x>", 2},
+                         ::testing::Values(FilterRow{5, u"a b  c", u"abc", 1},
+                                           FilterRow{0, u"a\r\nb\r\n\r\nc", u"abc", 1},
+                                           FilterRow{1, u"→x→", u">x>", 1},
                                            FilterRow{3, u"↑", u"\\", 1},
-                                           FilterRow{7, u"(a)(", u"a)", 2},
+                                           FilterRow{7, u"(a)(", u"a)", 1},
                                            FilterRow{5, u"あ\u3000い", u"あ\u3000い", 0},
-                                           // the narrow form in one assignment
                                            FilterRow{6, u"ＡＢ\u3000カ", u"AB ｶ", 1}));
 
 TEST(FilterCommands, CmeroRunsEveryEntryInOrder)
@@ -115,10 +120,9 @@ TEST(FilterCommands, CmeroRunsEveryEntryInOrder)
     EXPECT_EQ(h.body(), u"あ >x"_qs);
 }
 
-TEST(FilterCommands, GoesOnOverABodyTheLimitOfferCut)
+TEST(FilterCommands, TheLimitOfferLooksAtTheFilteredBody)
 {
-    // Each replacement raises the change handling; when its offer cuts the
-    // body, the remaining replacements are found in what is left.
+    // The filtered body is one change: the limit's offer then cuts it.
     WindowHarness h;
     ASSERT_TRUE(h.start());
     h.state().command.pendingLimit = 11;
@@ -131,7 +135,7 @@ TEST(FilterCommands, GoesOnOverABodyTheLimitOfferCut)
     h.setBody(body);
     h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.ui().filterEntries[5]->trigger();
-    EXPECT_EQ(h.body(), QString(7, u'あ'));
+    EXPECT_EQ(h.body(), QString(10, u'あ'));
 }
 
 } // namespace

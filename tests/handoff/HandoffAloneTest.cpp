@@ -32,7 +32,8 @@ public:
     void layOut() override { ++layouts; }
     void rediscoverBecky() override { ++rediscoveries; }
     void closeProgram() override { ++closes; }
-    bool offerSendableText() override { return true; } // the window's offer is tested with the window
+    bool offerSendableText(bool) override { return true; } // the window's offer is tested with the window
+    bool registerRecipient(const QString &) override { return true; }
 
     int layouts = 0;
     int rediscoveries = 0;

@@ -136,14 +136,18 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     h.dialogs.expectMessage(u"保存した？"_qs, u"現在の編集内容が破棄されますがよろしいですか？"_qs,
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     clickRow(h, 1);
-    EXPECT_EQ(h.body(), u"一\t|表\r\n二\r\n"_qs); // empty lines are not kept
+    EXPECT_EQ(h.body(), u"一\t|表\r\n\r\n二"_qs); // as written
     EXPECT_EQ(h.ui().subjectField->text(), u"題\t|副"_qs);
-    EXPECT_EQ(h.ui().toField->currentIndex(), 0);
+    EXPECT_EQ(h.ui().toField->currentText(), u"花子@docomo.ne.jp"_qs);
     EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
     EXPECT_FALSE(h.ui().sendingAddressEntries[0]->isChecked());
     EXPECT_TRUE(h.ui().sendingAddressEntries[1]->isChecked());
     EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_FALSE(h.state().mail.verticalMode);
+
+    // Loading is one step of the body's history: the typing comes back.
+    h.ui().undoEntry->trigger();
+    EXPECT_EQ(h.body(), u"書きかけ"_qs);
 }
 
 TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
@@ -182,7 +186,7 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
                        u"この文章は、縦書きで記入されています。編集しやすいように横書きにしますか？"_qs,
                        Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
-    EXPECT_EQ(h.body(), u"---次のページ---\r\n"_qs);
+    EXPECT_EQ(h.body(), u"---次のページ---"_qs);
     EXPECT_FALSE(h.state().mail.verticalMode);
     EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
 }
@@ -199,7 +203,7 @@ TEST(MailReader, ArrowsThenEnterLoadAMailAndItsRecipientChoosesThePhoneModel)
     list->setCurrentIndex(model(h).index(0)); // on the header row
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(h.body(), u"本文\r\n"_qs);
+    EXPECT_EQ(h.body(), u"本文"_qs);
     EXPECT_EQ(h.ui().toField->currentText(), u"エー<a@docomo.ne.jp>"_qs);
     EXPECT_EQ(h.ui().phoneModelList->currentText(), u"F501i"_qs);
 }

@@ -280,10 +280,13 @@ TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
               recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
 }
 
+// The registered address goes on a line of its own, also after a last line
+// that was edited by hand and lacks its line end.
 TEST(SendCommand, ToDifferingOnlyByCaseOffersRegistration)
 {
     WindowHarness h;
     start(h);
+    h.folder.writeText(u"addr.adr"_qs, kFriend);
     h.ui().noConfirmationEntry->setChecked(true);
     const QString to = u"Friend@docomo.ne.jp"_qs;
     fill(h, to, u"件名"_qs, u"本文"_qs);

@@ -22,7 +22,7 @@ void clickSignature(WindowHarness &h)
     h.dialogs.verifyAllShown();
 }
 
-TEST(SignatureCommand, FirstUseOffersTheDefaultAndACancelStoresIt)
+TEST(SignatureCommand, FirstUseOffersTheDefaultAndAnEmptyAnswerStoresIt)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
@@ -33,6 +33,30 @@ TEST(SignatureCommand, FirstUseOffersTheDefaultAndACancelStoresIt)
     EXPECT_TRUE(h.state().mail.signatureOn);
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：ON"_qs);
     EXPECT_EQ(h.state().mail.signatureText, u"名無しの権兵衛"_qs);
+}
+
+// Cancel is not an empty answer: without a stored signature it stays off
+// and nothing is stored; a stored one is kept.
+TEST(SignatureCommand, CancelStoresNothing)
+{
+    WindowHarness h;
+    ASSERT_TRUE(startImode(h));
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectInput(u"署名保存"_qs, kPrompt, std::nullopt, u"名無しの権兵衛"_qs)
+        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    clickSignature(h);
+    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
+    EXPECT_TRUE(h.state().mail.signatureText.isEmpty());
+
+    h.state().mail.signatureText = u"旧署名"_qs;
+    h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectMessage(u"署名変更確認"_qs, u"書名は、「旧署名」でよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
+        .expectInput(u"署名保存"_qs, kPrompt, std::nullopt, u"旧署名"_qs)
+        .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    clickSignature(h);
+    EXPECT_TRUE(h.state().mail.signatureOn);
+    EXPECT_EQ(h.state().mail.signatureText, u"旧署名"_qs);
 }
 
 TEST(SignatureCommand, RejectingTheStoredSignatureOffersItAgainAndShowsTheNewOneOnItsLines)
@@ -47,7 +71,7 @@ TEST(SignatureCommand, RejectingTheStoredSignatureOffersItAgainAndShowsTheNewOne
     clickSignature(h);
     EXPECT_EQ(h.state().mail.signatureText, u"山田\\n太郎"_qs);
 
-    // Rejecting it again and cancelling keeps the old one.
+    // Rejecting it again and answering empty keeps the old one.
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"署名変更確認"_qs, u"書名は、「山田\\n太郎」でよろしいですか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"山田\\n太郎"_qs)

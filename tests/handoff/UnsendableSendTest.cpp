@@ -103,6 +103,24 @@ TEST_F(UnsendableSend, TheSubjectIsOfferedToo)
     EXPECT_EQ(draftBytes(h), recordBytes(fieldsFrom(kFriend, u"cafe"_qs, u"本文"_qs)));
 }
 
+// What a send writes besides the body is offered as well: the To field and
+// the signature it appends under the body.
+TEST_F(UnsendableSend, TheToFieldAndTheSignatureAreOfferedToo)
+{
+    h.ui().toField->setEditText(u"caf\u00E9@docomo.ne.jp"_qs);
+    h.setBody(u"本文"_qs);
+    h.state().mail.signatureOn = true;
+    h.state().mail.signatureText = u"山田\u00E9"_qs;
+    expectOffer(u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e  ×2\r\n"_qs, Dialogs::Answer::Yes);
+    expectConfirmedSend(h, mailrecord::build(fieldsFrom(u"cafe@docomo.ne.jp"_qs, u"件名"_qs, u"本文\r\n山田e"_qs)));
+    h.dialogs.expectMessage(u"ｱﾄﾞﾚｽ登録"_qs, u"このｱﾄﾞﾚｽを登録しますか？"_qs, Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::None, Dialogs::Answer::No);
+    h.ui().sendButton->click();
+    h.dialogs.verifyAllShown();
+    EXPECT_EQ(h.ui().toField->currentText(), u"cafe@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.state().mail.signatureText, u"山田e"_qs);
+}
+
 TEST_F(UnsendableSend, APaletteChoiceIsSentAsItsCode)
 {
     h.setBody(QString());

@@ -72,14 +72,15 @@ TEST(RegistrationKeepsData, LineBreaksAndTabsNeverEnterTheFields)
     EXPECT_EQ(symbol->text(), kSun);
     window->ui().Command1->click();
     EXPECT_EQ(listed(*window), QStringList({u"harebare\t\t"_qs + kSun}));
-    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, Answer::Yes)
+    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNoCancel, Icon::None, Answer::Yes)
         .expectMessage(Dialogs::defaultTitle(), kNote, Buttons::Ok, Icon::None);
     window->close();
     EXPECT_EQ(h.folder.readText(kFile), kSun + u"\tharebare\r\n"_qs);
 }
 
 // Ending the program with unsaved definitions: the window's question comes
-// first; a failed save keeps the program running.
+// first; Cancel (ESC, the close box of the question) and a failed save keep
+// the program running with the changes.
 TEST(RegistrationKeepsData, EndingTheProgramAsksTheOpenWindowFirst)
 {
     struct Row {
@@ -93,6 +94,8 @@ TEST(RegistrationKeepsData, EndingTheProgramAsksTheOpenWindowFirst)
         {"close box, No", Answer::No, false, true},
         {"close box, failed save", Answer::Yes, true, false},
         {"exit, failed save", Answer::Yes, true, false},
+        {"close box, Cancel", Answer::Cancel, false, false},
+        {"exit, Cancel", Answer::Cancel, false, false},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.how);
@@ -105,11 +108,11 @@ TEST(RegistrationKeepsData, EndingTheProgramAsksTheOpenWindowFirst)
         if (row.saveFails) {
             ASSERT_TRUE(QDir(h.folder.path()).mkdir(kFile)); // a folder cannot be replaced
         }
-        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNo, Icon::None, row.answer);
+        h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNoCancel, Icon::None, row.answer);
         if (row.saveFails) {
             h.dialogs.expectMessage(Dialogs::defaultTitle(), u"文字コードを保存できませんでした。"_qs, Buttons::Ok,
                                     Icon::Critical);
-        } else {
+        } else if (row.ends) {
             h.dialogs.expectMessage(Dialogs::defaultTitle(), kNote, Buttons::Ok, Icon::None);
         }
         if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
@@ -118,7 +121,7 @@ TEST(RegistrationKeepsData, EndingTheProgramAsksTheOpenWindowFirst)
             h.window().close();
         h.dialogs.verifyAllShown();
         EXPECT_EQ(h.window().hasEnded(), row.ends);
-        if (row.saveFails) {
+        if (!row.ends) {
             EXPECT_TRUE(window->isVisible());
             EXPECT_TRUE(window->hasUnsavedChanges());
             window->ui().Command2[4]->click(); // cancel: close without questions

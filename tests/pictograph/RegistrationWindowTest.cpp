@@ -245,7 +245,7 @@ TEST_F(RegistrationWindowTest, ClosingWithChangesAsksAndShowsTheNote)
         QPointer<RegistrationWindow> window = openRegistrationWindow(local.window());
         window->ui().List1->setCurrentRow(0);
         window->ui().Command2[0]->click();
-        local.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, row.answer);
+        local.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, row.answer);
         local.dialogs.expectMessage(Dialogs::defaultTitle(), kNote, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         EXPECT_TRUE(window->close());
         EXPECT_EQ(local.folder.readText(kFile).isEmpty(), row.saved);
@@ -260,7 +260,7 @@ TEST_F(RegistrationWindowTest, AFailedSaveIsReportedAndKeepsTheWindowOpen)
     ASSERT_TRUE(QDir(h.folder.path()).mkdir(kFile));
     c->List1->setCurrentRow(0);
     c->Command2[0]->click();
-    h.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
+    h.dialogs.expectMessage(u"保存確認"_qs, u"変更があります。文字コードを保存して終了しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, Dialogs::Answer::Yes);
     h.dialogs.expectMessage(Dialogs::defaultTitle(), u"文字コードを保存できませんでした。"_qs, Dialogs::Buttons::Ok,
                             Dialogs::Icon::Critical);
     EXPECT_FALSE(win->close());

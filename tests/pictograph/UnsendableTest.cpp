@@ -58,9 +58,9 @@ TEST(UnsendableCharacters, ReplacingKeepsTheRestAndCountsQuestionMarks)
     const QString text = u"a\u2600\uFE0Fb\U0001F600c\u00E9"_qs;
     const QList<Character> found = find(text, EmojiSources::builtIn());
     EXPECT_EQ(replaced(text, found), u"a"_qs + kSun + u"b\U0001F600ce"_qs);
-    EXPECT_EQ(questionMarks(text), 4); // ☀, its selector, 😀 (one for the pair), é
+    EXPECT_EQ(cp932::questionMarks(text), 4); // ☀, its selector, 😀 (one for the pair), é
     EXPECT_EQ(cp932::encode(text), QByteArray("a??b?c?"));
-    EXPECT_EQ(questionMarks(u"\uE63E?"_qs), 0);
+    EXPECT_EQ(cp932::questionMarks(u"\uE63E?"_qs), 0);
 }
 
 TEST(UnsendableCharacters, NamesAndCodes)

@@ -14,6 +14,7 @@ bool answerFits(Dialogs::Buttons buttons, Dialogs::Answer answer)
     case B::Ok: return answer == A::Ok;
     case B::OkCancel: return answer == A::Ok || answer == A::Cancel;
     case B::YesNo: return answer == A::Yes || answer == A::No;
+    case B::YesNoCancel: return answer == A::Yes || answer == A::No || answer == A::Cancel;
     }
     return false;
 }
@@ -31,7 +32,7 @@ ScriptedDialogs &ScriptedDialogs::expectMessage(const QString &title, const QStr
 }
 
 ScriptedDialogs &ScriptedDialogs::expectInput(const QString &title, const QString &prompt,
-                                              const QString &answer,
+                                              const std::optional<QString> &answer,
                                               const QString &expectedDefault)
 {
     script_.append({Kind::Input, title, prompt, Buttons::OkCancel, Icon::None, Answer::Ok, answer,
@@ -91,8 +92,8 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     return box->answer;
 }
 
-QString ScriptedDialogs::input(const QString &prompt, const QString &title,
-                               const QString &defaultText)
+std::optional<QString> ScriptedDialogs::input(const QString &prompt, const QString &title,
+                                              const QString &defaultText)
 {
     const std::optional<Box> box = takeNext(Kind::Input, title, prompt);
     if (!box)

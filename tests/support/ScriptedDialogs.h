@@ -20,9 +20,10 @@ public:
     /// answer must be one of the box's buttons.
     ScriptedDialogs &expectMessage(const QString &title, const QString &text, Buttons buttons,
                                    Icon icon, Answer answer = Answer::Ok);
-    /// Expects an input box and answers it (an empty answer is a cancel).
+    /// Expects an input box and answers it: OK with the text, or Cancel
+    /// with std::nullopt (an empty text is an empty OK).
     ScriptedDialogs &expectInput(const QString &title, const QString &prompt,
-                                 const QString &answer,
+                                 const std::optional<QString> &answer,
                                  const QString &expectedDefault = QString());
     /// Expects a file chooser and answers it with a path, or nothing for a
     /// cancel.
@@ -36,8 +37,8 @@ public:
 
     Answer message(const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override;
-    QString input(const QString &prompt, const QString &title,
-                  const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
     std::optional<QString> chooseFile(const QString &title,
                                       const QStringList &nameFilters) override;
 
@@ -50,7 +51,7 @@ private:
         Buttons buttons;
         Icon icon;
         Answer answer;
-        QString inputAnswer;
+        std::optional<QString> inputAnswer;
         QString expectedDefault;
         std::optional<QString> fileAnswer;
         std::function<void()> action;

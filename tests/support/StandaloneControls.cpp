@@ -45,6 +45,8 @@ ComposeControls makeComposeControls(QWidget *window)
     c.accountList = new QComboBox(window);
     c.imodeButtons = {button(), button()};
     c.imodeMenus = {entry(), entry()};
+    c.undoEntry = entry();
+    c.redoEntry = entry();
     for (QAction *&filter : c.filterEntries)
         filter = entry();
     c.allFiltersEntry = entry();
