@@ -1,7 +1,7 @@
 #include "BenchWindow.h"
 
-#include "compose/BodyEdit.h"
-#include "platform/Cp932.h"
+#include "gui/compose/BodyEdit.h"
+#include "core/platform/Cp932.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "app/Services.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
-#include "platform/Registry.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Services.h"
+#include "core/platform/Desktop.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Registry.h"
 
 #include <QFont>
 #include <QSize>

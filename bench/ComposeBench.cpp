@@ -4,9 +4,9 @@
 #include "BenchWindow.h"
 #include "Ratio.h"
 
-#include "compose/BodyEdit.h"
-#include "compose/CountCommand.h"
-#include "compose/FilterCommands.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/compose/CountCommand.h"
+#include "gui/compose/FilterCommands.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

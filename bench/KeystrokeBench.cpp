@@ -4,7 +4,7 @@
 #include "BenchWindow.h"
 #include "Ratio.h"
 
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 
 #include <QCoreApplication>
 #include <QFrame>

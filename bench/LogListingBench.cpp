@@ -6,9 +6,9 @@
 
 #include "../tests/handoff/SampleMailbox.h"
 
-#include "handoff/Mailbox.h"
-#include "handoff/MailboxReader.h"
-#include "platform/Cp932.h"
+#include "core/handoff/Mailbox.h"
+#include "core/handoff/MailboxReader.h"
+#include "core/platform/Cp932.h"
 
 #include <QAction>
 #include <QCoreApplication>

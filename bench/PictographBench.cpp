@@ -3,7 +3,7 @@
 // definitions that all look alike, against as many unrelated ones.
 #include "Ratio.h"
 
-#include "pictograph/Definitions.h"
+#include "core/pictograph/Definitions.h"
 
 #include <functional>
 

@@ -2,8 +2,8 @@
 // ways, each entry's views, and the start-up To list read line by line.
 #include "InputFile.h"
 
-#include "addressbook/AddressBookFile.h"
-#include "platform/TextFile.h"
+#include "core/addressbook/AddressBookFile.h"
+#include "core/platform/TextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

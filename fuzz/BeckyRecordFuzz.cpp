@@ -1,8 +1,8 @@
 // "Becky.mil": the program's record of Becky's data folder and accounts.
 #include "InputFile.h"
 
-#include "app/BeckyEnvironment.h"
-#include "handoff/Mailbox.h"
+#include "core/app/BeckyEnvironment.h"
+#include "core/handoff/Mailbox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,6 +1,6 @@
 // Code page 932 both ways: bytes decoded, text (the input read as UTF-16)
 // encoded, and the length the counter predicts checked against the bytes.
-#include "platform/Cp932.h"
+#include "core/platform/Cp932.h"
 
 #include <QString>
 

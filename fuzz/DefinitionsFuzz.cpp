@@ -4,8 +4,8 @@
 // replacement.
 #include "InputFile.h"
 
-#include "pictograph/Definitions.h"
-#include "platform/Cp932.h"
+#include "core/pictograph/Definitions.h"
+#include "core/platform/Cp932.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The mailbox reader of the draft and log list, and the list's text of each
 // row it reads.
-#include "handoff/MailListModel.h"
-#include "handoff/MailboxReader.h"
+#include "core/handoff/MailListModel.h"
+#include "core/handoff/MailboxReader.h"
 
 #include <cstdint>
 

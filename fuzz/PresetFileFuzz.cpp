@@ -2,7 +2,7 @@
 // each.
 #include "InputFile.h"
 
-#include "app/PresetFile.h"
+#include "core/app/PresetFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

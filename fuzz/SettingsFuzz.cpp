@@ -1,8 +1,8 @@
 // "Horo.ini": each line split into key and value, and the value read by
 // every conversion a key uses.
-#include "platform/SettingsFormat.h"
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
+#include "core/platform/SettingsFormat.h"
+#include "core/platform/Cp932.h"
+#include "core/platform/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // into the field's form and back.
 #include "InputFile.h"
 
-#include "compose/BodyText.h"
-#include "platform/TextFile.h"
+#include "core/compose/BodyText.h"
+#include "core/platform/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

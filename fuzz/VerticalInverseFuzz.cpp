@@ -1,7 +1,7 @@
 // A vertical layout read back into horizontal text, with any fallback
 // geometry. The first two bytes are the fallback columns and rows.
-#include "compose/Vertical.h"
-#include "platform/Cp932.h"
+#include "core/compose/Vertical.h"
+#include "core/platform/Cp932.h"
 
 #include <cstdint>
 

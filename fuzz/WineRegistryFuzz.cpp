@@ -1,7 +1,7 @@
 // Wine's user.reg: the reader and the value conversions of the Becky keys.
 #include "InputFile.h"
 
-#include "platform/WineRegistry.h"
+#include "core/platform/WineRegistry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

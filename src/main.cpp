@@ -1,16 +1,16 @@
 // Horonami: starts the main window after its start-up sequence.
-#include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/Services.h"
-#include "pictograph/PictographFont.h"
-#include "platform/ProgramFolder.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtDialogs.h"
+#include "core/app/CommandLine.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Services.h"
+#include "gui/pictograph/PictographFont.h"
+#include "core/platform/ProgramFolder.h"
+#include "gui/platform/QtDesktop.h"
+#include "gui/platform/QtDialogs.h"
 #ifdef Q_OS_WIN
-#include "platform/WindowsRegistry.h"
+#include "core/platform/WindowsRegistry.h"
 #else
-#include "platform/WinePaths.h"
-#include "platform/WineRegistry.h"
+#include "core/platform/WinePaths.h"
+#include "core/platform/WineRegistry.h"
 #endif
 
 #include <QApplication>

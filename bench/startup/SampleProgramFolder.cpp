@@ -1,6 +1,6 @@
 #include "SampleProgramFolder.h"
 
-#include "platform/Cp932.h"
+#include "core/platform/Cp932.h"
 
 #include <QDir>
 #include <QFile>

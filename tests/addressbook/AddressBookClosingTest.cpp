@@ -1,4 +1,4 @@
-#include "addressbook/AddressBookWindow.h"
+#include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
 

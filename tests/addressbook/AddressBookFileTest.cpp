@@ -1,4 +1,4 @@
-#include "addressbook/AddressBookFile.h"
+#include "core/addressbook/AddressBookFile.h"
 
 #include "support/TestFiles.h"
 

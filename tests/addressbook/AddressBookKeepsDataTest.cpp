@@ -1,8 +1,8 @@
-#include "addressbook/AddressBookWindow.h"
+#include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
-#include "app/AddressBookOpeners.h"
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
+#include "gui/app/AddressBookOpeners.h"
+#include "core/platform/Cp932.h"
+#include "core/platform/TextFile.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

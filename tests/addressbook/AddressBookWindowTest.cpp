@@ -1,5 +1,5 @@
-#include "app/AddressBookOpeners.h"
-#include "addressbook/AddressBookWindow.h"
+#include "gui/app/AddressBookOpeners.h"
+#include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
 

@@ -1,6 +1,6 @@
 #include "addressbook/BookWindowHelpers.h"
 
-#include "app/AddressBookOpeners.h"
+#include "gui/app/AddressBookOpeners.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addressbook/AddressBookWindow.h"
+#include "gui/addressbook/AddressBookWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QStringList>

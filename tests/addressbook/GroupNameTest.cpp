@@ -1,4 +1,4 @@
-#include "addressbook/GroupName.h"
+#include "core/addressbook/GroupName.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

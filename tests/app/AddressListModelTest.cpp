@@ -1,4 +1,4 @@
-#include "app/AddressListModel.h"
+#include "core/app/AddressListModel.h"
 
 #include <QSignalSpy>
 

@@ -1,5 +1,5 @@
-#include "app/BeckySetup.h"
-#include "platform/TextFile.h"
+#include "gui/app/BeckySetup.h"
+#include "core/platform/TextFile.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "app/WindowCommands.h"
-#include "compose/BodyEdit.h"
-#include "compose/PreviewCommands.h"
+#include "gui/app/WindowCommands.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/compose/PreviewCommands.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/FolderLock.h"
+#include "core/app/FolderLock.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 

@@ -1,5 +1,5 @@
-#include "app/HelpCommands.h"
-#include "app/ReadmeWindow.h"
+#include "gui/app/HelpCommands.h"
+#include "gui/app/ReadmeWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "addressbook/AddressBookWindow.h"
-#include "app/AddressBookOpeners.h"
-#include "app/RegistrationOpener.h"
-#include "pictograph/RegistrationWindow.h"
+#include "gui/addressbook/AddressBookWindow.h"
+#include "gui/app/AddressBookOpeners.h"
+#include "gui/app/RegistrationOpener.h"
+#include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QAccessible>

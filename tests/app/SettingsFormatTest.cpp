@@ -1,5 +1,5 @@
-#include "app/PresetFile.h"
-#include "platform/SettingsFormat.h"
+#include "core/app/PresetFile.h"
+#include "core/platform/SettingsFormat.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

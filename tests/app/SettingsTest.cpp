@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "compose/BodyEdit.h"
+#include "gui/app/Settings.h"
+#include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "app/ClickableFrame.h"
-#include "app/FolderLock.h"
-#include "app/WindowCommands.h"
-#include "compose/BodyEdit.h"
-#include "compose/CountCommand.h"
-#include "compose/PreviewCommands.h"
+#include "gui/app/ClickableFrame.h"
+#include "core/app/FolderLock.h"
+#include "gui/app/WindowCommands.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/compose/CountCommand.h"
+#include "gui/compose/PreviewCommands.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "app/WindowCommands.h"
-#include "compose/BodyEdit.h"
+#include "gui/app/WindowCommands.h"
+#include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

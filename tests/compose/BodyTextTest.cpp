@@ -1,4 +1,4 @@
-#include "compose/BodyText.h"
+#include "core/compose/BodyText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "compose/CharCount.h"
-#include "compose/CountLabel.h"
+#include "core/compose/CharCount.h"
+#include "core/compose/CountLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The compose commands built on their own widgets and a fake host, linked
 // without the main window's library.
-#include "compose/BodyEdit.h"
-#include "compose/CommandProgress.h"
-#include "compose/ComposeCommands.h"
-#include "compose/ComposeContext.h"
-#include "compose/EditedMail.h"
-#include "platform/Twips.h"
+#include "gui/compose/BodyEdit.h"
+#include "core/compose/CommandProgress.h"
+#include "gui/compose/ComposeCommands.h"
+#include "gui/compose/ComposeContext.h"
+#include "core/compose/EditedMail.h"
+#include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneControls.h"
 

@@ -1,5 +1,5 @@
-#include "compose/BodyEdit.h"
-#include "compose/CountCommand.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/compose/CountCommand.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

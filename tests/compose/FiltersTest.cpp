@@ -1,4 +1,4 @@
-#include "compose/Filters.h"
+#include "core/compose/Filters.h"
 
 #include <gtest/gtest.h>
 

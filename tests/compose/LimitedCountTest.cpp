@@ -1,4 +1,4 @@
-#include "compose/LimitedCount.h"
+#include "core/compose/LimitedCount.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "compose/PhoneModel.h"
+#include "core/compose/PhoneModel.h"
 
 #include <gtest/gtest.h>
 

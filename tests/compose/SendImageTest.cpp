@@ -1,5 +1,5 @@
-#include "compose/SendImage.h"
-#include "compose/SignatureText.h"
+#include "core/compose/SendImage.h"
+#include "core/compose/SignatureText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/ClickableFrame.h"
-#include "compose/BodyEdit.h"
+#include "gui/app/ClickableFrame.h"
+#include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

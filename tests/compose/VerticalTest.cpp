@@ -1,5 +1,5 @@
-#include "compose/PhoneModel.h"
-#include "compose/Vertical.h"
+#include "core/compose/PhoneModel.h"
+#include "core/compose/Vertical.h"
 
 #include <gtest/gtest.h>
 

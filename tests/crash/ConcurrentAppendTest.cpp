@@ -1,7 +1,7 @@
 // Two processes appending to one mailbox at once: every record arrives
 // whole, and one writer's failures never take the other's records away.
-#include "handoff/MailRecord.h"
-#include "handoff/Mailbox.h"
+#include "core/handoff/MailRecord.h"
+#include "core/handoff/Mailbox.h"
 #include "handoff/SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"

@@ -1,11 +1,11 @@
 // Whole-file writes killed at random moments: a child rewrites a file in a
 // loop, alternating two versions, until it is killed; the file must then be
 // one of the two versions, whole.
-#include "addressbook/AddressBookFile.h"
-#include "app/BeckyEnvironment.h"
-#include "pictograph/DefinitionWriter.h"
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
+#include "core/addressbook/AddressBookFile.h"
+#include "core/app/BeckyEnvironment.h"
+#include "core/pictograph/DefinitionWriter.h"
+#include "core/platform/Cp932.h"
+#include "core/platform/TextFile.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 

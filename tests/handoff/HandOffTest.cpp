@@ -1,5 +1,5 @@
-#include "handoff/HandOff.h"
-#include "handoff/MailRecord.h"
+#include "core/handoff/HandOff.h"
+#include "core/handoff/MailRecord.h"
 #include "SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedDialogs.h"

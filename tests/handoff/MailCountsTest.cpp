@@ -1,4 +1,4 @@
-#include "handoff/MailCounts.h"
+#include "core/handoff/MailCounts.h"
 
 #include <gtest/gtest.h>
 

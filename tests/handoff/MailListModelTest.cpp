@@ -1,4 +1,4 @@
-#include "handoff/MailListModel.h"
+#include "core/handoff/MailListModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "WindowFixtures.h"
 
-#include "compose/BodyEdit.h"
-#include "compose/PhoneModel.h"
-#include "compose/Vertical.h"
-#include "handoff/MailListModel.h"
-#include "handoff/MailboxReader.h"
+#include "gui/compose/BodyEdit.h"
+#include "core/compose/PhoneModel.h"
+#include "core/compose/Vertical.h"
+#include "core/handoff/MailListModel.h"
+#include "core/handoff/MailboxReader.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

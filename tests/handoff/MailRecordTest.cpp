@@ -1,4 +1,4 @@
-#include "handoff/MailRecord.h"
+#include "core/handoff/MailRecord.h"
 #include "support/TestFiles.h"
 
 #include <QDate>

@@ -1,5 +1,5 @@
-#include "handoff/MailRecord.h"
-#include "handoff/Mailbox.h"
+#include "core/handoff/MailRecord.h"
+#include "core/handoff/Mailbox.h"
 #include "SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"

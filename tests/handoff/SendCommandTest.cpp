@@ -1,9 +1,9 @@
 #include "WindowFixtures.h"
 
-#include "compose/BodyEdit.h"
-#include "compose/Vertical.h"
-#include "compose/VerticalCommands.h"
-#include "compose/PhoneModel.h"
+#include "gui/compose/BodyEdit.h"
+#include "core/compose/Vertical.h"
+#include "gui/compose/VerticalCommands.h"
+#include "core/compose/PhoneModel.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

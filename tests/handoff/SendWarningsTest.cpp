@@ -1,4 +1,4 @@
-#include "handoff/SendWarnings.h"
+#include "core/handoff/SendWarnings.h"
 
 #include <gtest/gtest.h>
 

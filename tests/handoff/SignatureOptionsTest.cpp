@@ -1,6 +1,6 @@
 #include "WindowFixtures.h"
 
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "WindowFixtures.h"
 
-#include "compose/BodyEdit.h"
-#include "handoff/SendWarnings.h"
-#include "pictograph/PictographPalette.h"
-#include "pictograph/UnsendableOffer.h"
+#include "gui/compose/BodyEdit.h"
+#include "core/handoff/SendWarnings.h"
+#include "gui/pictograph/PictographPalette.h"
+#include "core/pictograph/UnsendableOffer.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handoff/MailRecord.h"
+#include "core/handoff/MailRecord.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // Japanese typed through a real input method: ibus with mozc on an X server,
 // keys sent by xdotool as a keyboard would. run-with-mozc.sh provides the
 // session; the window is the program's main window with scripted dialogs.
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 #include "handoff/WindowFixtures.h"
 #include "support/WindowHarness.h"
 

@@ -1,4 +1,4 @@
-#include "pictograph/Definitions.h"
+#include "core/pictograph/Definitions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

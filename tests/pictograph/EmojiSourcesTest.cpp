@@ -1,6 +1,6 @@
-#include "pictograph/EmojiSources.h"
-#include "pictograph/PaletteEntries.h"
-#include "pictograph/RegistrationEntry.h"
+#include "core/pictograph/EmojiSources.h"
+#include "core/pictograph/PaletteEntries.h"
+#include "core/pictograph/RegistrationEntry.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

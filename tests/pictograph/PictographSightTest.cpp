@@ -1,7 +1,7 @@
-#include "compose/BodyEdit.h"
-#include "pictograph/PictographPalette.h"
-#include "pictograph/RegistrationEntry.h"
-#include "platform/Cp932.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/pictograph/PictographPalette.h"
+#include "core/pictograph/RegistrationEntry.h"
+#include "core/platform/Cp932.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

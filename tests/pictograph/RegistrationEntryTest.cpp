@@ -1,5 +1,5 @@
-#include "pictograph/DefinitionWriter.h"
-#include "pictograph/RegistrationEntry.h"
+#include "core/pictograph/DefinitionWriter.h"
+#include "core/pictograph/RegistrationEntry.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/RegistrationOpener.h"
-#include "pictograph/RegistrationWindow.h"
+#include "gui/app/RegistrationOpener.h"
+#include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "app/RegistrationOpener.h"
-#include "compose/BodyEdit.h"
-#include "pictograph/RegistrationWindow.h"
+#include "gui/app/RegistrationOpener.h"
+#include "gui/compose/BodyEdit.h"
+#include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "pictograph/SearchTexts.h"
+#include "core/pictograph/SearchTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "pictograph/EmojiSources.h"
-#include "pictograph/UnsendableCharacters.h"
-#include "pictograph/UnsendableOffer.h"
-#include "platform/Cp932.h"
+#include "core/pictograph/EmojiSources.h"
+#include "core/pictograph/UnsendableCharacters.h"
+#include "core/pictograph/UnsendableOffer.h"
+#include "core/platform/Cp932.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Cp932.h"
+#include "core/platform/Cp932.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

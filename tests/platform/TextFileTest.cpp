@@ -1,5 +1,5 @@
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
+#include "core/platform/Cp932.h"
+#include "core/platform/TextFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

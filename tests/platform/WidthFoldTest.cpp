@@ -1,5 +1,5 @@
-#include "platform/Cp932.h"
-#include "platform/WidthFold.h"
+#include "core/platform/Cp932.h"
+#include "core/platform/WidthFold.h"
 
 #include <gtest/gtest.h>
 

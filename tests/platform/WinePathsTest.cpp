@@ -1,4 +1,4 @@
-#include "platform/WinePaths.h"
+#include "core/platform/WinePaths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/WineRegistry.h"
+#include "core/platform/WineRegistry.h"
 #include "support/TestFiles.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "support/StandaloneControls.h"
 
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 
 #include <QAction>
 #include <QCheckBox>

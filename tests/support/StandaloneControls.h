@@ -1,8 +1,8 @@
 #pragma once
 
-#include "compose/ComposeControls.h"
-#include "compose/ComposeHost.h"
-#include "platform/Desktop.h"
+#include "gui/compose/ComposeControls.h"
+#include "gui/compose/ComposeHost.h"
+#include "core/platform/Desktop.h"
 
 #include <QList>
 #include <QString>

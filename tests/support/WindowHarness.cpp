@@ -1,6 +1,6 @@
 #include "support/WindowHarness.h"
 
-#include "compose/BodyEdit.h"
+#include "gui/compose/BodyEdit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "platform/Desktop.h"
-#include "platform/Registry.h"
+#include "gui/app/MainWindow.h"
+#include "core/platform/Desktop.h"
+#include "core/platform/Registry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

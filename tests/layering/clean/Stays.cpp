@@ -1,4 +1,4 @@
 // A lower layer that includes only its own and lower layers' headers; a
-// comment naming "app/MainWindow.h" is not an include.
-#include "compose/BodyEdit.h"
-#include "platform/Dialogs.h"
+// comment naming "gui/app/MainWindow.h" is not an include.
+#include "gui/compose/BodyEdit.h"
+#include "core/platform/Dialogs.h"

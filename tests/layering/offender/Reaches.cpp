@@ -1,3 +1,3 @@
 // A lower layer that includes the main window: the layering check refuses it.
-#include "compose/BodyEdit.h"
-  #  include "app/MainWindow.h"
+#include "gui/compose/BodyEdit.h"
+  #  include "gui/app/MainWindow.h"

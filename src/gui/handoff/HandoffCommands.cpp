@@ -1,0 +1,77 @@
+#include "gui/handoff/HandoffCommands.h"
+
+#include "gui/handoff/HandoffContext.h"
+#include "gui/handoff/MailReader.h"
+#include "gui/handoff/SendCommand.h"
+#include "gui/handoff/SendingOptions.h"
+#include "gui/handoff/SignatureCommand.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+// Enter on the draft and log list loads the row the arrows moved to, as a
+// click does.
+class EnterLoadsRow : public QObject {
+public:
+    EnterLoadsRow(HandoffContext &h, QObject *parent) : QObject(parent), h_(h) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        mailreader::loadMail(h_, h_.ui.mailList->currentIndex().row());
+        return true;
+    }
+
+private:
+    HandoffContext &h_;
+};
+
+} // namespace
+
+// The four on/off options (no confirmation, new mail after sending, end
+// after sending, BCC to the account) are checkable menu entries that toggle
+// themselves; the send command reads their marks.
+void connectHandoffCommands(HandoffContext &h, QObject *owner)
+{
+    const HandoffControls &c = h.ui;
+    QObject::connect(c.sendButton, &QPushButton::clicked, owner, [&h] { sendCommand(h, SendTarget::Outbox); });
+    QObject::connect(c.saveDraftEntry, &QAction::triggered, owner, [&h] { sendCommand(h, SendTarget::Drafts); });
+    QObject::connect(c.signatureButton, &QPushButton::clicked, owner, [&h] { signatureCommand(h); });
+    for (const AccountChangeMode mode : {AccountChangeMode::Keep, AccountChangeMode::Follow, AccountChangeMode::Ask}) {
+        QObject::connect(c.accountChangeModeEntries[static_cast<std::size_t>(mode)], &QAction::triggered, owner,
+                         [&h, mode] { sendingoptions::chooseAccountChangeMode(h, mode); });
+    }
+    using sendingoptions::ShownText;
+    const ShownText copied[] = {ShownText::To, ShownText::Subject, ShownText::Body};
+    for (std::size_t i = 0; i < c.copyEntries.size(); ++i) {
+        const ShownText field = copied[i];
+        QObject::connect(c.copyEntries[i], &QAction::triggered, owner,
+                         [&h, field] { sendingoptions::copyShownText(h, field); });
+    }
+    QObject::connect(c.accountList, &QComboBox::currentIndexChanged, owner,
+                     [&h] { sendingoptions::accountChosen(h); });
+
+    QObject::connect(c.listDraftsEntry, &QAction::triggered, owner,
+                     [&h] { mailreader::listMails(h, MailSource::Drafts); });
+    QObject::connect(c.listLogEntry, &QAction::triggered, owner, [&h] { mailreader::listMails(h, MailSource::Log); });
+    mailreader::attachModel(h);
+    QObject::connect(c.mailList, &QListView::clicked, owner,
+                     [&h](const QModelIndex &index) { mailreader::loadMail(h, index.row()); });
+    QObject::connect(c.mailList, &QListView::doubleClicked, owner, [&h] { mailreader::hideMailList(h); });
+    c.mailList->installEventFilter(new EnterLoadsRow(h, c.mailList));
+}
+
+void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index)
+{
+    QObject::connect(entry, &QAction::triggered, owner,
+                     [&h, index] { sendingoptions::chooseSendingAddress(h, index); });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "gui/handoff/HandoffControls.h"
+
+#include <QString>
+
+class Clipboard;
+class Dialogs;
+class HandoffHost;
+class HostPaths;
+struct AccountChoice;
+struct ComposeContext;
+
+/// Everything the hand-off commands work with: their controls, the compose
+/// side (the body, the mail's state, the vertical layout), the account
+/// choice, the platform seams, the program folder and the window above them.
+struct HandoffContext {
+    HandoffControls ui;
+    ComposeContext &compose;
+    AccountChoice &account;
+    Dialogs &dialogs;
+    Clipboard &clipboard;
+    const HostPaths &hostPaths;
+    QString programFolder;
+    HandoffHost &host;
+};

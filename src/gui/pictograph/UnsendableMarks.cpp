@@ -1,0 +1,163 @@
+#include "gui/pictograph/UnsendableMarks.h"
+
+#include "core/platform/Cp932.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVector>
+
+namespace {
+
+// A line's number of unsendable code points, kept with the line.
+class LineCount : public QTextBlockUserData {
+public:
+    explicit LineCount(int n) : n(n) {}
+    int n;
+};
+
+int lineCount(QTextBlock block)
+{
+    auto *kept = static_cast<LineCount *>(block.userData());
+    if (!kept) {
+        kept = new LineCount(cp932::questionMarks(block.text()));
+        block.setUserData(kept);
+    }
+    return kept->n;
+}
+
+void forget(QTextBlock block) { block.setUserData(nullptr); }
+
+QTextCharFormat markFormat()
+{
+    QTextCharFormat format;
+    format.setBackground(QColor(255, 224, 224));
+    format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    format.setUnderlineColor(Qt::red);
+    return format;
+}
+
+} // namespace
+
+UnsendableMarks::UnsendableMarks(QPlainTextEdit *field) : QObject(field), field_(field)
+{
+    markTimer_.setSingleShot(true);
+    markTimer_.setInterval(0);
+    connect(&markTimer_, &QTimer::timeout, this, &UnsendableMarks::markLinesInView);
+    connect(field->document(), &QTextDocument::contentsChange, this, &UnsendableMarks::onContentsChange);
+    connect(field->verticalScrollBar(), &QScrollBar::valueChanged, &markTimer_, qOverload<>(&QTimer::start));
+    field->installEventFilter(this);
+    field->viewport()->installEventFilter(this);
+    recount();
+}
+
+bool UnsendableMarks::eventFilter(QObject *watched, QEvent *event)
+{
+    // Other lines come into view.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+        markTimer_.start();
+    return QObject::eventFilter(watched, event);
+}
+
+void UnsendableMarks::recount()
+{
+    QTextDocument *doc = field_->document();
+    blockCount_ = doc->blockCount();
+    int total = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        total += lineCount(block);
+    setCount(total);
+}
+
+void UnsendableMarks::onContentsChange(int position, int, int added)
+{
+    QTextDocument *doc = field_->document();
+    const int end = doc->characterCount() - 1;
+    const QTextBlock first = doc->findBlock(std::min(position, end));
+    const QTextBlock last = doc->findBlock(std::min(position + added, end));
+    if (doc->blockCount() == blockCount_ && first == last && first.userData()) {
+        // An edit inside one line: only that line's count changes.
+        const int before = lineCount(first);
+        forget(first);
+        setCount(count_ + lineCount(first) - before);
+    } else {
+        countLines(first, last);
+        recount();
+    }
+    if (count_ > 0 || !field_->extraSelections().isEmpty())
+        markTimer_.start();
+}
+
+// A few lines are read one by one; many (a command over the whole text, or
+// its undo) from one copy of the text, which costs less than a copy per line.
+void UnsendableMarks::countLines(QTextBlock first, const QTextBlock &last)
+{
+    constexpr int kLinesReadOneByOne = 16;
+    if (last.blockNumber() - first.blockNumber() < kLinesReadOneByOne) {
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+            forget(block);
+            if (block == last)
+                break;
+        }
+        return;
+    }
+    const QString text = field_->document()->toRawText();
+    const QStringView lines = QStringView(text).sliced(first.position(), last.position() + last.length() - 1 - first.position());
+    QTextBlock block = first;
+    for (const QStringView line : QStringTokenizer(lines, QChar(QChar::ParagraphSeparator))) {
+        block.setUserData(new LineCount(cp932::questionMarks(line)));
+        block = block.next();
+    }
+}
+
+void UnsendableMarks::setCount(int count)
+{
+    if (count == count_)
+        return;
+    count_ = count;
+    emit countChanged(count);
+}
+
+void UnsendableMarks::markLinesInView()
+{
+    QVector<QPair<int, int>> ranges;
+    if (count_ > 0) {
+        const QRect view = field_->viewport()->rect();
+        const QTextBlock top = field_->cursorForPosition(view.topLeft()).block();
+        const QTextBlock bottom = field_->cursorForPosition(view.bottomRight()).block();
+        for (QTextBlock block = top; block.isValid(); block = block.next()) {
+            if (lineCount(block) > 0) {
+                const QString text = block.text();
+                for (int i = 0; i < text.size(); ++i) {
+                    if (cp932::holds(text[i].unicode()))
+                        continue;
+                    int j = i + 1;
+                    while (j < text.size() && !cp932::holds(text[j].unicode()))
+                        ++j;
+                    ranges.append({block.position() + i, j - i});
+                    i = j;
+                }
+            }
+            if (block == bottom)
+                break;
+        }
+    }
+    // The drawn marks move with the text they cover, so an edit elsewhere
+    // leaves them right and costs no repainting.
+    QVector<QPair<int, int>> drawn;
+    for (const QTextEdit::ExtraSelection &mark : field_->extraSelections())
+        drawn.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd() - mark.cursor.selectionStart()});
+    if (ranges == drawn)
+        return;
+    QList<QTextEdit::ExtraSelection> selections;
+    const QTextCharFormat format = markFormat();
+    for (const auto &[start, length] : ranges) {
+        QTextCursor cursor(field_->document());
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        selections.append({cursor, format});
+    }
+    field_->setExtraSelections(selections);
+}

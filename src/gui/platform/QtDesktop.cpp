@@ -1,0 +1,8 @@
+#include "gui/platform/QtDesktop.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void QtClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }

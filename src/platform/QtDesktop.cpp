@@ -1,8 +1,0 @@
-#include "platform/QtDesktop.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-
-void QtClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
-
-QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
