@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Services.h"
 #include "core/platform/Desktop.h"
@@ -77,5 +78,6 @@ private:
     NoRegistry registry_;
     SamePaths paths_;
     std::unique_ptr<Services> services_;
+    ProgramState state_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "core/platform/Desktop.h"
 #include "core/platform/Registry.h"
@@ -69,7 +70,7 @@ public:
     bool start();
     MainWindow &window() { return *window_; }
     MainControls &ui() { return window_->ui(); }
-    ComposeState &state() { return window_->state(); }
+    ProgramState &state() { return state_; }
 
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);
@@ -81,5 +82,6 @@ public:
 
 private:
     std::unique_ptr<Services> services_;
+    ProgramState state_;
     std::unique_ptr<MainWindow> window_;
 };
