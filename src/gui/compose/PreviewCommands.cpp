@@ -8,21 +8,42 @@
 #include "gui/compose/PreviewMirror.h"
 #include "core/compose/SendImage.h"
 #include "gui/compose/VerticalCommands.h"
-#include "gui/platform/Twips.h"
 #include "gui/platform/Visibility.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QStyle>
 
 namespace {
 
-constexpr int kLimitPanelOpen = 2655;
-constexpr int kLimitPanelFolded = 255;
+// Sizes the preview box to show exactly `columns` full-width characters a
+// row and `rows` rows: the cells from the font, the rest from the frame,
+// the document margin and the scroll bar the box really has.
+// The panel is as wide as the box or the widest of its other controls; the
+// note wraps within and is as high as its lines need.
+void fitPreviewBox(const ComposeControls &ui, int columns, int rows)
+{
+    QPlainTextEdit *box = ui.previewBox;
+    const QFontMetrics metrics = box->fontMetrics();
+    const int margin = 2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
+    const int bar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+    box->setFixedSize(columns * metrics.horizontalAdvance(u'\u4E00') + margin + bar,
+                      rows * metrics.lineSpacing() + margin);
+    QLayout *column = ui.previewPanel->layout();
+    const QMargins around = column->contentsMargins();
+    const int inner = std::max({box->width(), ui.verticalPreviewSwitch->sizeHint().width(),
+                                ui.sendImageButton->sizeHint().width(), ui.phoneModelList->minimumSizeHint().width()});
+    ui.previewPanel->setFixedWidth(inner + around.left() + around.right());
+    ui.previewNote->setMinimumHeight(ui.previewNote->heightForWidth(inner));
+}
 
 } // namespace
 
@@ -34,15 +55,7 @@ void choosePhoneModel(ComposeContext &c)
     if (c.phones.currentRow() < 0)
         return;
     const PhoneModel model = selectedPhoneModel(c);
-    const Twips &t = c.twips;
-    const PreviewLayout l = previewLayout(model.columns(), model.rows(), t.top(ui.previewBox));
-    t.setWidth(ui.previewBox, l.boxWidth);
-    t.setHeight(ui.previewBox, l.boxHeight);
-    t.setWidth(ui.previewPanel, l.panelWidth);
-    t.setTop(ui.sendImageButton, l.buttonTop);
-    t.setTop(ui.verticalPreviewSwitch, l.switchTop);
-    t.setTop(ui.previewNote, l.noteTop);
-    c.host.layOut();
+    fitPreviewBox(ui, model.columns(), model.rows());
     if (ui.verticalPreviewSwitch->isChecked())
         layOutVerticalPreview(c);
 }
@@ -60,14 +73,13 @@ void togglePreviewPanel(ComposeContext &c)
     QFrame *panel = c.ui.previewPanel;
     panel->setVisible(!isShownInWindow(panel));
     refreshPreviewCopy(c);
-    c.host.layOut();
 }
 
 void toggleLimitPanel(ComposeContext &c)
 {
-    QWidget *panel = c.ui.limitPanel;
-    const int height = c.twips.height(panel) == kLimitPanelOpen ? kLimitPanelFolded : kLimitPanelOpen;
-    c.twips.setHeight(panel, height);
+    const bool open = !c.ui.limitFlagsPanel->isVisible();
+    c.ui.limitFlagsPanel->setVisible(open);
+    c.ui.limitPanel->setArrowType(open ? Qt::UpArrow : Qt::DownArrow);
 }
 
 void runPanelCommand(ComposeContext &c, PanelCommand command)
@@ -79,8 +91,7 @@ void runPanelCommand(ComposeContext &c, PanelCommand command)
         togglePreviewPanel(c);
         break;
     case PanelCommand::ToggleMailList:
-        c.ui.mailList->setVisible(!isShownInWindow(c.ui.mailList));
-        c.host.layOut();
+        c.host.toggleMailList();
         break;
     case PanelCommand::FoldLimitPanel:
         toggleLimitPanel(c);

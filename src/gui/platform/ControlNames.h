@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPushButton>
 #include <QString>
 
 /// Gives a control the name the program's handlers know it by and the name
@@ -34,4 +35,27 @@ inline QAction *menuEntry(QMenu *menu, const QString &name, const QString &capti
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
+}
+
+/// A menu entry under its program name, for the window that composes the
+/// menus to put in its place.
+inline QAction *namedAction(QObject *parent, const QString &name, const QString &caption,
+                            const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+/// A tool bar button of the main window: a face (a short caption in place of
+/// a picture), a tool tip, reached by Tab.
+inline QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &face,
+                                  const QString &toolTip)
+{
+    auto *button = named(new QPushButton(face, parent), name, toolTip);
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
 }
