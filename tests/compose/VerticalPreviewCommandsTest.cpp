@@ -121,9 +121,10 @@ TEST_F(ComposeWindow, VerticalPreviewFollowsTheModelAndNeverAsks)
 {
     h.ui().verticalPreviewSwitch->setChecked(true);
     h.setBody(QString(217, u'あ')); // beyond the budget: no question while typing
-    EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11);
+    // Pages of R rows, separators between them, one line each.
+    EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11 + 4 * 9 + 3 - 1);
     h.ui().phoneModelList->setCurrentIndex(1); // N501i, 10 × 10
-    EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15);
+    EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15 + 3 * 10 + 2 - 1);
     EXPECT_EQ(h.body(), QString(217, u'あ'));
 }
 
