@@ -1,6 +1,7 @@
 #include "BenchWindow.h"
 
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "core/platform/Cp932.h"
 
 #include <QCoreApplication>

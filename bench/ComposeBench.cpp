@@ -5,6 +5,7 @@
 #include "Ratio.h"
 
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/CountCommand.h"
 #include "gui/compose/FilterCommands.h"
 

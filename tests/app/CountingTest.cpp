@@ -1,5 +1,6 @@
 #include "gui/app/WindowCommands.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/PreviewCommands.h"
 #include "support/WindowHarness.h"
 

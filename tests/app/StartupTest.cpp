@@ -3,6 +3,7 @@
 #include "core/app/FolderLock.h"
 #include "gui/app/WindowCommands.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/CountCommand.h"
 #include "gui/compose/PreviewCommands.h"
 #include "support/WindowHarness.h"

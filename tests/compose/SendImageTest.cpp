@@ -56,9 +56,7 @@ TEST(SendImage, NoColumnsNeverHangs)
 
 TEST(SendImage, PreviewLayoutInTwips)
 {
-    const PreviewLayout n501i = previewLayout(10, 10, 1000);
-    EXPECT_EQ(n501i.boxWidth, 2115);
-    EXPECT_EQ(n501i.boxHeight, 1890);
+    const PreviewLayout n501i = previewLayout(QRect(120, 1000, 2115, 1890));
     EXPECT_EQ(n501i.panelWidth, 2415);
     EXPECT_EQ(n501i.buttonTop, 1000 + 1890 + 90);
     EXPECT_EQ(n501i.switchTop, n501i.buttonTop + 480);

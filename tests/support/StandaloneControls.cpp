@@ -1,6 +1,7 @@
 #include "support/StandaloneControls.h"
 
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 ComposeControls makeComposeControls(QWidget *window)
@@ -36,7 +36,7 @@ ComposeControls makeComposeControls(QWidget *window)
     c.phoneModelList->addItem(u"P501i"_qs, 808);
     c.verticalPreviewSwitch = box();
     c.sendImageButton = button();
-    c.previewBox = new QPlainTextEdit(c.previewPanel);
+    c.previewBox = new PhoneScreen(c.previewPanel);
     c.previewNote = label();
     c.mailList = new QListView(window);
     c.countLabel = label();

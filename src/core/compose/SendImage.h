@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringView>
 
@@ -14,11 +15,9 @@
 /// CR LF and the signature (backslash + "n" as CR LF) follow, unwrapped.
 QString renderSendImage(QStringView body, int columns, bool signatureOn, QStringView storedSignature);
 
-/// Sizes and places of the preview panel in twips (one full-width character
-/// of the window font is 180 twips), for a screen of C columns and R rows.
+/// Width and places of the preview panel's controls in twips, around the
+/// preview box (which takes the size of the phone's screen).
 struct PreviewLayout {
-    int boxWidth = 0;     ///< C × 180 + 315: exactly C full-width characters a line
-    int boxHeight = 0;    ///< R × 180 + 90: R lines
     int panelWidth = 0;   ///< box width + 300
     int buttonTop = 0;    ///< send image button: box top + box height + 90
     int switchTop = 0;    ///< vertical preview switch: button top + 480
@@ -27,5 +26,5 @@ struct PreviewLayout {
     friend bool operator==(const PreviewLayout &, const PreviewLayout &) = default;
 };
 
-/// The panel layout for a screen, given where the preview box's top is.
-PreviewLayout previewLayout(int columns, int rows, int boxTop);
+/// The panel layout around the preview box's geometry in twips.
+PreviewLayout previewLayout(const QRect &box);

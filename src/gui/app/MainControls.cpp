@@ -6,6 +6,7 @@
 #include "gui/platform/LineFields.h"
 #include "gui/platform/Twips.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "core/compose/PhoneModel.h"
 
 #include <QAction>
@@ -108,11 +109,9 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips)
     twips.place(c.phoneModelList, 120, 120, 1815, 330);
     for (const PhoneModel &model : builtInPhoneModels())
         c.phoneModelList->addItem(model.name, model.code);
-    c.previewBox = named(new QPlainTextEdit(c.previewPanel), u"Text3"_qs, u"プレビュー"_qs);
-    c.previewBox->setReadOnly(true);
-    // Always there, so that the box wraps at the same width whatever its length.
-    c.previewBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    twips.place(c.previewBox, 120, 540, 1755, 1710);
+    // Sized by the chosen model's screen.
+    c.previewBox = named(new PhoneScreen(c.previewPanel), u"Text3"_qs, u"プレビュー"_qs);
+    c.previewBox->move(twips.toPixels(120), twips.toPixels(540));
     c.sendImageButton = named(new QPushButton(u"送信イメージ"_qs, c.previewPanel), u"Command5"_qs, u"送信イメージ"_qs);
     twips.place(c.sendImageButton, 120, 2340, 1815, 375);
     c.verticalPreviewSwitch = named(new QCheckBox(u"縦書きﾌﾟﾚﾋﾞｭｰﾓｰﾄﾞ"_qs, c.previewPanel), u"Check3"_qs,

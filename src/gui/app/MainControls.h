@@ -9,6 +9,7 @@
 
 class BodyEdit;
 class ClickableFrame;
+class PhoneScreen;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -18,7 +19,6 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QMenuBar;
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 class Twips;
@@ -53,7 +53,7 @@ struct MainControls {
     QComboBox *phoneModelList = nullptr;        ///< item data = the model's code
     QCheckBox *verticalPreviewSwitch = nullptr;
     QPushButton *sendImageButton = nullptr;
-    QPlainTextEdit *previewBox = nullptr;
+    PhoneScreen *previewBox = nullptr;
     QLabel *previewNote = nullptr;
 
     // Status bar

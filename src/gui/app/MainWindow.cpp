@@ -16,6 +16,7 @@
 #include "gui/compose/BodyEdit.h"
 #include "gui/compose/ComposeCommands.h"
 #include "gui/compose/ComposeContext.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/handoff/HandoffCommands.h"
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/SendCommand.h"
@@ -31,7 +32,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 namespace {
@@ -109,7 +109,7 @@ void MainWindow::applyFonts()
     setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs, u"IPAゴシック"_qs}, 9));
     controls_.bodyField->setFont(
         japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12));
-    // The preview box must draw every full-width character 180 twips wide.
+    // A full-width character of the preview box's font is one cell of the phone screen.
     controls_.previewBox->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
 }
 

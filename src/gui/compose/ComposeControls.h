@@ -5,6 +5,7 @@
 #include <array>
 
 class BodyEdit;
+class PhoneScreen;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -12,7 +13,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -33,7 +33,7 @@ struct ComposeControls {
     QComboBox *phoneModelList = nullptr;        ///< item data = the model's code
     QCheckBox *verticalPreviewSwitch = nullptr;
     QPushButton *sendImageButton = nullptr;
-    QPlainTextEdit *previewBox = nullptr;
+    PhoneScreen *previewBox = nullptr;
     QLabel *previewNote = nullptr;
     QListView *mailList = nullptr;              ///< shown and hidden by a panel command
 

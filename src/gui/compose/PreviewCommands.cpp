@@ -5,6 +5,7 @@
 #include "gui/compose/ComposeHost.h"
 #include "core/compose/EditedMail.h"
 #include "core/compose/PhoneModelList.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/PreviewMirror.h"
 #include "core/compose/SendImage.h"
 #include "gui/compose/VerticalCommands.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -34,10 +34,9 @@ void choosePhoneModel(ComposeContext &c)
     if (c.phones.currentRow() < 0)
         return;
     const PhoneModel model = selectedPhoneModel(c);
+    ui.previewBox->setScreen(model.columns(), model.rows());
     const Twips &t = c.twips;
-    const PreviewLayout l = previewLayout(model.columns(), model.rows(), t.top(ui.previewBox));
-    t.setWidth(ui.previewBox, l.boxWidth);
-    t.setHeight(ui.previewBox, l.boxHeight);
+    const PreviewLayout l = previewLayout(t.geometry(ui.previewBox));
     t.setWidth(ui.previewPanel, l.panelWidth);
     t.setTop(ui.sendImageButton, l.buttonTop);
     t.setTop(ui.verticalPreviewSwitch, l.switchTop);
