@@ -32,7 +32,7 @@ protected:
     EditedMail mail;
     CommandProgress command;
     ScriptedDialogs dialogs;
-    TextClipboard clipboard;
+    MemoryClipboard clipboard;
     Twips twips{96};
     RecordingHost host;
     ComposeContext context;

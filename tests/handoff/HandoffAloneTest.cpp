@@ -9,7 +9,6 @@
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
 #include "core/handoff/MailRecord.h"
-#include "core/platform/Registry.h"
 #include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneControls.h"
@@ -38,15 +37,6 @@ public:
     int layouts = 0;
     int rediscoveries = 0;
     int closes = 0;
-};
-
-class SlashPaths : public HostPaths {
-public:
-    QString toHost(const QString &path) const override
-    {
-        QString host = path;
-        return host.replace(u'\\', u'/');
-    }
 };
 
 // Every control the hand-off commands need besides the compose ones.
@@ -105,8 +95,8 @@ protected:
     CommandProgress command;
     AccountChoice account;
     ScriptedDialogs dialogs;
-    TextClipboard clipboard;
-    SlashPaths paths;
+    MemoryClipboard clipboard;
+    PlainPaths paths;
     Twips twips{96};
     RecordingHost composeHost;
     RecordingHandoffHost host;

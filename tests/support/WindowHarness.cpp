@@ -7,17 +7,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
-QString PlainPaths::toHost(const QString &path) const
-{
-    QString host = path;
-    return host.replace(u'\\', u'/');
-}
-
-WindowHarness::WindowHarness()
-{
-    QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
-    folder.writeText(u"Becky.mil"_qs, dataFolder() + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs);
-}
+WindowHarness::WindowHarness() { writeBeckyRecord(folder.path()); }
 
 WindowHarness::~WindowHarness()
 {
