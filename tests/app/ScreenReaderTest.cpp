@@ -47,9 +47,9 @@ TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\n"_qs);
     ASSERT_TRUE(h.start());
     RegistrationWindow *codes = openRegistrationWindow(h.window());
-    codes->ui().HScroll1->setValue(12);
-    expectReadAsShown(codes->ui().Label1);
-    EXPECT_EQ(codes->ui().Label1->text(), u"記号012"_qs);
+    codes->ui().pictographSelector->setValue(12);
+    expectReadAsShown(codes->ui().symbolLabel);
+    EXPECT_EQ(codes->ui().symbolLabel->text(), u"記号012"_qs);
     codes->close();
 
     h.ui().addressBookButton->click();
