@@ -23,8 +23,8 @@ QStringList toListItems(const MainControls &c)
 QStringList entryLines(AddressBookWindow &book)
 {
     QStringList lines;
-    for (int i = 0; i < book.ui().List1->count(); ++i)
-        lines.append(book.ui().List1->item(i)->text());
+    for (int i = 0; i < book.ui().entryList->count(); ++i)
+        lines.append(book.ui().entryList->item(i)->text());
     return lines;
 }
 
@@ -42,6 +42,13 @@ AddressBookWindow &openMyAdr(WindowHarness &h)
     AddressBookWindow *book = openAddressBook(h.window());
     EXPECT_NE(book, nullptr);
     return *book;
+}
+
+AddressBookWindow &startWithMyAdr(WindowHarness &h, const QString &bookText)
+{
+    h.folder.writeText(kAddrBook, bookText);
+    EXPECT_TRUE(h.start());
+    return openMyAdr(h);
 }
 
 void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)

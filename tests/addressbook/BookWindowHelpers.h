@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 class QLineEdit;
 
 /// The own address book file in the program folder.
@@ -21,6 +23,19 @@ void typeInto(QLineEdit *field, const QString &text);
 
 /// Opens MY ADR through the address button.
 AddressBookWindow &openMyAdr(WindowHarness &h);
+
+/// Starts the program with `bookText` as the own address book and opens MY
+/// ADR.
+AddressBookWindow &startWithMyAdr(WindowHarness &h, const QString &bookText);
+
+/// A main window on a temporary program folder for the address book's
+/// tests; open() starts it over an own address book with MY ADR open.
+class AddressBookTest : public ::testing::Test {
+protected:
+    AddressBookWindow &open(const QString &bookText) { return startWithMyAdr(h, bookText); }
+
+    WindowHarness h;
+};
 
 /// Scripts the address book's save question on closing, with its answer.
 ScriptedDialogs &expectSaveQuestion(WindowHarness &h, Dialogs::Answer answer);

@@ -56,11 +56,11 @@ TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
     // Pointing at a button shows its hint in the hint label.
-    QPushButton *newEntry = book->ui().Command3[0];
+    QPushButton *newEntry = book->ui().newEntryButton;
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QCoreApplication::sendEvent(newEntry, &enter);
-    EXPECT_EQ(book->ui().Label1->text(), newEntry->toolTip());
-    expectReadAsShown(book->ui().Label1);
+    EXPECT_EQ(book->ui().hintLabel->text(), newEntry->toolTip());
+    expectReadAsShown(book->ui().hintLabel);
     book->close();
 }
 

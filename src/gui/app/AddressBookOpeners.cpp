@@ -32,7 +32,7 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
         if (!open->isClosing())
             return nullptr;
     }
-    auto *window = new AddressBookWindow(w.dialogs(), w.twips(), &w);
+    auto *window = new AddressBookWindow(w.dialogs(), &w);
     window->setImodeOnly(w.ui().imodeSetting->isChecked());
     QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
         QComboBox *to = w.ui().toField;
