@@ -13,7 +13,7 @@ BenchWindow::BenchWindow()
     services_ = std::make_unique<Services>(
         Services{dialogs_, clipboard_, registry_, paths_, folder, QString(),
                  folder + u"/readme.txt"_qs});
-    window_ = std::make_unique<MainWindow>(*services_);
+    window_ = std::make_unique<MainWindow>(*services_, state_);
     if (window_->startup())
         window_->show();
 }

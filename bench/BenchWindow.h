@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Services.h"
 #include "support/Fakes.h"
@@ -43,5 +44,6 @@ private:
     MemoryRegistry registry_;
     PlainPaths paths_;
     std::unique_ptr<Services> services_;
+    ProgramState state_;
     std::unique_ptr<MainWindow> window_;
 };

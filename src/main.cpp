@@ -1,5 +1,6 @@
 // Horonami: starts the main window after its start-up sequence.
 #include "core/app/CommandLine.h"
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Services.h"
 #include "gui/pictograph/PictographFont.h"
@@ -106,7 +107,8 @@ int main(int argc, char **argv)
     Services services{dialogs, clipboard, registry, hostPaths, places.folder,
                       command.file, places.readme};
 
-    MainWindow window(services);
+    ProgramState state;
+    MainWindow window(services, state);
     dialogs.setParent(&window);
     QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
     if (!window.startup())

@@ -56,7 +56,7 @@ TEST_F(AddressBookKeepsData, ImportKeepsTheTypedRecipientAndEndsTheBooksLastLine
     ASSERT_TRUE(h.start());
     h.ui().toField->clear(); // the first import fills an empty To list
     h.ui().toField->setEditText(u"typed@docomo.ne.jp"_qs);
-    h.ui().imodeSetting->hide(); // no i-mode question
+    h.state().mail.lockImodeOff(); // no i-mode question
     writeBeckyBook(h, u"c.adr"_qs, u"d@isp.jp\tディー\t\r\n"_qs);
     h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());

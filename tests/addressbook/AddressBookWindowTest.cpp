@@ -50,7 +50,7 @@ TEST_F(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     c.putIntoMailButton->click();
     EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
-    EXPECT_EQ(h.state().beckyBookIndex, 0);
+    EXPECT_EQ(h.state().accounts.beckyBookIndex, 0);
 }
 
 TEST_F(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
@@ -203,14 +203,14 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     writeBeckyBook(h, u"a.adr"_qs, u"a@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"b.adr"_qs, u"b@isp.jp\r\n"_qs);
     writeBeckyBook(h, u"c.Adr"_qs, u"c@isp.jp\tシー\tメモ\r\nd@isp.jp\tディー\t\r\n"_qs);
-    h.ui().imodeSetting->hide(); // no i-mode question
+    h.state().mail.lockImodeOff(); // no i-mode question
 
     struct Row {
         int remembered;
         QString chosen;
     };
     for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
-        h.state().beckyBookIndex = row.remembered;
+        h.state().accounts.beckyBookIndex = row.remembered;
         h.ui().beckyAddressBookButton->click();
         AddressBookWindow *book = openAddressBook(h.window());
         ASSERT_NE(book, nullptr);
@@ -218,7 +218,7 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
         book->close();
     }
 
-    h.state().beckyBookIndex = 2;
+    h.state().accounts.beckyBookIndex = 2;
     h.ui().beckyAddressBookButton->click();
     AddressBookWindow *book = openAddressBook(h.window());
     ASSERT_NE(book, nullptr);
@@ -232,7 +232,7 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
     book->ui().bookList->setCurrentIndex(1);
     book->close();
-    EXPECT_EQ(h.state().beckyBookIndex, 1);
+    EXPECT_EQ(h.state().accounts.beckyBookIndex, 1);
 }
 
 TEST_F(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
@@ -251,10 +251,10 @@ TEST_F(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
         EXPECT_TRUE(panel->ui().dropTarget->acceptDrops());
         panel->dropFiles({one, two});
     });
-    h.state().beckyBookIndex = 2;
+    h.state().accounts.beckyBookIndex = 2;
     h.ui().openEntry->trigger();
     EXPECT_EQ(h.body(), u"に"_qs);
-    EXPECT_EQ(h.state().beckyBookIndex, 2);
+    EXPECT_EQ(h.state().accounts.beckyBookIndex, 2);
 }
 
 // The panel's button offers the file chooser; the chosen file loads in its

@@ -1,4 +1,5 @@
-#include "core/app/BeckyEnvironment.h"
+#include "core/app/BeckyDiscovery.h"
+#include "core/handoff/BeckyRecord.h"
 #include "core/addressbook/CarrierDomain.h"
 #include "core/handoff/Mailbox.h"
 #include "core/platform/TextFile.h"
@@ -90,11 +91,12 @@ TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
 {
     const struct {
         std::optional<QString> typed;
-        QString expected;
+        std::optional<QString> expected;
+        QString stored;
     } rows[] = {
-        {u"taro@docomo.ne.jp"_qs, u"taro@docomo.ne.jp"_qs},
-        {QString(), u"reg@isp.jp"_qs}, // empty: the proposal stays
-        {std::nullopt, u"なし"_qs},     // cancelled: no address, as before
+        {u"taro@docomo.ne.jp"_qs, u"taro@docomo.ne.jp"_qs, u"taro@docomo.ne.jp"_qs},
+        {QString(), u"reg@isp.jp"_qs, u"reg@isp.jp"_qs}, // empty: the proposal stays
+        {std::nullopt, std::nullopt, u"なし"_qs},         // cancelled: no address, as before
     };
     for (const auto &row : rows) {
         MemoryRegistry registry;
@@ -107,7 +109,7 @@ TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
         BeckyEnvironment env;
         ASSERT_TRUE(discoverBecky(env, registry, dialogs, program.path()));
         EXPECT_EQ(env.ownAddress, row.expected);
-        EXPECT_EQ(recordLines(program).value(1), row.expected);
+        EXPECT_EQ(recordLines(program).value(1), row.stored);
     }
 }
 
@@ -147,7 +149,7 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
         BeckyEnvironment env = before;
         EXPECT_FALSE(discoverBecky(env, registry, dialogs, program.path()));
         EXPECT_FALSE(env.dataFolder);
-        EXPECT_EQ(env.ownAddress, u"なし"_qs);
+        EXPECT_EQ(env.ownAddress, std::nullopt);
         EXPECT_EQ(env.accounts.size(), 1);
         EXPECT_EQ(program.readText(u"Becky.mil"_qs), u"old record"_qs);
     }
@@ -161,7 +163,7 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
         BeckyEnvironment env = before;
         EXPECT_FALSE(discoverBecky(env, registry, dialogs, program.path()));
         EXPECT_FALSE(env.dataFolder);
-        EXPECT_EQ(env.ownAddress, u"なし"_qs);
+        EXPECT_EQ(env.ownAddress, std::nullopt);
         EXPECT_EQ(env.accounts[0].name, u"kept"_qs);
         EXPECT_FALSE(program.exists(u"Becky.mil"_qs));
     }
@@ -223,8 +225,8 @@ TEST(BeckyRecord, RoundTrip)
     env.accounts = {{u"プロバイダ"_qs, 2, u"hanako@isp.jp"_qs},
                     {u"Work, home"_qs, 12, u"w@x.jp"_qs}, // "," in a name
                     {u"empty"_qs, 0, QString()}};
-    ASSERT_TRUE(writeBeckyRecord(program.path(), env));
-    const auto back = readBeckyRecord(program.path());
+    ASSERT_TRUE(beckyrecord::write(program.path(), env));
+    const auto back = beckyrecord::read(program.path());
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->dataFolder, env.dataFolder);
     EXPECT_EQ(back->ownAddress, env.ownAddress);
@@ -243,18 +245,18 @@ TEST(BeckyRecord, WriterKeepsEveryTextOnItsLine)
     env.dataFolder = u"C:\\B\\\r\nX"_qs;
     env.ownAddress = u"me\n@x"_qs;
     env.accounts = {{u"a\rb"_qs, 1, u"c\nd"_qs}};
-    ASSERT_TRUE(writeBeckyRecord(program.path(), env));
+    ASSERT_TRUE(beckyrecord::write(program.path(), env));
     EXPECT_EQ(program.readBytes(u"Becky.mil"_qs), QByteArray("C:\\B\\\r\nme\r\na,1\r\nc\r\n"));
 }
 
 TEST(BeckyRecord, ReadsHandMadeAndShortFiles)
 {
     TestFolder program;
-    EXPECT_EQ(readBeckyRecord(program.path()), std::nullopt);
+    EXPECT_EQ(beckyrecord::read(program.path()), std::nullopt);
 
     program.writeText(u"Becky.mil"_qs, u"C:\\B\\\r\nme@x\r\nA,3\r\na@x\r\nB, 12x\r\nb@x\r\nC,abc\r\nc@x\r\n"
                                        "no comma\r\nD,4\r\nd@x\r\n"_qs);
-    auto env = readBeckyRecord(program.path());
+    auto env = beckyrecord::read(program.path());
     ASSERT_TRUE(env.has_value());
     ASSERT_EQ(env->accounts.size(), 3); // stops at the line without ","
     EXPECT_EQ(env->accounts[1].mailDirNo, 12);
@@ -263,15 +265,15 @@ TEST(BeckyRecord, ReadsHandMadeAndShortFiles)
 
     // The last account's address line is missing.
     program.writeText(u"Becky.mil"_qs, u"C:\\B\\\r\nme@x\r\nA,3\r\n"_qs);
-    env = readBeckyRecord(program.path());
+    env = beckyrecord::read(program.path());
     ASSERT_EQ(env->accounts.size(), 1);
     EXPECT_EQ(env->accounts[0].address, QString());
 
     // Only the data folder: no address, no accounts.
     program.writeText(u"Becky.mil"_qs, u"C:\\B\\\r\n"_qs);
-    env = readBeckyRecord(program.path());
+    env = beckyrecord::read(program.path());
     EXPECT_EQ(env->dataFolder, u"C:\\B\\"_qs);
-    EXPECT_EQ(env->ownAddress, u"なし"_qs);
+    EXPECT_EQ(env->ownAddress, std::nullopt);
     EXPECT_TRUE(env->accounts.isEmpty());
 
     // A record with more accounts than Becky can have.
@@ -279,7 +281,7 @@ TEST(BeckyRecord, ReadsHandMadeAndShortFiles)
     for (int k = 0; k < 30; ++k)
         many += u"n,"_qs + QString::number(k) + u"\r\nx\r\n"_qs;
     program.writeText(u"Becky.mil"_qs, many);
-    EXPECT_EQ(readBeckyRecord(program.path())->accounts.size(), BeckyEnvironment::maxAccounts);
+    EXPECT_EQ(beckyrecord::read(program.path())->accounts.size(), BeckyEnvironment::maxAccounts);
 }
 
 // A Wine prefix with Becky's data folder C:\Becky\ holding User3.
@@ -354,7 +356,7 @@ TEST_F(BeckyPrefix, ManualSetupThroughBeckysProgramFolder)
     EXPECT_EQ(env.dataFolder, u"c:\\program files\\rimarts\\rebecca\\Data\\"_qs);
 
     // The next start reads it back and finds User0 in the data folder.
-    const auto next = readBeckyRecord(program.path());
+    const auto next = beckyrecord::read(program.path());
     ASSERT_TRUE(next.has_value());
     ASSERT_EQ(next->accounts.size(), 1);
     EXPECT_EQ(next->accounts[0].name, u"手動設定"_qs);
@@ -431,7 +433,7 @@ TEST_F(BeckyPrefix, ManualSetupThatCannotWriteTheRecordDoesNotClaimSuccess)
     BeckyEnvironment env;
     EXPECT_EQ(manualBeckySetup(env, dialogs, paths, missing), ManualSetupResult::Unchanged);
     EXPECT_FALSE(env.dataFolder);
-    EXPECT_EQ(env.ownAddress, u"なし"_qs);
+    EXPECT_EQ(env.ownAddress, std::nullopt);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "gui/handoff/HandoffContext.h"
 #include "gui/app/BeckySetup.h"
 #include "core/platform/TextFile.h"
 #include "support/WindowHarness.h"
@@ -45,11 +46,14 @@ QStringList captions(const QList<QAction *> &entries)
     return texts;
 }
 
-QStringList accountNames(const QComboBox *list)
+// The accounts as the list shows them, each with its mail folder number.
+QStringList accountNames(WindowHarness &h)
 {
+    const QComboBox *list = h.ui().accountList;
+    const QList<BeckyAccount> &accounts = h.state().accounts.accounts();
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
-        names.append(list->itemText(i) + u'=' + list->itemData(i).toString());
+        names.append(list->itemText(i) + u'=' + QString::number(accounts.value(i).mailDirNo));
     return names;
 }
 
@@ -57,7 +61,7 @@ QStringList accountNames(const QComboBox *list)
 void expectBeckyFeaturesOff(WindowHarness &h)
 {
     MainControls &c = h.ui();
-    EXPECT_FALSE(h.state().account.beckyDataFolder);
+    EXPECT_FALSE(h.state().accounts.beckyDataFolder);
     EXPECT_FALSE(c.imodeSetting->isChecked());
     EXPECT_FALSE(c.imodeSetting->isVisibleTo(&h.window()));
     EXPECT_FALSE(c.previewPanel->isVisibleTo(&h.window()));
@@ -92,15 +96,15 @@ TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
     ASSERT_TRUE(h.start());
 
     MainControls &c = h.ui();
-    EXPECT_EQ(h.state().account.beckyDataFolder, h.dataFolder());
+    EXPECT_EQ(h.state().accounts.beckyDataFolder, h.dataFolder());
     EXPECT_TRUE(c.imodeSetting->isChecked());
     EXPECT_TRUE(c.accountList->isVisibleTo(&h.window()));
     EXPECT_TRUE(c.imodeMenu->menuAction()->isEnabled());
-    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
+    EXPECT_EQ(accountNames(h), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
     EXPECT_EQ(c.accountList->currentIndex(), 0); // the stored account, selected by the start-up
-    EXPECT_EQ(captions(c.sendingAddressEntries),
+    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs}));
-    EXPECT_TRUE(c.sendingAddressEntries[0]->isChecked());
+    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[0]->isChecked());
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{h.dataFolder(), u"me@docomo.ne.jp"_qs, u"メイン,0"_qs, u"me@isp.example.jp"_qs,
                            u"サブ,3"_qs, u"sub@isp.example.jp"_qs}));
@@ -177,9 +181,9 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
     ASSERT_TRUE(h.start()); // the stored own address stands: no address question
 
     MainControls &c = h.ui();
-    EXPECT_EQ(h.state().account.beckyDataFolder, moved);
-    EXPECT_EQ(accountNames(c.accountList), QStringList{u"新メイン=5"_qs});
-    EXPECT_EQ(captions(c.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
+    EXPECT_EQ(h.state().accounts.beckyDataFolder, moved);
+    EXPECT_EQ(accountNames(h), QStringList{u"新メイン=5"_qs});
+    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
     EXPECT_FALSE(c.imodeSetting->isChecked()); // only a first run switches the setting on
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{moved, u"me@docomo.ne.jp"_qs, u"新メイン,5"_qs, u"new@isp.example.jp"_qs}));
@@ -197,7 +201,7 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneIsDroppedForTheRunOnNo)
 
     expectBeckyFeaturesOff(h);
     // The stored accounts are still listed; the record is left as it was.
-    EXPECT_EQ(accountNames(h.ui().accountList), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(accountNames(h), QStringList{u"メイン=0"_qs});
     EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
 }
 
@@ -233,8 +237,8 @@ TEST(FindBecky, RecordWithoutAccountsLooksForUser2000)
         ASSERT_TRUE(h.start());
 
         EXPECT_EQ(h.ui().accountList->count(), 0);
-        EXPECT_EQ(captions(h.ui().sendingAddressEntries), QStringList{u"me@docomo.ne.jp"_qs});
-        EXPECT_EQ(h.state().account.beckyDataFolder == h.dataFolder(), row.user2000);
+        EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), QStringList{u"me@docomo.ne.jp"_qs});
+        EXPECT_EQ(h.state().accounts.beckyDataFolder == h.dataFolder(), row.user2000);
     }
 }
 
@@ -249,12 +253,12 @@ TEST(FindBecky, RecordFillsTheListsAndKeepsTheStoredAccountSelected)
     ASSERT_TRUE(h.start());
 
     MainControls &c = h.ui();
-    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
+    EXPECT_EQ(accountNames(h), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
     EXPECT_EQ(c.accountList->currentIndex(), 1);
-    EXPECT_EQ(h.state().account.accountIndex, 1);
-    EXPECT_EQ(captions(c.sendingAddressEntries),
+    EXPECT_EQ(h.state().accounts.accountIndex, 1);
+    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"work@example.jp"_qs}));
-    EXPECT_TRUE(c.sendingAddressEntries[2]->isChecked());
+    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[2]->isChecked());
 }
 
 TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccounts)
@@ -267,26 +271,26 @@ TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccount
     // More accounts than Becky numbers: only 0 to 20 are taken.
     for (int k = 0; k < 23; ++k)
         setAccount(h, k, u"口座"_qs + QString::number(k), k, u"a"_qs + QString::number(k) + u"@x.jp"_qs);
-    QAction *firstAccountEntry = c.sendingAddressEntries[1];
+    QAction *firstAccountEntry = h.window().handoff().ui.sendingAddressEntries[1];
     runBeckyDiscovery(h.window());
     EXPECT_EQ(c.accountList->count(), 21);
-    EXPECT_EQ(c.accountList->itemData(20).toInt(), 20);
-    ASSERT_EQ(c.sendingAddressEntries.size(), 22);
-    EXPECT_EQ(c.sendingAddressEntries[1], firstAccountEntry);
-    EXPECT_EQ(c.sendingAddressEntries[1]->text(), u"a0@x.jp"_qs);
-    EXPECT_EQ(c.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
-    EXPECT_EQ(c.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
+    EXPECT_EQ(h.state().accounts.accounts().value(20).mailDirNo, 20);
+    ASSERT_EQ(h.window().handoff().ui.sendingAddressEntries.size(), 22);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[1], firstAccountEntry);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[1]->text(), u"a0@x.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
 
     // A later run with fewer accounts overwrites the first entries only.
     setAccount(h, 2, QString(), 0, QString());
-    const QList<QAction *> before = c.sendingAddressEntries;
+    const QList<QAction *> before = h.window().handoff().ui.sendingAddressEntries;
     runBeckyDiscovery(h.window());
-    EXPECT_EQ(accountNames(c.accountList), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
-    EXPECT_EQ(c.sendingAddressEntries, before);
-    EXPECT_EQ(c.sendingAddressEntries[2]->text(), u"a1@x.jp"_qs);
-    EXPECT_EQ(c.sendingAddressEntries[3]->text(), u"a2@x.jp"_qs);
-    EXPECT_EQ(c.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
-    EXPECT_EQ(h.state().account.beckyDataFolder, h.dataFolder());
+    EXPECT_EQ(accountNames(h), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries, before);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[2]->text(), u"a1@x.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[3]->text(), u"a2@x.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.state().accounts.beckyDataFolder, h.dataFolder());
 }
 
 TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
@@ -297,9 +301,9 @@ TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
 
     runBeckyDiscovery(h.window());
 
-    EXPECT_FALSE(h.state().account.beckyDataFolder);
-    EXPECT_EQ(accountNames(h.ui().accountList), QStringList{u"メイン=0"_qs});
-    EXPECT_EQ(captions(h.ui().sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
+    EXPECT_FALSE(h.state().accounts.beckyDataFolder);
+    EXPECT_EQ(accountNames(h), QStringList{u"メイン=0"_qs});
+    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
     EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
 }
 

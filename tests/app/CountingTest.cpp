@@ -134,7 +134,7 @@ TEST_F(Trimming, NoSelectsTheExcess)
 
 TEST_F(Trimming, SignatureReservesRoomWhileTyping)
 {
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"0123456789"_qs;
     h.dialogs.expectMessage(u"文字削除"_qs, kTrimQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes).whileShown([this] {
         EXPECT_EQ(h.ui().warningLabel->text(), u"250文字を11文字オーバー。制限数に達しました。"_qs);
@@ -145,7 +145,7 @@ TEST_F(Trimming, SignatureReservesRoomWhileTyping)
 
 TEST_F(Trimming, EnterOffersAsSoonAsTheReservedLimitIsPassed)
 {
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"0123456789"_qs;
     h.setBody(repeated(u'あ', 241)); // under 250: no offer while typing
     h.ui().bodyField->moveCursor(QTextCursor::End);
@@ -161,7 +161,7 @@ TEST(Counting, EnterWithoutAnActiveLimitOffersNothing)
     h.setBody(repeated(u'あ', 300));
     h.pressInBody(Qt::Key_Return); // no limit: no question
     setLimit(h, 11, true);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"a signature longer than the limit"_qs;
     h.pressInBody(Qt::Key_Return); // the reservation leaves no room: no question either
 }

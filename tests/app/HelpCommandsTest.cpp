@@ -1,3 +1,4 @@
+#include "gui/handoff/HandoffContext.h"
 #include "gui/app/HelpCommands.h"
 #include "gui/app/ReadmeWindow.h"
 #include "support/WindowHarness.h"
@@ -70,7 +71,7 @@ TEST(HelpCommands, DecliningTheResetChangesNothing)
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().resetEntry->trigger();
-    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
 }
 
@@ -85,7 +86,7 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     expectProposal(h);
     h.ui().resetEntry->trigger();
     EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
-    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
     EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
 }
 
@@ -102,7 +103,7 @@ TEST(HelpCommands, ResetWithTheAddressQuestionCancelledKeepsTheAddress)
                        Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, std::nullopt);
     h.ui().resetEntry->trigger();
-    EXPECT_EQ(h.ui().sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_EQ(h.folder.readText(u"Becky.mil"_qs).split(u"\r\n"_qs).value(1), u"me@docomo.ne.jp"_qs);
 }
 
@@ -124,7 +125,7 @@ TEST(HelpCommands, ResetReselectsTheStoredAccountQuietly)
         h.registry.set(second, u"Address"_qs, u"sub@isp.example.jp"_qs);
         h.folder.writeText(u"Horo.ini"_qs, u"AcOp=%1\r\n"_qs.arg(row.mode));
         ASSERT_TRUE(h.start());
-        h.state().account.accountIndex = row.storedAccount;
+        h.state().accounts.accountIndex = row.storedAccount;
         h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
             .expectMessage(u"再設定"_qs, kAskFull, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
         expectProposal(h);
@@ -132,8 +133,8 @@ TEST(HelpCommands, ResetReselectsTheStoredAccountQuietly)
         h.dialogs.verifyAllShown();
         EXPECT_EQ(h.ui().accountList->count(), 2);
         EXPECT_EQ(h.ui().accountList->currentIndex(), row.shownAccount) << row.storedAccount;
-        EXPECT_EQ(h.state().account.accountIndex, row.shownAccount);
-        EXPECT_EQ(h.state().account.sendingAddressIndex, 0) << row.mode;
+        EXPECT_EQ(h.state().accounts.accountIndex, row.shownAccount);
+        EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 0) << row.mode;
     }
 }
 

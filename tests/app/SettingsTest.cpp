@@ -65,73 +65,20 @@ TEST(SettingsFile, ImodeKeyRaisesTheSwitch)
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
 }
 
-// The stored limit waits for the character limit flag; a value that is no
-// usable limit leaves nothing waiting, so that switching the flag on asks.
-TEST(SettingsFile, StoredLimitWaitsOnlyWhenItIsANumber)
-{
-    struct Row {
-        QString line;
-        std::optional<int> pending;
-    };
-    const Row rows[] = {
-        {u"Sei6=0\\300"_qs, 300},
-        {u"Sei6=0\\0"_qs, std::nullopt},
-        {u"Sei6=0\\abc"_qs, std::nullopt},
-        {u"Sei6=0\\"_qs, std::nullopt},
-        {u"Sei6=0\\99999"_qs, std::nullopt}, // beyond 16 bits
-    };
-    for (const Row &row : rows) {
-        WindowHarness h;
-        h.folder.writeText(u"Horo.ini"_qs, row.line + u"\r\n"_qs);
-        ASSERT_TRUE(h.start());
-        EXPECT_EQ(h.state().command.pendingLimit, row.pending) << row.line.toStdString();
-        EXPECT_FALSE(h.ui().limitFlags.isOn(LimitFlag::CharacterLimit));
-    }
-}
-
-TEST(SettingsFile, AccountChangeModeReadsOnlyTheMenusPositions)
-{
-    struct Row {
-        QString value;
-        AccountChangeMode mode;
-    };
-    const Row rows[] = {
-        {u"0"_qs, AccountChangeMode::Keep},
-        {u"1"_qs, AccountChangeMode::Follow},
-        {u"2"_qs, AccountChangeMode::Ask},
-        {u"3"_qs, AccountChangeMode::Keep},
-        {u"-1"_qs, AccountChangeMode::Keep},
-        {u"x"_qs, AccountChangeMode::Keep},
-    };
-    for (const Row &row : rows) {
-        WindowHarness h;
-        h.folder.writeText(u"Horo.ini"_qs, u"AcOp="_qs + row.value + u"\r\n"_qs);
-        ASSERT_TRUE(h.start());
-        EXPECT_EQ(h.state().account.accountChangeMode, row.mode) << row.value.toStdString();
-        const auto marked = static_cast<std::size_t>(row.mode);
-        for (std::size_t i = 0; i < h.ui().accountChangeModeEntries.size(); ++i)
-            EXPECT_EQ(h.ui().accountChangeModeEntries[i]->isChecked(), i == marked) << row.value.toStdString();
-    }
-}
-
-TEST(SettingsFile, WritesEveryKeyInOrder)
+// The close keeps the program as the user left it: switching the i-mode
+// setting off afterwards (which puts the limit flags back) changes nothing
+// in the file.
+TEST(SettingsFile, TheCloseStoresTheSwitchesAsTheyWereBeforeTheImodeSettingGoesOff)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    h.window().setWindowSizeTwips(8100, 7200);
-    h.state().command.pendingLimit = 300;
-    h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
-    h.ui().limitFlags[LimitFlag::SkipLineBreaks]->setChecked(true);
-    h.state().mail.signatureText = u"名無し"_qs;
-    h.ui().newMailAfterSendEntry->setChecked(true);
-    h.state().account.accountChangeMode = AccountChangeMode::Ask;
-    ASSERT_TRUE(writeSettings(h.window(), true, false));
-    EXPECT_EQ(h.folder.readBytes(u"Horo.ini"_qs),
-              QByteArray("Xsiz=7200\r\nYsiz=8100\r\nSei0=0\r\nSei1=1\r\nSei2=0\r\nSei3=0\r\nSei4=0\r\n"
-                         "Sei5=0\r\nSei6=1\\300\r\nSei7=0\r\nSei8=0\r\nSnam=\x96\xbc\x96\xb3\x82\xb5\r\n"
-                         "Ssyo=0\r\nimde=1\r\naddr=0\r\nATTI=False\r\nFont=12\r\nIONO=False\r\n"
-                         "IPUT=True\r\nIEND=False\r\nAcnt=0\r\nAcOp=2\r\nMyad=0\r\nBcOp=False\r\n"
-                         "LogD=\x91\x90\x8d\x65\x81\x46\x30_\x83\x8d\x83\x4f\x81\x46\x30\r\nLook=False\r\n"));
+    h.ui().imodeSetting->setChecked(true); // the limit takes 250 unasked
+    ASSERT_TRUE(h.window().close());
+    EXPECT_FALSE(h.state().mail.imode());
+    EXPECT_FALSE(h.state().mail.hasLimitFlag(LimitFlag::CharacterLimit));
+    const QString file = h.folder.readText(u"Horo.ini"_qs);
+    for (const char16_t *line : {u"\r\nSei6=1\\250\r\n", u"\r\nSei7=1\r\n", u"\r\nimde=1\r\n", u"\r\nATTI=True\r\n"})
+        EXPECT_TRUE(file.contains(QString::fromUtf16(line))) << QString::fromUtf16(line).toStdString();
 }
 
 TEST(SettingsFile, RoundTripRestoresTheControls)
@@ -143,11 +90,12 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
         first.ui().limitFlags[LimitFlag::SkipPunctuation]->setChecked(true);
         first.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
         first.ui().bccToAccountEntry->setChecked(true);
-        first.state().mail.signatureOn = true;
+        first.state().mail.setSignatureOn(true);
         first.state().mail.signatureText = u"a\\nb"_qs;
-        first.state().beckyBookIndex = 2;
+        first.state().accounts.beckyBookIndex = 2;
         first.ui().fontSizeEntries[2]->trigger();
-        ASSERT_TRUE(writeSettings(first.window(), false, true));
+        first.ui().previewPanel->show();
+        ASSERT_TRUE(writeSettings(first.window(), settingsSnapshot(first.window())));
         written = first.folder.readBytes(u"Horo.ini"_qs);
     }
     WindowHarness second;
@@ -156,23 +104,13 @@ TEST(SettingsFile, RoundTripRestoresTheControls)
     EXPECT_TRUE(second.ui().limitFlags[LimitFlag::SkipPunctuation]->isChecked());
     EXPECT_TRUE(second.ui().limitFlags[LimitFlag::AutoCount]->isChecked());
     EXPECT_TRUE(second.ui().bccToAccountEntry->isChecked());
-    EXPECT_TRUE(second.state().mail.signatureOn);
+    EXPECT_TRUE(second.state().mail.signatureOn());
     EXPECT_EQ(second.state().mail.signatureText, u"a\\nb"_qs);
-    EXPECT_EQ(second.state().beckyBookIndex, 2);
+    EXPECT_EQ(second.state().accounts.beckyBookIndex, 2);
     EXPECT_EQ(second.ui().bodyField->font().pointSize(), 15);
     EXPECT_TRUE(second.ui().previewPanel->isVisibleTo(&second.window()));
-    ASSERT_TRUE(writeSettings(second.window(), false, true));
+    ASSERT_TRUE(writeSettings(second.window(), settingsSnapshot(second.window())));
     EXPECT_EQ(second.folder.readBytes(u"Horo.ini"_qs), written);
-}
-
-TEST(SettingsFile, ACountsCaptionThatIsNotTwoCountsIsShownAndStoredAsItStands)
-{
-    WindowHarness h;
-    h.folder.writeText(u"Horo.ini"_qs, u"LogD=草稿：03_ログ：x\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    EXPECT_EQ(h.ui().mailCountsLabel->text(), u"草稿：03_ログ：x"_qs);
-    ASSERT_TRUE(writeSettings(h.window(), false, false));
-    EXPECT_TRUE(h.folder.readText(u"Horo.ini"_qs).contains(u"\r\nLogD=草稿：03_ログ：x\r\n"_qs));
 }
 
 TEST(SettingsFile, ExitKeepsTheValuesOfTheLastClose)

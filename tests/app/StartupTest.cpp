@@ -1,3 +1,4 @@
+#include "gui/handoff/HandoffContext.h"
 #include "gui/app/ClickableFrame.h"
 #include "core/app/FolderLock.h"
 #include "gui/app/WindowCommands.h"
@@ -104,12 +105,13 @@ TEST(MainWindow, StoredChoicesOutOfRangeChooseTheFirstEntry)
         h.folder.writeText(u"Horo.ini"_qs, row.settings);
         ASSERT_TRUE(h.start());
         const MainControls &c = h.ui();
-        for (qsizetype i = 0; i < c.sendingAddressEntries.size(); ++i)
-            EXPECT_EQ(c.sendingAddressEntries[i]->isChecked(), i == row.address) << row.settings.toStdString() << i;
+        const QList<QAction *> &addresses = h.window().handoff().ui.sendingAddressEntries;
+        for (qsizetype i = 0; i < addresses.size(); ++i)
+            EXPECT_EQ(addresses[i]->isChecked(), i == row.address) << row.settings.toStdString() << i;
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(c.accountChangeModeEntries[i]->isChecked(), i == row.mode) << row.settings.toStdString() << i;
-        EXPECT_EQ(h.state().account.sendingAddressIndex, row.address);
-        EXPECT_EQ(static_cast<int>(h.state().account.accountChangeMode), row.mode);
+        EXPECT_EQ(h.state().accounts.sendingAddressIndex(), row.address);
+        EXPECT_EQ(static_cast<int>(h.state().sending.accountChangeMode()), row.mode);
         EXPECT_EQ(c.accountList->currentIndex(), 0);
     }
 }
@@ -168,7 +170,8 @@ TEST(MainWindow, ASecondCopyOnTheFolderSaysSoAndTouchesNothing)
     ScriptedDialogs dialogs;
     Services services{dialogs, first.clipboard, first.registry, first.paths, first.folder.path(),
                       QString(), first.folder.file(u"readme.txt"_qs)};
-    MainWindow second(services);
+    ProgramState secondState;
+    MainWindow second(services, secondState);
     dialogs.expectMessage(Dialogs::defaultTitle(), FolderLock::heldMessage(first.folder.path()), Dialogs::Buttons::Ok,
                           Dialogs::Icon::Exclamation);
     EXPECT_FALSE(second.startup());

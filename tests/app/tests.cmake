@@ -9,6 +9,7 @@ horonami_test(horonami_window_tests GUI SOURCES
 )
 horonami_test(horonami_settings_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFormatTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsFileTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderLockTest.cpp
 )
 horonami_test(horonami_address_list_tests SOURCES

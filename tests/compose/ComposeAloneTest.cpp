@@ -5,6 +5,7 @@
 #include "gui/compose/ComposeCommands.h"
 #include "gui/compose/ComposeContext.h"
 #include "core/compose/EditedMail.h"
+#include "core/compose/PhoneModelList.h"
 #include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneControls.h"
@@ -21,7 +22,7 @@ namespace {
 
 class ComposeAlone : public ::testing::Test {
 protected:
-    ComposeAlone() : context{makeComposeControls(&window), mail, command, dialogs, clipboard, twips, host}
+    ComposeAlone() : context{makeComposeControls(&window), mail, phones, command, dialogs, clipboard, twips, host}
     {
         connectComposeCommands(context, &window);
     }
@@ -30,6 +31,7 @@ protected:
 
     QWidget window;
     EditedMail mail;
+    PhoneModelList phones;
     CommandProgress command;
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;

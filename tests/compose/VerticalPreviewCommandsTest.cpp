@@ -23,8 +23,9 @@ protected:
 
     void selectModel(const QString &name, int code)
     {
-        h.ui().phoneModelList->addItem(name, code);
-        h.ui().phoneModelList->setCurrentIndex(h.ui().phoneModelList->count() - 1);
+        PhoneModelList &phones = h.state().phones;
+        phones.append({{name, code}});
+        phones.setCurrentRow(static_cast<int>(phones.models().size()) - 1);
     }
     QString preview() { return h.ui().previewBox->toPlainText(); }
     const Twips &twips() { return h.window().twips(); }
@@ -38,7 +39,7 @@ TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
     h.ui().imodeSetting->setChecked(true); // enables the button
     h.dialogs.expectMessage(u"縦書きﾓｰﾄﾞON？"_qs, u"縦書きで、i-modeメールを送信しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().verticalModeButton->click();
-    EXPECT_FALSE(h.state().mail.verticalMode);
+    EXPECT_FALSE(h.state().mail.verticalMode());
     EXPECT_FALSE(h.ui().verticalPreviewSwitch->isChecked());
 
     const QString notice =
@@ -51,13 +52,13 @@ TEST_F(ComposeWindow, VerticalModeSwitchAsksAndTells)
         .expectMessage(u"諸注意"_qs, notice, Dialogs::Buttons::Ok, Dialogs::Icon::None)
         .whileShown([this] { EXPECT_TRUE(h.ui().verticalPreviewSwitch->isChecked()); });
     h.ui().verticalModeButton->click();
-    EXPECT_TRUE(h.state().mail.verticalMode);
+    EXPECT_TRUE(h.state().mail.verticalMode());
     EXPECT_TRUE(isRed());
     EXPECT_FALSE(h.ui().sendImageButton->isEnabled());
 
     h.dialogs.expectMessage(u"横書きモード チェンジ"_qs, u"通常の横書きモードに戻します。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     h.ui().verticalModeButton->click();
-    EXPECT_FALSE(h.state().mail.verticalMode);
+    EXPECT_FALSE(h.state().mail.verticalMode());
     EXPECT_FALSE(isRed());
     EXPECT_FALSE(h.ui().verticalPreviewSwitch->isChecked());
     EXPECT_TRUE(h.ui().sendImageButton->isEnabled());
@@ -129,7 +130,7 @@ TEST_F(ComposeWindow, VerticalPreviewFollowsTheModelAndNeverAsks)
 
 TEST_F(ComposeWindow, SendImageWrapsAndAddsTheSignature)
 {
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"よろしく\\nHoro"_qs;
     h.setBody(u"あいうえおかきくけ"_qs);
     h.ui().sendImageButton->click();

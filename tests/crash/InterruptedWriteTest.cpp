@@ -2,7 +2,7 @@
 // loop, alternating two versions, until it is killed; the file must then be
 // one of the two versions, whole.
 #include "core/addressbook/AddressBookFile.h"
-#include "core/app/BeckyEnvironment.h"
+#include "core/handoff/BeckyRecord.h"
 #include "core/pictograph/DefinitionWriter.h"
 #include "core/platform/Cp932.h"
 #include "core/platform/TextFile.h"
@@ -69,7 +69,7 @@ QString settings(int version)
 const Format kFormats[] = {
     {"Horo.ini", u"Horo.ini"_qs,
      [](const QString &folder, int v) { return textfile::writeAtomically(folder + u"/Horo.ini"_qs, settings(v)); }},
-    {"Becky.mil", u"Becky.mil"_qs, [](const QString &folder, int v) { return writeBeckyRecord(folder, becky(v)); }},
+    {"Becky.mil", u"Becky.mil"_qs, [](const QString &folder, int v) { return beckyrecord::write(folder, becky(v)); }},
     {"addr.adr", u"addr.adr"_qs,
      [](const QString &folder, int v) { return addressbook::saveBook(folder + u"/addr.adr"_qs, book(v)); }},
     {"Emoji.code", u"Emoji.code"_qs,

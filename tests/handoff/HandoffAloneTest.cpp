@@ -4,7 +4,10 @@
 #include "core/compose/CommandProgress.h"
 #include "gui/compose/ComposeContext.h"
 #include "core/compose/EditedMail.h"
-#include "core/handoff/AccountChoice.h"
+#include "core/compose/PhoneModelList.h"
+#include "core/handoff/AccountModel.h"
+#include "core/handoff/MailCounts.h"
+#include "core/handoff/SendingOptions.h"
 #include "gui/handoff/HandoffCommands.h"
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -40,8 +44,7 @@ public:
 };
 
 // Every control the hand-off commands need besides the compose ones.
-HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &compose,
-                                    const QList<QAction *> *sendingAddresses)
+HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &compose)
 {
     HandoffControls c;
     auto entry = [window] {
@@ -61,7 +64,7 @@ HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &comp
     c.accountList = new QComboBox(window);
     for (QAction *&mode : c.accountChangeModeEntries)
         mode = entry();
-    c.sendingAddressEntries = sendingAddresses;
+    c.imodeMenu = new QMenu(window);
     c.noConfirmationEntry = entry();
     c.newMailAfterSendEntry = entry();
     c.endAfterSendEntry = entry();
@@ -78,36 +81,37 @@ HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &comp
 class HandoffAlone : public ::testing::Test {
 protected:
     HandoffAlone()
-        : compose{makeComposeControls(&window), mail, command, dialogs, clipboard, twips, composeHost},
-          handoff{makeHandoffControls(&window, compose.ui, &sendingAddresses),
-                  compose, account, dialogs, clipboard, paths, folder.path(), host}
+        : compose{makeComposeControls(&window), mail, phones, command, dialogs, clipboard, twips, composeHost},
+          handoff{makeHandoffControls(&window, compose.ui), compose, accounts, sending, counts, dialogs, clipboard,
+                  paths, folder.path(), host}
     {
         QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
-        account.beckyDataFolder = folder.file(u"becky/"_qs);
-        sendingAddresses.append(new QAction(u"me@docomo.ne.jp"_qs, &window));
-        handoff.ui.accountList->addItem(u"メイン"_qs, 0);
         connectHandoffCommands(handoff, &window);
+        accounts.setEnvironment({folder.file(u"becky/"_qs), u"me@docomo.ne.jp"_qs, {{u"メイン"_qs, 0, QString()}}});
+        handoff.ui.accountList->setCurrentIndex(0);
     }
 
     QWidget window;
     TestFolder folder;
     EditedMail mail;
+    PhoneModelList phones;
     CommandProgress command;
-    AccountChoice account;
+    AccountModel accounts;
+    SendingOptions sending;
+    MailCountsModel counts;
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;
     PlainPaths paths;
     Twips twips{96};
     RecordingHost composeHost;
     RecordingHandoffHost host;
-    QList<QAction *> sendingAddresses;
     ComposeContext compose;
     HandoffContext handoff;
 };
 
 TEST_F(HandoffAlone, DraftGoesToTheAccountsDraftMailboxAndTheHostClosesOnYes)
 {
-    mail.signatureOn = true; // a draft carries no signature
+    mail.setSignatureOn(true); // a draft carries no signature
     mail.signatureText = u"署名"_qs;
     handoff.ui.toField->setEditText(u"friend@docomo.ne.jp"_qs);
     handoff.ui.subjectField->setText(u"件名"_qs);
@@ -135,7 +139,7 @@ TEST_F(HandoffAlone, DraftGoesToTheAccountsDraftMailboxAndTheHostClosesOnYes)
 // account folder and asks the host to find Becky again.
 TEST_F(HandoffAlone, WithoutBeckyTheDraftIsNotWrittenAndTheHostIsAskedToFindBecky)
 {
-    account.beckyDataFolder.reset();
+    accounts.beckyDataFolder.reset();
     const QString retry = u"BECKYが送受信処理中です。送信できません。2度目の送信を試みますか？。"_qs;
     dialogs.expectMessage(u"再送信確認"_qs, retry, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
         .expectMessage(u"再送信確認"_qs, u"BECKYの位置がつかめません、再設定を試みます。"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
@@ -146,6 +150,26 @@ TEST_F(HandoffAlone, WithoutBeckyTheDraftIsNotWrittenAndTheHostIsAskedToFindBeck
     dialogs.verifyAllShown();
     EXPECT_EQ(host.rediscoveries, 1);
     EXPECT_EQ(host.closes, 0);
+    EXPECT_TRUE(QDir(folder.file(u"becky/User0/OutBox"_qs)).isEmpty());
+}
+
+// A mail from an own address that was never set would go out "From:" the
+// menu's placeholder: it is refused, with the way to set one.
+TEST_F(HandoffAlone, WithoutAnOwnAddressNothingIsSent)
+{
+    accounts.setOwnAddress(std::nullopt);
+    EXPECT_EQ(handoff.ui.sendingAddressEntries[0]->text(), u"なし"_qs);
+    for (QAction *draft : {static_cast<QAction *>(nullptr), handoff.ui.saveDraftEntry}) {
+        dialogs.expectMessage(Dialogs::defaultTitle(),
+                              u"送信元のi-mode用アドレスが設定されていません。"
+                              u"「ヘルプ」の「再設定」で自分のアドレスを設定してください。"_qs,
+                              Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        if (draft)
+            draft->trigger();
+        else
+            handoff.ui.sendButton->click();
+        dialogs.verifyAllShown();
+    }
     EXPECT_TRUE(QDir(folder.file(u"becky/User0/OutBox"_qs)).isEmpty());
 }
 

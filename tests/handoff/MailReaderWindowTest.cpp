@@ -1,3 +1,4 @@
+#include "gui/handoff/HandoffContext.h"
 #include "WindowFixtures.h"
 
 #include "gui/compose/BodyEdit.h"
@@ -139,11 +140,11 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     EXPECT_EQ(h.body(), u"一\t|表\r\n\r\n二"_qs); // as written
     EXPECT_EQ(h.ui().subjectField->text(), u"題\t|副"_qs);
     EXPECT_EQ(h.ui().toField->currentText(), u"花子@docomo.ne.jp"_qs);
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
-    EXPECT_FALSE(h.ui().sendingAddressEntries[0]->isChecked());
-    EXPECT_TRUE(h.ui().sendingAddressEntries[1]->isChecked());
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
+    EXPECT_FALSE(h.window().handoff().ui.sendingAddressEntries[0]->isChecked());
+    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[1]->isChecked());
     EXPECT_FALSE(h.state().mail.bodyModified);
-    EXPECT_FALSE(h.state().mail.verticalMode);
+    EXPECT_FALSE(h.state().mail.verticalMode());
 
     // Loading is one step of the body's history: the typing comes back.
     h.ui().undoEntry->trigger();
@@ -167,7 +168,7 @@ TEST(MailReader, AVerticalMailComesBackHorizontalAndIsSentVerticallyAgain)
     clickRow(h, 1);
     EXPECT_EQ(h.body(), fromVertical(layout + u"\r\n"_qs, 8, 9));
     EXPECT_TRUE(h.body().startsWith(u"あいう"_qs));
-    EXPECT_TRUE(h.state().mail.verticalMode);
+    EXPECT_TRUE(h.state().mail.verticalMode());
     EXPECT_TRUE(h.ui().verticalPreviewSwitch->isChecked());
     EXPECT_EQ(h.ui().toField->currentText(), u"x@docomo.ne.jp"_qs);
 }
@@ -187,7 +188,7 @@ TEST(MailReader, APageSeparatorInAHorizontalMailAsksWhetherItIsVertical)
                        Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickRow(h, 1);
     EXPECT_EQ(h.body(), u"---次のページ---"_qs);
-    EXPECT_FALSE(h.state().mail.verticalMode);
+    EXPECT_FALSE(h.state().mail.verticalMode());
     EXPECT_FALSE(model(h).data(model(h).index(1), MailListModel::VerticalRole).toBool());
 }
 

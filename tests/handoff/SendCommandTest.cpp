@@ -93,7 +93,7 @@ TEST(SendCommand, SignatureIsAppendedForTheSendOnlyAndItsBackslashNBreaksTheLine
     for (const Row &row : rows) {
         WindowHarness h;
         start(h);
-        h.state().mail.signatureOn = true;
+        h.state().mail.setSignatureOn(true);
         h.state().mail.signatureText = row.stored;
         fill(h, kFriend, u"件名"_qs, u"本文"_qs);
         const MailRecord record = mailrecord::build(fieldsFrom(kFriend, u"件名"_qs, row.sentBody));
@@ -122,7 +122,7 @@ TEST(SendCommand, ASignatureOverTheLimitOffersToCutTheSentTextOnly)
     for (const Row &row : rows) {
         WindowHarness h;
         start(h);
-        h.state().mail.signatureOn = true;
+        h.state().mail.setSignatureOn(true);
         h.state().mail.signatureText = signature;
         fill(h, kFriend, u"件名"_qs, body);
         h.dialogs.expectMessage(u"文字削除"_qs, u"overした分を削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, row.answer);
@@ -138,7 +138,7 @@ TEST(SendCommand, CancellingTheWarningsRestoresTheBodyButKeepsThePrunedPictograp
 {
     WindowHarness h;
     start(h);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
     fill(h, kFriend, QString(), u"晴れ\uE63E"_qs);
     h.state().mail.usedPictographs = u"\uE63F\uE63E"_qs;
@@ -172,7 +172,7 @@ TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
     start(h);
     h.ui().noConfirmationEntry->setChecked(true);
     h.ui().newMailAfterSendEntry->setChecked(true);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
     setVerticalMode(h.window().compose(), true);
     fill(h, kFriend, u"縦"_qs, u"あいう"_qs);
@@ -185,7 +185,7 @@ TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
     EXPECT_EQ(outboxBytes(h), mailrecord::bytes(record));
     EXPECT_TRUE(h.folder.readText(u"OutPutLog.mbx"_qs).contains(u"\r\nX-ViewMode:TATE\r\n\r\n"_qs));
     EXPECT_TRUE(h.body().isEmpty()); // "new mail after sending" starts one at once
-    EXPECT_TRUE(h.state().mail.verticalMode);
+    EXPECT_TRUE(h.state().mail.verticalMode());
 }
 
 TEST(SendCommand, BccCarriesTheSelectedAccountsAddressWhateverTheSendingAddress)
@@ -275,7 +275,7 @@ TEST(SendCommand, AVanishedMailFolderFindsBeckyAgainAndKeepsTheAccount)
         .expectMessage(u"削除？"_qs, u"送信しました。編集内容を破棄しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     send(h);
     EXPECT_EQ(h.ui().accountList->currentIndex(), 1);
-    EXPECT_EQ(h.state().account.accountIndex, 1);
+    EXPECT_EQ(h.state().accounts.accountIndex, 1);
     EXPECT_EQ(h.folder.readBytes(u"moved/User1/OutBox.mbx"_qs),
               recordBytes(fieldsFrom(kFriend, u"件名"_qs, u"本文"_qs)));
 }
@@ -322,7 +322,7 @@ TEST(DraftCommand, WritesTheTypedMailToTheDraftsWithoutQuestionsOrLog)
 {
     WindowHarness h;
     start(h);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
     setVerticalMode(h.window().compose(), true);
     fill(h, QString(), QString(), u"下書き"_qs);

@@ -1,3 +1,4 @@
+#include "gui/handoff/HandoffContext.h"
 #include "WindowFixtures.h"
 
 #include "gui/compose/BodyEdit.h"
@@ -30,7 +31,7 @@ TEST(SignatureCommand, FirstUseOffersTheDefaultAndAnEmptyAnswerStoresIt)
         .expectInput(u"署名保存"_qs, kPrompt, QString(), u"名無しの権兵衛"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
-    EXPECT_TRUE(h.state().mail.signatureOn);
+    EXPECT_TRUE(h.state().mail.signatureOn());
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：ON"_qs);
     EXPECT_EQ(h.state().mail.signatureText, u"名無しの権兵衛"_qs);
 }
@@ -45,7 +46,7 @@ TEST(SignatureCommand, CancelStoresNothing)
         .expectInput(u"署名保存"_qs, kPrompt, std::nullopt, u"名無しの権兵衛"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
-    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_FALSE(h.state().mail.signatureOn());
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
     EXPECT_TRUE(h.state().mail.signatureText.isEmpty());
 
@@ -55,7 +56,7 @@ TEST(SignatureCommand, CancelStoresNothing)
         .expectInput(u"署名保存"_qs, kPrompt, std::nullopt, u"旧署名"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"キャンセルされました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
-    EXPECT_TRUE(h.state().mail.signatureOn);
+    EXPECT_TRUE(h.state().mail.signatureOn());
     EXPECT_EQ(h.state().mail.signatureText, u"旧署名"_qs);
 }
 
@@ -84,11 +85,11 @@ TEST(SignatureCommand, NoSwitchesOffSilentlyWithAStoredSignatureAndAsksForOneWit
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
     h.dialogs.expectMessage(u"署名"_qs, kAsk, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     clickSignature(h);
-    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_FALSE(h.state().mail.signatureOn());
     EXPECT_EQ(h.ui().signatureStatusLabel->text(), u"・署名追加：OFF"_qs);
 
     h.state().mail.signatureText.clear();
@@ -96,7 +97,7 @@ TEST(SignatureCommand, NoSwitchesOffSilentlyWithAStoredSignatureAndAsksForOneWit
         .expectInput(u"署名保存"_qs, kPrompt, u"一行"_qs, u"名無しの権兵衛"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"一行を署名として保存します。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     clickSignature(h);
-    EXPECT_FALSE(h.state().mail.signatureOn);
+    EXPECT_FALSE(h.state().mail.signatureOn());
     EXPECT_EQ(h.state().mail.signatureText, u"一行"_qs);
 }
 
@@ -126,25 +127,25 @@ TEST(SendingAddress, AsksBeforeSwitchingAndKeepsExactlyOneMark)
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
     MainControls &c = h.ui();
-    ASSERT_EQ(c.sendingAddressEntries.size(), 2);
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
+    ASSERT_EQ(h.window().handoff().ui.sendingAddressEntries.size(), 2);
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
-    c.sendingAddressEntries[1]->trigger();
+    h.window().handoff().ui.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 0);
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{true, false}));
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 0);
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
-    c.sendingAddressEntries[1]->trigger();
+    h.window().handoff().ui.sendingAddressEntries[1]->trigger();
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true}));
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true}));
 
-    c.sendingAddressEntries[1]->trigger(); // the chosen one: no question, the mark stays
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true}));
+    h.window().handoff().ui.sendingAddressEntries[1]->trigger(); // the chosen one: no question, the mark stays
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true}));
 }
 
 TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
@@ -156,25 +157,25 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
     EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{true, false, false}));
 
     c.accountList->setCurrentIndex(1); // mode 0: only the index is stored
-    EXPECT_EQ(h.state().account.accountIndex, 1);
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 0);
+    EXPECT_EQ(h.state().accounts.accountIndex, 1);
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 0);
 
     c.accountChangeModeEntries[1]->trigger();
-    EXPECT_EQ(h.state().account.accountChangeMode, AccountChangeMode::Follow);
+    EXPECT_EQ(h.state().sending.accountChangeMode(), AccountChangeMode::Follow);
     EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{false, true, false}));
     c.accountChangeModeEntries[1]->trigger(); // choosing the current mode keeps its mark
     EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{false, true, false}));
     c.accountList->setCurrentIndex(0); // mode 1: switches without a question
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 1);
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, true, false}));
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true, false}));
 
     c.accountChangeModeEntries[2]->trigger();
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs),
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
     c.accountList->setCurrentIndex(1); // mode 2: asks
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.state().account.sendingAddressIndex, 2);
-    EXPECT_EQ(marks(c.sendingAddressEntries), (QList<bool>{false, false, true}));
+    EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 2);
+    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, false, true}));
 }
 
 TEST(CopyCommands, CopyTheShownFieldAndLeaveTheClipboardForAnEmptyOne)

@@ -109,7 +109,7 @@ TEST_F(UnsendableSend, TheToFieldAndTheSignatureAreOfferedToo)
 {
     h.ui().toField->setEditText(u"caf\u00E9@docomo.ne.jp"_qs);
     h.setBody(u"本文"_qs);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"山田\u00E9"_qs;
     expectOffer(u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e  ×2\r\n"_qs, Dialogs::Answer::Yes);
     expectConfirmedSend(h, mailrecord::build(fieldsFrom(u"cafe@docomo.ne.jp"_qs, u"件名"_qs, u"本文\r\n山田e"_qs)));

@@ -142,7 +142,7 @@ TEST_F(MozcInput, CommittingReturnIsNotTheBodysEnter)
     h.state().command.pendingLimit = 250;
     h.ui().limitFlags[LimitFlag::CharacterLimit]->setChecked(true);
     h.ui().limitFlags[LimitFlag::Classify]->setChecked(true);
-    h.state().mail.signatureOn = true;
+    h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"0123456789"_qs; // reserves room: Enter finds the body too long
     const QString before = u"\\hare"_qs + QString(235, u'あ');
     h.setBody(before);

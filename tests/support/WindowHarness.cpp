@@ -26,7 +26,7 @@ bool WindowHarness::start()
     services_ = std::make_unique<Services>(
         Services{dialogs, clipboard, registry, paths, folder.path(), commandLine,
                  folder.file(u"readme.txt"_qs)});
-    window_ = std::make_unique<MainWindow>(*services_);
+    window_ = std::make_unique<MainWindow>(*services_, state_);
     const bool started = window_->startup();
     if (started)
         window_->show();

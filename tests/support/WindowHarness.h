@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "support/Fakes.h"
 #include "support/ScriptedDialogs.h"
@@ -33,7 +34,7 @@ public:
     bool start();
     MainWindow &window() { return *window_; }
     MainControls &ui() { return window_->ui(); }
-    ComposeState &state() { return window_->state(); }
+    ProgramState &state() { return state_; }
 
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);
@@ -45,5 +46,6 @@ public:
 
 private:
     std::unique_ptr<Services> services_;
+    ProgramState state_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 
 /// The nine switches of the limit panel, in the panel's order (the order
 /// "Horo.ini" stores them as Sei0 to Sei8).
@@ -21,3 +23,17 @@ inline constexpr std::array<LimitFlag, 9> allLimitFlags = {
     LimitFlag::SkipBlanks,   LimitFlag::SkipLineBreaks, LimitFlag::SkipPunctuation,
     LimitFlag::SkipBrackets, LimitFlag::SkipTags,       LimitFlag::SkipHoro,
     LimitFlag::CharacterLimit, LimitFlag::Classify,     LimitFlag::AutoCount};
+
+/// A set of limit flags: the ones switched on.
+class LimitFlags {
+public:
+    bool has(LimitFlag flag) const { return bits_.test(index(flag)); }
+    void set(LimitFlag flag, bool on) { bits_.set(index(flag), on); }
+
+    friend bool operator==(const LimitFlags &, const LimitFlags &) = default;
+
+private:
+    static std::size_t index(LimitFlag flag) { return static_cast<std::size_t>(flag); }
+
+    std::bitset<allLimitFlags.size()> bits_;
+};

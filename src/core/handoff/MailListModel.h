@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/handoff/MailCounts.h"
 #include "core/handoff/MailboxReader.h"
 
 #include <QAbstractListModel>
 #include <QList>
 
 /// The draft and log list: row 0 is always the header row, rows 1 to n the
-/// listed records, newest first; and the number of records each source
-/// gave the list last.
+/// listed records, newest first.
 class MailListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -34,9 +32,6 @@ public:
     /// True for the header row.
     static bool isHeaderRow(int row) { return row == 0; }
 
-    /// The draft and log counts.
-    MailCountsModel &counts() { return counts_; }
-
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
 
     /// DisplayRole shows the row on one line: Subject, To, Date, From and
@@ -55,5 +50,4 @@ private:
 
     QString header_;
     QList<MailRow> records_;
-    MailCountsModel counts_;
 };

@@ -6,6 +6,7 @@
 #include "gui/app/AddressList.h"
 #include "gui/app/MainWindow.h"
 #include "core/app/PresetFile.h"
+#include "core/app/ProgramState.h"
 #include "gui/app/WindowCommands.h"
 #include "core/platform/Dialogs.h"
 #include "gui/platform/LineFields.h"
@@ -33,7 +34,7 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
             return nullptr;
     }
     auto *window = new AddressBookWindow(w.dialogs(), &w);
-    window->setImodeOnly(w.ui().imodeSetting->isChecked());
+    window->setImodeOnly(w.state().mail.imode());
     QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
         QComboBox *to = w.ui().toField;
         const QString current = to->currentText();
@@ -46,7 +47,7 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
         w.ui().addressBookButton->setEnabled(true);
     });
     QObject::connect(window, &AddressBookWindow::bookChosen, &w,
-                     [&w](int index) { w.state().beckyBookIndex = index; });
+                     [&w](int index) { w.state().accounts.beckyBookIndex = index; });
     return window;
 }
 
@@ -54,17 +55,8 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
 // not found.
 QString addressBookFolder(MainWindow &w)
 {
-    const std::optional<QString> &data = w.state().account.beckyDataFolder;
+    const std::optional<QString> &data = w.state().accounts.beckyDataFolder;
     return data ? w.services().hostPaths.toHost(*data + u"AddrBook"_qs) : QString();
-}
-
-QList<PhoneModel> phoneModels(MainWindow &w)
-{
-    const QComboBox *models = w.ui().phoneModelList;
-    QList<PhoneModel> list;
-    for (int i = 0; i < models->count(); ++i)
-        list.append({models->itemText(i), models->itemData(i).toInt()});
-    return list;
 }
 
 } // namespace
@@ -80,20 +72,20 @@ AddressBookWindow *openAddressBook(MainWindow &w)
 
 void openBeckyAddressBooks(MainWindow &w)
 {
-    QCheckBox *imode = w.ui().imodeSetting;
-    if (!imode->isHidden() && !imode->isChecked()
+    EditedMail &mail = w.state().mail;
+    if (!mail.imodeLockedOff() && !mail.imode()
         && w.dialogs().askYesNo(u"設定がi-mode用になっていませんが、i-mode用のアドレス帳として起動しますか？\r\n"
                                 u"(i-mode設定欄にチェックが入ります。)"_qs,
                                 u"CHECK"_qs))
-        imode->setChecked(true);
+        mail.setImode(true);
     AddressBookWindow *window = freshAddressBook(w);
     if (!window)
         return;
     const QString folder = addressBookFolder(w);
     QList<addressbook::BookFile> books;
     if (!folder.isEmpty())
-        books = addressbook::listBeckyBooks(folder, imode->isChecked());
-    window->openBeckyBooks(books, w.state().beckyBookIndex, w.programFile(programfiles::addressBook));
+        books = addressbook::listBeckyBooks(folder, mail.imode());
+    window->openBeckyBooks(books, w.state().accounts.beckyBookIndex, w.programFile(programfiles::addressBook));
     window->show();
 }
 
@@ -103,7 +95,7 @@ void openMyAddressBook(MainWindow &w)
     if (!window)
         return;
     const QString presets = w.programFile(programfiles::phoneModels);
-    window->openMyAdr({w.programFile(programfiles::addressBook), addressBookFolder(w), phoneModels(w), atCarrierMailDomain(),
+    window->openMyAdr({w.programFile(programfiles::addressBook), addressBookFolder(w), w.state().phones.models(), atCarrierMailDomain(),
                        [&w, presets] { return presetfile::addPreset(w.dialogs(), presets); }});
     window->show();
 }

@@ -3,6 +3,7 @@
 #include "core/addressbook/AddressBookFile.h"
 #include "core/addressbook/CarrierDomain.h"
 #include "core/app/AddressListModel.h"
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/TextFile.h"
@@ -14,11 +15,11 @@
 namespace {
 
 // The index of the first phone model of each name.
-QHash<QString, int> modelIndexesByName(const QComboBox *models)
+QHash<QString, int> modelIndexesByName(const PhoneModelList &phones)
 {
     QHash<QString, int> indexes;
-    for (int i = models->count() - 1; i >= 0; --i)
-        indexes.insert(models->itemText(i), i);
+    for (int i = static_cast<int>(phones.models().size()) - 1; i >= 0; --i)
+        indexes.insert(phones.models()[i].name, i);
     return indexes;
 }
 
@@ -27,7 +28,7 @@ QHash<QString, int> modelIndexesByName(const QComboBox *models)
 void fillAddressList(MainWindow &w)
 {
     MainControls &c = w.ui();
-    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
+    const QHash<QString, int> models = modelIndexesByName(w.state().phones);
     AddressListModel::Entries entries;
     // Line by line from the decoded file: the lines are never all held at
     // once beside the entries made from them.
@@ -44,7 +45,7 @@ void fillAddressList(MainWindow &w)
 void addAddressListItem(MainWindow &w, const addressbook::AddressListItem &item)
 {
     MainControls &c = w.ui();
-    const int model = c.phoneModelList->findText(item.modelName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int model = w.state().phones.indexOf(item.modelName);
     const QString recipient = c.toField->currentText();
     const bool wasEmpty = c.toField->count() == 0;
     c.toField->addItem(item.text, std::max(model, 0));
@@ -60,7 +61,7 @@ void replaceAddressList(MainWindow &w, const QList<addressbook::AddressListItem>
 {
     MainControls &c = w.ui();
     const QString recipient = c.toField->currentText();
-    const QHash<QString, int> models = modelIndexesByName(c.phoneModelList);
+    const QHash<QString, int> models = modelIndexesByName(w.state().phones);
     AddressListModel::Entries entries;
     for (const addressbook::AddressListItem &item : items)
         entries.add(item.text, models.value(item.modelName, 0));
@@ -86,13 +87,13 @@ void completeDomain(MainWindow &w, const QString &text)
 
 void chooseEntry(MainWindow &w, int index)
 {
-    MainControls &c = w.ui();
     if (index < 0)
         return;
-    if (c.phoneModelList->currentIndex() < 0)
-        c.phoneModelList->setCurrentIndex(0);
+    PhoneModelList &phones = w.state().phones;
+    if (phones.currentRow() < 0)
+        phones.setCurrentRow(0);
     else
-        c.phoneModelList->setCurrentIndex(c.toField->itemData(index).toInt());
+        phones.setCurrentRow(w.ui().toField->itemData(index).toInt());
 }
 
 } // namespace

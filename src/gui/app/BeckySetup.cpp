@@ -1,6 +1,8 @@
 #include "gui/app/BeckySetup.h"
 
-#include "core/app/BeckyEnvironment.h"
+#include "core/app/BeckyDiscovery.h"
+#include "core/app/ProgramState.h"
+#include "core/handoff/BeckyRecord.h"
 #include "gui/app/MainWindow.h"
 #include "core/platform/Dialogs.h"
 
@@ -14,35 +16,7 @@
 
 namespace {
 
-// Puts an environment into the window: the data folder, the own address as
-// sending-address entry 0, the accounts into the account list (item data =
-// mail folder number) and their addresses into entries 1 .. n. Existing
-// entries are reused; entries beyond the accounts keep their captions.
-void applyEnvironment(MainWindow &w, const BeckyEnvironment &env)
-{
-    MainControls &c = w.ui();
-    w.state().account.beckyDataFolder = env.dataFolder;
-    c.sendingAddressEntries[0]->setText(env.ownAddress);
-    {
-        // Filling the list selects nothing and reports no choice: the
-        // start-up, or the command that re-ran discovery, selects the
-        // stored account afterwards.
-        const QSignalBlocker quiet(c.accountList);
-        c.accountList->clear();
-        for (const BeckyAccount &account : env.accounts)
-            c.accountList->addItem(account.name, account.mailDirNo);
-        c.accountList->setCurrentIndex(-1);
-    }
-    for (qsizetype k = 0; k < env.accounts.size(); ++k) {
-        const QString &address = env.accounts[k].address;
-        if (k + 1 < c.sendingAddressEntries.size())
-            c.sendingAddressEntries[k + 1]->setText(address);
-        else
-            w.addSendingAddress(address);
-    }
-}
-
-bool beckyFound(MainWindow &w) { return w.state().account.beckyDataFolder.has_value(); }
+bool beckyFound(MainWindow &w) { return w.state().accounts.beckyDataFolder.has_value(); }
 
 // The manual set-up question (asked on a first run without Becky and once
 // more before the features are switched off); Yes runs the set-up. Returns
@@ -65,13 +39,12 @@ bool offerManualSetup(MainWindow &w)
 }
 
 // Switches the Becky features off for the rest of the run. The i-mode
-// setting is hidden and disabled, and should code switch it on all the same
-// it is switched straight off again, so that its handler cannot bring the
+// setting is locked off, hidden and disabled, so that nothing can bring the
 // features back.
 void switchBeckyFeaturesOff(MainWindow &w)
 {
     MainControls &c = w.ui();
-    c.imodeSetting->setChecked(false);
+    w.state().mail.lockImodeOff();
     c.imodeSetting->hide();
     c.imodeSetting->setEnabled(false);
     c.previewPanel->hide();
@@ -80,11 +53,6 @@ void switchBeckyFeaturesOff(MainWindow &w)
     c.imodeMenu->menuAction()->setEnabled(false);
     c.verticalModeButton->setEnabled(false);
     c.windowMenu->menuAction()->setEnabled(false);
-    QCheckBox *setting = c.imodeSetting;
-    QObject::connect(setting, &QCheckBox::toggled, &w, [setting](bool on) {
-        if (on)
-            setting->setChecked(false);
-    });
 }
 
 // A stored set-up whose first mail folder is gone: offers to look for Becky
@@ -98,20 +66,20 @@ void confirmStoredSetup(MainWindow &w, const BeckyEnvironment &stored)
                              u"べっきー"_qs))
         runBeckyDiscovery(w);
     else
-        w.state().account.beckyDataFolder.reset();
+        w.state().accounts.beckyDataFolder.reset();
 }
 
 } // namespace
 
 bool findBecky(MainWindow &w)
 {
-    if (const std::optional<BeckyEnvironment> stored = readBeckyRecord(w.services().programFolder)) {
-        applyEnvironment(w, *stored);
+    if (const std::optional<BeckyEnvironment> stored = beckyrecord::read(w.services().programFolder)) {
+        w.state().accounts.setEnvironment(*stored);
         confirmStoredSetup(w, *stored);
     } else {
         runBeckyDiscovery(w);
         if (beckyFound(w))
-            w.ui().imodeSetting->setChecked(true);
+            w.state().mail.setImode(true);
         else if (offerManualSetup(w))
             return false;
     }
@@ -126,15 +94,13 @@ bool findBecky(MainWindow &w)
     return true;
 }
 
-void runBeckyDiscovery(MainWindow &w) { runBeckyDiscovery(w, BeckyEnvironment::noAddress()); }
-
-void runBeckyDiscovery(MainWindow &w, const QString &addressOnCancel)
+void runBeckyDiscovery(MainWindow &w, const std::optional<QString> &addressOnCancel)
 {
-    BeckyEnvironment env;
-    env.ownAddress = w.ui().sendingAddressEntries[0]->text();
+    AccountModel &accounts = w.state().accounts;
+    BeckyEnvironment env = accounts.environment();
     const Services &s = w.services();
     if (discoverBecky(env, s.registry, w.dialogs(), s.programFolder, addressOnCancel))
-        applyEnvironment(w, env);
+        accounts.setEnvironment(env);
     else
-        w.state().account.beckyDataFolder = env.dataFolder;
+        accounts.beckyDataFolder = env.dataFolder;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-class QString;
+#include <QString>
+
+#include <optional>
 
 class MainWindow;
 
@@ -10,9 +12,8 @@ class MainWindow;
 /// program is to end (after a successful manual set-up).
 bool findBecky(MainWindow &w);
 
-/// Runs Becky discovery and puts what it found into the account list and the
-/// sending-address list (as after a reset, or when the send command has lost
-/// Becky's mail folder). When the user cancels the own-address question,
-/// the own address becomes `addressOnCancel` (by default, none).
-void runBeckyDiscovery(MainWindow &w, const QString &addressOnCancel);
-void runBeckyDiscovery(MainWindow &w);
+/// Runs Becky discovery and takes what it found as the accounts (as after a
+/// reset, or when the send command has lost Becky's mail folder). When the
+/// user cancels the own-address question, the own address becomes
+/// `addressOnCancel` (by default, none).
+void runBeckyDiscovery(MainWindow &w, const std::optional<QString> &addressOnCancel = std::nullopt);

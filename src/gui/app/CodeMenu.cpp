@@ -2,6 +2,7 @@
 
 #include "gui/app/MainWindow.h"
 #include "gui/compose/BodyEdit.h"
+#include "core/app/ProgramState.h"
 #include "core/pictograph/Definitions.h"
 #include "core/pictograph/KeywordBody.h"
 #include "gui/pictograph/PictographCommands.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int kMenuEntries = 20;
-constexpr char kSymbol[] = "pictographSymbol";
 
 QString definitionFile(const MainWindow &w) { return w.programFile(programfiles::pictographs); }
 
@@ -51,12 +50,12 @@ void checkKeywords(MainWindow &w)
 void fillPictographMenu(MainWindow &w)
 {
     MainControls &c = w.ui();
-    const QList<Definition> list = definitions::read(definitionFile(w));
-    for (qsizetype k = 0; k < std::min<qsizetype>(list.size(), kMenuEntries); ++k) {
-        const QString caption = list[k].symbol + u"   =   "_qs + list[k].keyword;
+    PictographSlots &pictographs = w.state().pictographs;
+    pictographs.fill(definitions::read(definitionFile(w)));
+    for (qsizetype k = 0; k < pictographs.entries().size(); ++k) {
+        const QString caption = PictographSlots::caption(pictographs.entries()[k]);
         QAction *entry = k == 0 ? c.pictographEntries[0] : w.addPictographEntry(caption);
         entry->setText(caption);
-        entry->setProperty(kSymbol, list[k].symbol);
     }
 }
 
@@ -67,14 +66,11 @@ void connectPictographEntry(MainWindow &w, QAction *entry, int index)
 
 void insertPictograph(MainWindow &w, int index)
 {
-    MainControls &c = w.ui();
-    if (index < 0 || index >= c.pictographEntries.size())
-        return;
-    const QString symbol = c.pictographEntries[index]->property(kSymbol).toString();
-    if (symbol.isEmpty())
-        return; // the placeholder "なし" stands for no definition
-    c.bodyField->replaceBodySelection(symbol);
-    w.state().mail.usedPictographs += symbol;
+    const std::optional<QString> symbol = w.state().pictographs.symbolAt(index);
+    if (!symbol)
+        return; // an entry without a definition
+    w.ui().bodyField->replaceBodySelection(*symbol);
+    w.state().mail.usedPictographs += *symbol;
 }
 
 void substituteKeywords(MainWindow &w)

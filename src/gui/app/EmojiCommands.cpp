@@ -1,5 +1,6 @@
 #include "gui/app/EmojiCommands.h"
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/compose/BodyEdit.h"
 #include "core/pictograph/Definitions.h"

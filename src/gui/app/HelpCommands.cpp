@@ -1,6 +1,6 @@
 #include "gui/app/HelpCommands.h"
 
-#include "core/app/BeckyEnvironment.h"
+#include "core/app/ProgramState.h"
 #include "gui/app/BeckySetup.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ReadmeWindow.h"
@@ -68,9 +68,9 @@ void resetSettings(MainWindow &w)
         deleteStoredState(w);
     // With the own address unknown again, discovery proposes Becky's one;
     // cancelling the address question keeps the address the user had.
-    QAction *ownAddress = w.ui().sendingAddressEntries[0];
-    const QString previous = ownAddress->text();
-    ownAddress->setText(BeckyEnvironment::noAddress());
+    AccountModel &accounts = w.state().accounts;
+    const std::optional<QString> previous = accounts.ownAddress();
+    accounts.setOwnAddress(std::nullopt);
     runBeckyDiscovery(w, previous);
     // The refilled lists show what was chosen before.
     restoreAccountChoice(w);

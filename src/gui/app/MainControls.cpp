@@ -232,8 +232,9 @@ void createMenus(MainControls &c, QMenuBar *bar)
                               u"送信ｱﾄﾞﾚｽ変更確認ﾒｯｾｰｼﾞを出す(&M)"_qs};
     for (int i = 0; i < 3; ++i)
         c.accountChangeModeEntries[i] = checkable(menuEntry(c.accountChangeMenu, u"OutAdrChg(%1)"_qs.arg(i), modes[i]));
+    // The sending-address entries follow, one per address (the hand-off
+    // commands keep them).
     c.imodeMenu->addSeparator()->setObjectName(u"bou7(0)"_qs);
-    c.sendingAddressEntries.append(checkable(menuEntry(c.imodeMenu, u"OutAdr(0)"_qs, u"なし"_qs)));
 
     c.windowMenu = topMenu(bar, u"MnuWindow"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs);
     c.panelEntries[0] = menuEntry(c.windowMenu, u"ViewPre(0)"_qs, u"ﾌﾟﾚﾋﾞｭｰ画面表示(&P)"_qs);
@@ -253,13 +254,6 @@ void createMenus(MainControls &c, QMenuBar *bar)
     c.helpMenu->addSeparator()->setObjectName(u"helpbou"_qs);
     c.helpEntry = menuEntry(c.helpMenu, u"MnuOpenHelp"_qs, u"ヘルプ(&H)"_qs);
     c.helpEntry->setEnabled(false);
-}
-
-QAction *addSendingAddress(MainControls &c, const QString &caption)
-{
-    QAction *action = checkable(menuEntry(c.imodeMenu, u"OutAdr(%1)"_qs.arg(c.sendingAddressEntries.size()), caption));
-    c.sendingAddressEntries.append(action);
-    return action;
 }
 
 QAction *addPictographEntry(MainControls &c, const QString &caption)
@@ -318,7 +312,7 @@ HandoffControls handoffControls(const MainControls &c)
     handoff.signatureStatusLabel = c.signatureStatusLabel;
     handoff.accountList = c.accountList;
     handoff.accountChangeModeEntries = c.accountChangeModeEntries;
-    handoff.sendingAddressEntries = &c.sendingAddressEntries;
+    handoff.imodeMenu = c.imodeMenu;
     handoff.noConfirmationEntry = c.noConfirmationEntry;
     handoff.newMailAfterSendEntry = c.newMailAfterSendEntry;
     handoff.endAfterSendEntry = c.endAfterSendEntry;

@@ -98,7 +98,6 @@ struct MainControls {
     QAction *bccToAccountEntry = nullptr;
     QMenu *accountChangeMenu = nullptr;
     std::array<QAction *, 3> accountChangeModeEntries{}; ///< in AccountChangeMode order
-    QList<QAction *> sendingAddressEntries;     ///< grows with the Becky accounts
 
     QMenu *windowMenu = nullptr;
     std::array<QAction *, 3> panelEntries{};    ///< preview panel, mail list, limit panel
@@ -119,9 +118,6 @@ void createControls(MainControls &c, QWidget *client, const Twips &twips);
 
 /// Creates the menu tree in order, with captions and shortcuts.
 void createMenus(MainControls &c, QMenuBar *bar);
-
-/// Appends an entry to the sending-address list.
-QAction *addSendingAddress(MainControls &c, const QString &caption);
 
 /// Appends an entry to the pictograph menu.
 QAction *addPictographEntry(MainControls &c, const QString &caption);

@@ -7,6 +7,7 @@
 #include "gui/app/EmojiCommands.h"
 #include "gui/app/BeckySetup.h"
 #include "gui/app/CodeMenu.h"
+#include "core/app/ProgramState.h"
 #include "gui/app/HelpCommands.h"
 #include "gui/app/RegistrationOpener.h"
 #include "gui/app/Startup.h"
@@ -70,8 +71,8 @@ QFont japaneseFont(const QStringList &families, int points)
 
 } // namespace
 
-MainWindow::MainWindow(Services &services, QWidget *parent)
-    : QMainWindow(parent), services_(services), twips_(screenDpi()), folderLock_(services.programFolder)
+MainWindow::MainWindow(Services &services, ProgramState &state, QWidget *parent)
+    : QMainWindow(parent), services_(services), twips_(screenDpi()), state_(state), folderLock_(services.programFolder)
 {
     setObjectName(u"Form1"_qs);
     setWindowTitle(u"Horonami"_qs);
@@ -80,13 +81,12 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     setCentralWidget(client_);
     createControls(controls_, client_, twips_);
     createMenus(controls_, menuBar());
-    compose_ = std::make_unique<ComposeContext>(ComposeContext{composeControls(controls_), state_.mail,
+    compose_ = std::make_unique<ComposeContext>(ComposeContext{composeControls(controls_), state_.mail, state_.phones,
                                                                state_.command, services_.dialogs,
                                                                services_.clipboard, twips_, *this});
-    handoff_ = std::make_unique<HandoffContext>(HandoffContext{handoffControls(controls_), *compose_,
-                                                               state_.account, services_.dialogs,
-                                                               services_.clipboard, services_.hostPaths,
-                                                               services_.programFolder, *this});
+    handoff_ = std::make_unique<HandoffContext>(
+        HandoffContext{handoffControls(controls_), *compose_, state_.accounts, state_.sending, state_.counts,
+                       services_.dialogs, services_.clipboard, services_.hostPaths, services_.programFolder, *this});
     applyFonts();
     client_->installEventFilter(this);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -121,7 +121,6 @@ void MainWindow::connectHandlers()
     connectPictographCommands(*this);
     connectComposeCommands(*compose_, this);
     connectHandoffCommands(*handoff_, this);
-    connectSendingAddress(*handoff_, this, controls_.sendingAddressEntries[0], 0);
     connectPictographEntry(*this, controls_.pictographEntries[0], 0);
     connectRegistrationWindow(*this);
     connectAddressBook(*this);
@@ -191,13 +190,6 @@ void MainWindow::endProgram()
     ended_ = true;
     close();
     emit programEnded();
-}
-
-QAction *MainWindow::addSendingAddress(const QString &caption)
-{
-    QAction *action = ::addSendingAddress(controls_, caption);
-    connectSendingAddress(*handoff_, this, action, static_cast<int>(controls_.sendingAddressEntries.size()) - 1);
-    return action;
 }
 
 QAction *MainWindow::addPictographEntry(const QString &caption)

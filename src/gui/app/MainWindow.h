@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/app/ComposeState.h"
 #include "core/app/FolderLock.h"
 #include "gui/app/MainControls.h"
 #include "gui/app/Services.h"
@@ -14,6 +13,7 @@
 
 class Dialogs;
 struct ComposeContext;
+struct ProgramState;
 struct HandoffContext;
 
 /// The mail editor: the program's start-up object. It holds the controls
@@ -22,7 +22,8 @@ struct HandoffContext;
 class MainWindow : public QMainWindow, private ComposeHost, private HandoffHost {
     Q_OBJECT
 public:
-    explicit MainWindow(Services &services, QWidget *parent = nullptr);
+    /// The window shows and changes `state`, which outlives it.
+    MainWindow(Services &services, ProgramState &state, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     /// Runs the start-up sequence before the window is shown. Returns false
@@ -34,7 +35,7 @@ public:
     bool claimProgramFolder();
 
     MainControls &ui() { return controls_; }
-    ComposeState &state() { return state_; }
+    ProgramState &state() { return state_; }
     Services &services() { return services_; }
     Dialogs &dialogs();
     const Twips &twips() const { return twips_; }
@@ -61,8 +62,6 @@ public:
     void endProgram();
     bool hasEnded() const override { return ended_; }
 
-    /// Appends an entry to the sending-address list, wired to its command.
-    QAction *addSendingAddress(const QString &caption);
     /// Appends an entry to the pictograph menu, wired to its command.
     QAction *addPictographEntry(const QString &caption);
 
@@ -91,7 +90,7 @@ private:
     Services &services_;
     Twips twips_;
     MainControls controls_;
-    ComposeState state_;
+    ProgramState &state_;
     std::unique_ptr<ComposeContext> compose_;
     std::unique_ptr<HandoffContext> handoff_;
     QWidget *client_ = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/app/RegistrationOpener.h"
 
+#include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/compose/BodyEdit.h"
 #include "gui/pictograph/RegistrationWindow.h"

@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QStringList>
+
 class MainWindow;
 
-/// Applies "Horo.ini" line by line, in file order, to the window's controls.
+/// Reads "Horo.ini" into the program's models, line by line in file order,
+/// then gives the window its stored size, body font and preview panel.
 void readSettings(MainWindow &w);
 
-/// Writes "Horo.ini" from the controls; `imode` and `look` are the i-mode
-/// setting and the preview panel's visibility as the close sequence found
-/// them. Returns false when the file could not be written (the old one
-/// then stays as it was).
-bool writeSettings(MainWindow &w, bool imode, bool look);
+/// The lines "Horo.ini" is to hold for the program as it is now, the
+/// window's size, body font and preview panel included. The close sequence
+/// takes them before it switches the i-mode setting off.
+QStringList settingsSnapshot(MainWindow &w);
 
-/// Appends the models of "Keitai.pre" to the phone model list.
+/// Writes "Horo.ini". Returns false when the file could not be written (the
+/// old one then stays as it was).
+bool writeSettings(MainWindow &w, const QStringList &lines);
+
+/// Appends the models of "Keitai.pre" to the phone models.
 void readPresets(MainWindow &w);

@@ -7,16 +7,15 @@
 #include "gui/app/Settings.h"
 #include "gui/app/TabStopDelegate.h"
 #include "gui/app/WindowCommands.h"
+#include "core/app/ProgramState.h"
 #include "core/platform/ProgramFolder.h"
+#include "gui/handoff/SendingChoices.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
-#include <QSignalBlocker>
-
-#include <iterator>
 
 namespace {
 
@@ -25,31 +24,9 @@ bool exists(const MainWindow &w, const QString &name)
     return QFile::exists(w.programFile(name));
 }
 
-// The stored index when it names an entry of a list of `count`, else 0.
-int storedOrFirst(int stored, qsizetype count)
-{
-    return stored >= 0 && stored < count ? stored : 0;
-}
-
 } // namespace
 
-void restoreAccountChoice(MainWindow &w)
-{
-    MainControls &c = w.ui();
-    AccountChoice &s = w.state().account;
-    if (c.accountList->count() > 0) {
-        s.accountIndex = storedOrFirst(s.accountIndex, c.accountList->count());
-        // Restoring is not the user's choice: the account-change handler stays out.
-        const QSignalBlocker quiet(c.accountList);
-        c.accountList->setCurrentIndex(s.accountIndex);
-    }
-    s.sendingAddressIndex = storedOrFirst(s.sendingAddressIndex, c.sendingAddressEntries.size());
-    for (qsizetype i = 0; i < c.sendingAddressEntries.size(); ++i)
-        c.sendingAddressEntries[i]->setChecked(i == s.sendingAddressIndex);
-    const int mode = static_cast<int>(s.accountChangeMode);
-    for (int i = 0; i < std::ssize(c.accountChangeModeEntries); ++i)
-        c.accountChangeModeEntries[i]->setChecked(i == mode);
-}
+void restoreAccountChoice(MainWindow &w) { sendingchoices::restoreChoices(w.handoff()); }
 
 bool runStartup(MainWindow &w)
 {
@@ -64,7 +41,7 @@ bool runStartup(MainWindow &w)
         loadTextFile(w, w.services().commandLine);
     if (exists(w, programfiles::phoneModels))
         readPresets(w);
-    c.phoneModelList->setCurrentIndex(0);
+    w.state().phones.setCurrentRow(0);
     if (exists(w, programfiles::addressBook))
         fillAddressList(w);
     else

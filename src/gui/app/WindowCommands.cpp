@@ -7,6 +7,7 @@
 #include "gui/compose/BodyEdit.h"
 #include "gui/compose/ComposeCommands.h"
 #include "gui/compose/PreviewCommands.h"
+#include "core/app/ProgramState.h"
 #include "core/platform/ControlCharacters.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/ProgramFolder.h"
@@ -43,14 +44,13 @@ bool mayDropEditedBody(MainWindow &w)
 
 bool runCloseSequence(MainWindow &w)
 {
-    MainControls &c = w.ui();
     if (!mayDropEditedBody(w))
         return false;
-    const bool imode = c.imodeSetting->isChecked();
-    const bool look = c.previewPanel->isVisibleTo(&w);
-    if (imode)
-        c.imodeSetting->setChecked(false);
-    if (!writeSettings(w, imode, look))
+    // The file keeps the program as the user left it, before the i-mode
+    // setting is switched off.
+    const QStringList settings = settingsSnapshot(w);
+    w.state().mail.setImode(false);
+    if (!writeSettings(w, settings))
         w.dialogs().inform(u"設定ファイル（"_qs + programfiles::settings + u"）を保存できませんでした。前回の設定が残ります。"_qs);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "gui/compose/BodyEdit.h"
 #include "core/compose/CommandProgress.h"
+#include "core/compose/EditedMail.h"
 #include "gui/compose/ComposeContext.h"
 #include "gui/compose/ComposeHost.h"
 #include "gui/compose/CountCommand.h"
@@ -48,11 +49,11 @@ void onBodyKeyDown(ComposeContext &c, QKeyEvent *event, bool *swallow)
     }
     if (!isEnter(key))
         return;
-    if (c.ui.autoSubstituteEntry->isChecked())
+    if (c.mail.autoSubstitute())
         c.command.substituteOnKeyUp = true;
-    if (c.ui.limitFlags.isOn(LimitFlag::AutoCount))
+    if (c.mail.hasLimitFlag(LimitFlag::AutoCount))
         countCommand(c);
-    else if (c.ui.limitFlags.isOn(LimitFlag::Classify))
+    else if (c.mail.hasLimitFlag(LimitFlag::Classify))
         checkBodyLimit(c);
 }
 

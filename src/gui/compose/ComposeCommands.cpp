@@ -5,6 +5,7 @@
 #include "gui/compose/ComposeContext.h"
 #include "gui/compose/CountCommand.h"
 #include "core/compose/EditedMail.h"
+#include "core/compose/PhoneModelList.h"
 #include "gui/compose/FilterCommands.h"
 #include "gui/compose/LimitHandling.h"
 #include "gui/compose/PreviewCommands.h"
@@ -21,6 +22,51 @@
 
 namespace {
 
+// The limit panel's boxes, the i-mode setting, the automatic substitution
+// entry, the vertical mode button and the phone model list show the mail's
+// switches; a click changes the model, and the commands answer the model.
+void showSwitches(ComposeContext &c, QObject *owner)
+{
+    const ComposeControls &ui = c.ui;
+    EditedMail &mail = c.mail;
+    for (const LimitFlag flag : allLimitFlags) {
+        QCheckBox *box = ui.limitFlags[flag];
+        box->setChecked(mail.hasLimitFlag(flag));
+        QObject::connect(box, &QCheckBox::toggled, owner, [&mail, flag](bool on) { mail.setLimitFlag(flag, on); });
+    }
+    QObject::connect(&mail, &EditedMail::limitFlagChanged, owner, [&c](LimitFlag flag, bool on) {
+        c.ui.limitFlags[flag]->setChecked(on);
+        onLimitFlagChanged(c, flag);
+    });
+
+    QCheckBox *imode = ui.imodeSetting;
+    imode->setChecked(mail.imode());
+    QObject::connect(imode, &QCheckBox::toggled, owner, [&mail, imode](bool on) {
+        mail.setImode(on);
+        imode->setChecked(mail.imode()); // the setting may stay locked off
+    });
+    QObject::connect(&mail, &EditedMail::imodeChanged, owner, [&c](bool on) {
+        c.ui.imodeSetting->setChecked(on);
+        onImodeSettingChanged(c);
+    });
+
+    QAction *autoSubstitute = ui.autoSubstituteEntry;
+    autoSubstitute->setChecked(mail.autoSubstitute());
+    QObject::connect(autoSubstitute, &QAction::toggled, owner, [&mail](bool on) { mail.setAutoSubstitute(on); });
+    QObject::connect(&mail, &EditedMail::autoSubstituteChanged, autoSubstitute, &QAction::setChecked);
+
+    QObject::connect(&mail, &EditedMail::verticalModeChanged, owner, [&c](bool on) { showVerticalMode(c, on); });
+
+    ui.phoneModelList->setModel(&c.phones);
+    ui.phoneModelList->setCurrentIndex(c.phones.currentRow());
+    QObject::connect(ui.phoneModelList, &QComboBox::currentIndexChanged, owner,
+                     [&c](int row) { c.phones.setCurrentRow(row); });
+    QObject::connect(&c.phones, &PhoneModelList::currentRowChanged, owner, [&c](int row) {
+        c.ui.phoneModelList->setCurrentIndex(row);
+        choosePhoneModel(c);
+    });
+}
+
 void connectTyping(ComposeContext &c, QObject *owner)
 {
     const ComposeControls &ui = c.ui;
@@ -32,11 +78,6 @@ void connectTyping(ComposeContext &c, QObject *owner)
     QObject::connect(ui.bodyField, &BodyEdit::keyUp, owner, [&c](QKeyEvent *) { onBodyKeyUp(c); });
     QObject::connect(ui.subjectField, &QLineEdit::textChanged, owner, [&c] { onSubjectChanged(c); });
     QObject::connect(ui.subjectField, &QLineEdit::returnPressed, owner, [&c] { c.ui.bodyField->setFocus(); });
-    for (const LimitFlag flag : allLimitFlags) {
-        QObject::connect(ui.limitFlags[flag], &QCheckBox::toggled, owner,
-                         [&c, flag] { onLimitFlagChanged(c, flag); });
-    }
-    QObject::connect(ui.imodeSetting, &QCheckBox::toggled, owner, [&c] { onImodeSettingChanged(c); });
     QObject::connect(ui.verticalPreviewSwitch, &QCheckBox::toggled, owner, [&c] { onVerticalPreviewChanged(c); });
     setImodeControlsEnabled(c, false);
 }
@@ -74,7 +115,6 @@ void connectCommands(ComposeContext &c, QObject *owner)
     QObject::connect(ui.horizontalEntry, &QAction::triggered, owner, [&c] { bodyFromVertical(c); });
 
     QObject::connect(ui.previewButton, &QPushButton::clicked, owner, [&c] { togglePreviewPanel(c); });
-    QObject::connect(ui.phoneModelList, &QComboBox::currentIndexChanged, owner, [&c] { choosePhoneModel(c); });
     QObject::connect(ui.sendImageButton, &QPushButton::clicked, owner, [&c] { showSendImage(c); });
     const PanelCommand panelCommands[] = {PanelCommand::TogglePreviewPanel, PanelCommand::ToggleMailList,
                                           PanelCommand::FoldLimitPanel};
@@ -88,6 +128,7 @@ void connectCommands(ComposeContext &c, QObject *owner)
 
 void connectComposeCommands(ComposeContext &c, QObject *owner)
 {
+    showSwitches(c, owner);
     connectTyping(c, owner);
     connectHistory(c, owner);
     connectCommands(c, owner);

@@ -7,13 +7,16 @@ struct CommandProgress;
 class ComposeHost;
 class Dialogs;
 class Twips;
-struct EditedMail;
+class EditedMail;
+class PhoneModelList;
 
-/// Everything the compose commands work with: their controls, the mail and
-/// command state, the platform seams and the window above them.
+/// Everything the compose commands work with: their controls, the mail, the
+/// phone models and the command state, the platform seams and the window
+/// above them.
 struct ComposeContext {
     ComposeControls ui;
     EditedMail &mail;
+    PhoneModelList &phones;
     CommandProgress &command;
     Dialogs &dialogs;
     Clipboard &clipboard;

@@ -4,6 +4,7 @@
 #include "gui/compose/ComposeContext.h"
 #include "gui/compose/ComposeHost.h"
 #include "core/compose/CountLabel.h"
+#include "core/compose/EditedMail.h"
 #include "core/compose/LimitedCount.h"
 #include "core/platform/Dialogs.h"
 
@@ -15,12 +16,12 @@
 
 namespace {
 
-CountFlags countFlags(const LimitFlagBoxes &flags)
+CountFlags countFlags(LimitFlags flags)
 {
-    return {flags.isOn(LimitFlag::SkipBlanks),  flags.isOn(LimitFlag::SkipLineBreaks),
-            flags.isOn(LimitFlag::SkipPunctuation), flags.isOn(LimitFlag::SkipBrackets),
-            flags.isOn(LimitFlag::SkipTags),    flags.isOn(LimitFlag::SkipHoro),
-            flags.isOn(LimitFlag::Classify)};
+    return {flags.has(LimitFlag::SkipBlanks),      flags.has(LimitFlag::SkipLineBreaks),
+            flags.has(LimitFlag::SkipPunctuation), flags.has(LimitFlag::SkipBrackets),
+            flags.has(LimitFlag::SkipTags),        flags.has(LimitFlag::SkipHoro),
+            flags.has(LimitFlag::Classify)};
 }
 
 } // namespace
@@ -51,8 +52,8 @@ void countCommand(ComposeContext &c)
             body = field->bodyText();
             bodyChanged = false;
         }
-        run.step(body, countFlags(c.ui.limitFlags));
-        if (!c.ui.limitFlags.isOn(LimitFlag::AutoCount) && run.progress() != shown) {
+        run.step(body, countFlags(c.mail.limitFlags()));
+        if (!c.mail.hasLimitFlag(LimitFlag::AutoCount) && run.progress() != shown) {
             shown = run.progress();
             showProgress(c, shown);
         }
@@ -61,7 +62,7 @@ void countCommand(ComposeContext &c)
             return; // the window was closed meanwhile: nothing left to report to
     }
 
-    if (!c.ui.limitFlags.isOn(LimitFlag::AutoCount)) {
+    if (!c.mail.hasLimitFlag(LimitFlag::AutoCount)) {
         showProgress(c, -1);
         c.dialogs.inform(limitedCountMessage(run.size(), run.count()));
     }

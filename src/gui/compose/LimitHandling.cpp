@@ -29,7 +29,7 @@ void showWarning(ComposeContext &c, const QString &text)
 
 void writeCountLabel(ComposeContext &c)
 {
-    c.ui.countLabel->setText(typingCountLabelText(c.ui.bodyField->count(), c.ui.imodeSetting->isChecked()));
+    c.ui.countLabel->setText(typingCountLabelText(c.ui.bodyField->count(), c.mail.imode()));
 }
 
 void rebuildLimitStatus(ComposeContext &c)
@@ -39,10 +39,10 @@ void rebuildLimitStatus(ComposeContext &c)
         u"Horo "_qs, u"文字数 "_qs, u"種別 "_qs, u"AUTO "_qs};
     QString text = u"・制限："_qs;
     for (const LimitFlag flag : allLimitFlags) {
-        if (c.ui.limitFlags.isOn(flag))
+        if (c.mail.hasLimitFlag(flag))
             text += words[static_cast<int>(flag)];
     }
-    if (c.ui.imodeSetting->isChecked())
+    if (c.mail.imode())
         text += u"i-mode"_qs;
     c.ui.limitStatusLabel->setText(text);
     c.ui.limitStatusLabel->setToolTip(text); // the whole list, when the label cuts it
@@ -54,9 +54,9 @@ void onBodyChanged(ComposeContext &c)
 {
     const CharCount count = c.ui.bodyField->count();
     const int limit = c.mail.bodyLimit;
-    if (limit <= 0 || count.chars < limit || !c.ui.limitFlags.isOn(LimitFlag::CharacterLimit)) {
+    if (limit <= 0 || count.chars < limit || !c.mail.hasLimitFlag(LimitFlag::CharacterLimit)) {
         c.ui.warningLabel->hide();
-    } else if (c.ui.limitFlags.isOn(LimitFlag::Classify)) {
+    } else if (c.mail.hasLimitFlag(LimitFlag::Classify)) {
         if (count.weighted > limit)
             checkBodyLimit(c);
     } else {
@@ -73,7 +73,7 @@ void checkBodyLimit(ComposeContext &c)
 {
     BodyEdit *body = c.ui.bodyField;
     int effective = c.mail.bodyLimit;
-    if (!c.command.sending && c.mail.signatureOn)
+    if (!c.command.sending && c.mail.signatureOn())
         effective -= static_cast<int>(c.mail.signatureText.size());
     // Without an active limit there is nothing to cut.
     if (c.mail.bodyLimit <= 0 || effective <= 0)
@@ -106,8 +106,7 @@ void checkBodyLimit(ComposeContext &c)
 
 void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
 {
-    QCheckBox *limitBox = c.ui.limitFlags[LimitFlag::CharacterLimit];
-    if (flag == LimitFlag::CharacterLimit && limitBox->isChecked()) {
+    if (flag == LimitFlag::CharacterLimit && c.mail.hasLimitFlag(flag)) {
         int candidate = 0;
         if (c.command.pendingLimit) {
             candidate = *c.command.pendingLimit;
@@ -117,7 +116,7 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
                 c.dialogs.input(u"制限する文字数を入力してください。"_qs, u"制限文字数"_qs, u"256"_qs);
             if (!answer) {
                 // A cancel takes back the switching-on, without a word.
-                limitBox->setChecked(false);
+                c.mail.setLimitFlag(flag, false);
                 return;
             }
             // Empty text, text that is not a number and numbers beyond 16
@@ -127,7 +126,7 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
         if (candidate < 11) {
             c.dialogs.inform(u"10文字以下には設定できません。"_qs);
             c.mail.bodyLimit = 0;
-            limitBox->setChecked(false);
+            c.mail.setLimitFlag(flag, false);
         } else {
             c.mail.bodyLimit = candidate;
         }
@@ -137,21 +136,21 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag)
 
 void onImodeSettingChanged(ComposeContext &c)
 {
-    LimitFlagBoxes &flags = c.ui.limitFlags;
-    if (c.ui.imodeSetting->isChecked()) {
+    EditedMail &mail = c.mail;
+    if (mail.imode()) {
         c.command.savedLimitFlags =
-            SavedLimitFlags{flags.isOn(LimitFlag::CharacterLimit), flags.isOn(LimitFlag::Classify)};
+            SavedLimitFlags{mail.hasLimitFlag(LimitFlag::CharacterLimit), mail.hasLimitFlag(LimitFlag::Classify)};
         c.command.pendingLimit = 250;
-        flags[LimitFlag::CharacterLimit]->setChecked(true);
-        flags[LimitFlag::Classify]->setChecked(true);
-        c.ui.autoSubstituteEntry->setChecked(true);
+        mail.setLimitFlag(LimitFlag::CharacterLimit, true);
+        mail.setLimitFlag(LimitFlag::Classify, true);
+        mail.setAutoSubstitute(true);
         setImodeControlsEnabled(c, true);
     } else {
         if (const std::optional<SavedLimitFlags> saved = c.command.savedLimitFlags) {
-            flags[LimitFlag::CharacterLimit]->setChecked(saved->characterLimit);
-            flags[LimitFlag::Classify]->setChecked(saved->classify);
+            mail.setLimitFlag(LimitFlag::CharacterLimit, saved->characterLimit);
+            mail.setLimitFlag(LimitFlag::Classify, saved->classify);
         }
-        c.ui.autoSubstituteEntry->setChecked(false);
+        mail.setAutoSubstitute(false);
         setImodeControlsEnabled(c, false);
         if (isShownInWindow(c.ui.previewPanel)) {
             c.ui.previewPanel->hide();
@@ -177,8 +176,7 @@ void setImodeControlsEnabled(ComposeContext &c, bool on)
 QString withinSendingLimit(ComposeContext &c, QString outgoing)
 {
     const int limit = c.mail.bodyLimit;
-    const LimitFlagBoxes &flags = c.ui.limitFlags;
-    if (limit <= 0 || !flags.isOn(LimitFlag::CharacterLimit) || !flags.isOn(LimitFlag::Classify))
+    if (limit <= 0 || !c.mail.hasLimitFlag(LimitFlag::CharacterLimit) || !c.mail.hasLimitFlag(LimitFlag::Classify))
         return outgoing;
     const CharCount count = countBody(outgoing);
     if (count.chars < limit || count.weighted <= limit)

@@ -4,6 +4,7 @@
 #include "gui/compose/ComposeContext.h"
 #include "gui/compose/ComposeHost.h"
 #include "core/compose/EditedMail.h"
+#include "core/compose/PhoneModelList.h"
 #include "gui/compose/PreviewMirror.h"
 #include "core/compose/SendImage.h"
 #include "gui/compose/VerticalCommands.h"
@@ -25,18 +26,12 @@ constexpr int kLimitPanelFolded = 255;
 
 } // namespace
 
-PhoneModel selectedPhoneModel(const ComposeContext &c)
-{
-    const QComboBox *list = c.ui.phoneModelList;
-    if (list->currentIndex() < 0)
-        return builtInPhoneModels().front();
-    return {list->currentText(), list->currentData().toInt()};
-}
+PhoneModel selectedPhoneModel(const ComposeContext &c) { return c.phones.current(); }
 
 void choosePhoneModel(ComposeContext &c)
 {
     const ComposeControls &ui = c.ui;
-    if (ui.phoneModelList->currentIndex() < 0)
+    if (c.phones.currentRow() < 0)
         return;
     const PhoneModel model = selectedPhoneModel(c);
     const Twips &t = c.twips;
@@ -55,7 +50,7 @@ void choosePhoneModel(ComposeContext &c)
 void showSendImage(ComposeContext &c)
 {
     const QString image = renderSendImage(c.ui.bodyField->bodyText(), selectedPhoneModel(c).columns(),
-                                          c.mail.signatureOn, c.mail.signatureText);
+                                          c.mail.signatureOn(), c.mail.signatureText);
     setPreviewText(c, image);
     c.ui.previewBox->moveCursor(QTextCursor::End);
 }

@@ -90,7 +90,7 @@ void bodyFromVertical(ComposeContext &c)
         body->setBodyText(*text);
 }
 
-void setVerticalMode(ComposeContext &c, bool on)
+void showVerticalMode(ComposeContext &c, bool on)
 {
     QPushButton *button = c.ui.verticalModeButton;
     if (on) {
@@ -101,13 +101,17 @@ void setVerticalMode(ComposeContext &c, bool on)
     } else {
         button->setPalette(QPalette()); // back to the system's button face
     }
-    c.mail.verticalMode = on;
+}
+
+void setVerticalMode(ComposeContext &c, bool on)
+{
+    c.mail.setVerticalMode(on);
     c.ui.verticalPreviewSwitch->setChecked(on);
 }
 
 void toggleVerticalMode(ComposeContext &c)
 {
-    if (!c.mail.verticalMode) {
+    if (!c.mail.verticalMode()) {
         if (!c.dialogs.askYesNo(u"縦書きで、i-modeメールを送信しますか？"_qs, u"縦書きﾓｰﾄﾞON？"_qs))
             return;
         setVerticalMode(c, true);

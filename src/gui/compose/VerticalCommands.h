@@ -44,6 +44,9 @@ void bodyFromVertical(ComposeContext &c);
 /// shows its notes, tells before switching off.
 void toggleVerticalMode(ComposeContext &c);
 
-/// Switches vertical mode without asking: the button's colour (red while on),
-/// the mode flag and the vertical preview switch.
+/// Switches vertical mode without asking, and the vertical preview switch
+/// with it.
 void setVerticalMode(ComposeContext &c, bool on);
+
+/// Shows vertical mode on its button: red while on.
+void showVerticalMode(ComposeContext &c, bool on);

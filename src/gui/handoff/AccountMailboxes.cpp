@@ -1,20 +1,21 @@
 #include "gui/handoff/AccountMailboxes.h"
 
-#include "core/handoff/AccountChoice.h"
+#include "core/handoff/AccountModel.h"
 #include "gui/handoff/HandoffContext.h"
 #include "core/handoff/Mailbox.h"
 #include "core/platform/Registry.h"
 
-#include <QAction>
 #include <QComboBox>
 
 namespace accountmailboxes {
 
 QString accountFolder(const HandoffContext &h)
 {
-    if (!h.account.beckyDataFolder)
+    const AccountModel &a = h.accounts;
+    if (!a.beckyDataFolder)
         return {};
-    return mailbox::accountFolder(*h.account.beckyDataFolder, h.ui.accountList->currentData().toInt());
+    const BeckyAccount chosen = a.accounts().value(h.ui.accountList->currentIndex());
+    return mailbox::accountFolder(*a.beckyDataFolder, chosen.mailDirNo);
 }
 
 QString mailboxPath(const HandoffContext &h, Mailbox which)
@@ -25,10 +26,5 @@ QString mailboxPath(const HandoffContext &h, Mailbox which)
     return h.hostPaths.toHost(which == Mailbox::Drafts ? mailbox::draftPath(folder) : mailbox::outboxPath(folder));
 }
 
-QString sendingAddress(const HandoffContext &h, int index)
-{
-    const QList<QAction *> &entries = *h.ui.sendingAddressEntries;
-    return index >= 0 && index < entries.size() ? entries[index]->text() : QString();
-}
 
 } // namespace accountmailboxes

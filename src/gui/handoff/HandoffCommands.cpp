@@ -3,7 +3,7 @@
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/MailReader.h"
 #include "gui/handoff/SendCommand.h"
-#include "gui/handoff/SendingOptions.h"
+#include "gui/handoff/SendingChoices.h"
 #include "gui/handoff/SignatureCommand.h"
 
 #include <QAction>
@@ -37,28 +37,21 @@ private:
 
 } // namespace
 
-// The four on/off options (no confirmation, new mail after sending, end
-// after sending, BCC to the account) are checkable menu entries that toggle
-// themselves; the send command reads their marks.
 void connectHandoffCommands(HandoffContext &h, QObject *owner)
 {
     const HandoffControls &c = h.ui;
     QObject::connect(c.sendButton, &QPushButton::clicked, owner, [&h] { sendCommand(h, SendTarget::Outbox); });
     QObject::connect(c.saveDraftEntry, &QAction::triggered, owner, [&h] { sendCommand(h, SendTarget::Drafts); });
     QObject::connect(c.signatureButton, &QPushButton::clicked, owner, [&h] { signatureCommand(h); });
-    for (const AccountChangeMode mode : {AccountChangeMode::Keep, AccountChangeMode::Follow, AccountChangeMode::Ask}) {
-        QObject::connect(c.accountChangeModeEntries[static_cast<std::size_t>(mode)], &QAction::triggered, owner,
-                         [&h, mode] { sendingoptions::chooseAccountChangeMode(h, mode); });
-    }
-    using sendingoptions::ShownText;
+    showSignature(h, owner);
+    sendingchoices::showChoices(h, owner);
+    using sendingchoices::ShownText;
     const ShownText copied[] = {ShownText::To, ShownText::Subject, ShownText::Body};
     for (std::size_t i = 0; i < c.copyEntries.size(); ++i) {
         const ShownText field = copied[i];
         QObject::connect(c.copyEntries[i], &QAction::triggered, owner,
-                         [&h, field] { sendingoptions::copyShownText(h, field); });
+                         [&h, field] { sendingchoices::copyShownText(h, field); });
     }
-    QObject::connect(c.accountList, &QComboBox::currentIndexChanged, owner,
-                     [&h] { sendingoptions::accountChosen(h); });
 
     QObject::connect(c.listDraftsEntry, &QAction::triggered, owner,
                      [&h] { mailreader::listMails(h, MailSource::Drafts); });
@@ -68,10 +61,4 @@ void connectHandoffCommands(HandoffContext &h, QObject *owner)
                      [&h](const QModelIndex &index) { mailreader::loadMail(h, index.row()); });
     QObject::connect(c.mailList, &QListView::doubleClicked, owner, [&h] { mailreader::hideMailList(h); });
     c.mailList->installEventFilter(new EnterLoadsRow(h, c.mailList));
-}
-
-void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index)
-{
-    QObject::connect(entry, &QAction::triggered, owner,
-                     [&h, index] { sendingoptions::chooseSendingAddress(h, index); });
 }

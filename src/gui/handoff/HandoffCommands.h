@@ -1,12 +1,8 @@
 #pragma once
 
-class QAction;
 class QObject;
 struct HandoffContext;
 
 /// Connects the send and draft commands, the signature, the sending options
 /// and the draft and log reader; the connections live as long as `owner`.
 void connectHandoffCommands(HandoffContext &h, QObject *owner);
-
-/// Wires entry `index` of the sending-address list to its command.
-void connectSendingAddress(HandoffContext &h, QObject *owner, QAction *entry, int index);

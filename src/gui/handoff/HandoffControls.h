@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QPushButton;
 
 /// The controls the hand-off commands work on, handed over by the window
@@ -25,10 +26,12 @@ struct HandoffControls {
     QPushButton *signatureButton = nullptr;
     QLabel *signatureStatusLabel = nullptr;
 
-    QComboBox *accountList = nullptr;           ///< item data = the account's mail folder number
+    QComboBox *accountList = nullptr;           ///< the accounts, in the accounts' order
     std::array<QAction *, 3> accountChangeModeEntries{}; ///< in AccountChangeMode order
-    /// The sending-address entries; the list grows with the Becky accounts.
-    const QList<QAction *> *sendingAddressEntries = nullptr;
+    /// The menu the sending-address entries are put at the end of, and the
+    /// entries, one per sending address: the list grows with the accounts.
+    QMenu *imodeMenu = nullptr;
+    QList<QAction *> sendingAddressEntries;
     QAction *noConfirmationEntry = nullptr;
     QAction *newMailAfterSendEntry = nullptr;
     QAction *endAfterSendEntry = nullptr;

@@ -5,13 +5,13 @@
 #include "gui/compose/ComposeContext.h"
 #include "core/compose/EditedMail.h"
 #include "gui/compose/VerticalCommands.h"
-#include "core/handoff/AccountChoice.h"
+#include "core/handoff/AccountModel.h"
 #include "gui/handoff/AccountMailboxes.h"
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
+#include "core/handoff/MailCounts.h"
 #include "core/handoff/MailListModel.h"
 #include "core/handoff/Mailbox.h"
-#include "gui/handoff/SendingOptions.h"
 #include "core/platform/ControlCharacters.h"
 #include "core/platform/Dialogs.h"
 #include "gui/platform/LineFields.h"
@@ -24,21 +24,21 @@
 
 namespace {
 
-// The sending address whose caption is the mail's "From:" (entry 0 when
-// none is), unless the chosen one already is.
+// The sending address that is the mail's "From:" (address 0 when none
+// is), unless the chosen one already is.
 void matchSendingAddress(HandoffContext &h, const QString &from)
 {
-    const QList<QAction *> &entries = *h.ui.sendingAddressEntries;
-    if (accountmailboxes::sendingAddress(h, h.account.sendingAddressIndex) == from)
+    AccountModel &a = h.accounts;
+    if (a.sendingAddress(a.sendingAddressIndex()) == from)
         return;
     int found = 0;
-    for (int k = 0; k < entries.size(); ++k) {
-        if (entries[k]->text() == from) {
+    for (int k = 0; k < a.sendingAddressCount(); ++k) {
+        if (a.sendingAddress(k) == from) {
             found = k;
             break;
         }
     }
-    sendingoptions::selectSendingAddress(h, found);
+    a.setSendingAddressIndex(found);
 }
 
 // The To field gets the text as one step of its undo history; the address
@@ -94,8 +94,8 @@ MailListModel &attachModel(HandoffContext &h)
     auto *rows = new MailListModel(h.ui.mailList);
     h.ui.mailList->setModel(rows);
     QLabel *label = h.ui.mailCountsLabel;
-    label->setText(rows->counts().caption());
-    QObject::connect(&rows->counts(), &MailCountsModel::captionChanged, label, &QLabel::setText);
+    label->setText(h.counts.caption());
+    QObject::connect(&h.counts, &MailCountsModel::captionChanged, label, &QLabel::setText);
     return *rows;
 }
 
@@ -117,7 +117,7 @@ void listMails(HandoffContext &h, MailSource source)
         return;
     const int count = static_cast<int>(found.size());
     rows.setRecords(std::move(found));
-    rows.counts().setCount(source, count);
+    h.counts.setCount(source, count);
     c.mailList->show();
     h.host.layOut();
 }

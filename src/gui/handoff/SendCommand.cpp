@@ -8,7 +8,7 @@
 #include "gui/compose/LimitHandling.h"
 #include "core/compose/SignatureText.h"
 #include "gui/compose/VerticalCommands.h"
-#include "core/handoff/AccountChoice.h"
+#include "core/handoff/AccountModel.h"
 #include "gui/handoff/AccountMailboxes.h"
 #include "core/handoff/HandOff.h"
 #include "gui/handoff/HandoffContext.h"
@@ -16,6 +16,7 @@
 #include "core/handoff/MailRecord.h"
 #include "core/handoff/Mailbox.h"
 #include "core/handoff/SendWarnings.h"
+#include "core/handoff/SendingOptions.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Registry.h"
 
@@ -47,26 +48,26 @@ std::optional<QString> outgoingBody(HandoffContext &h, const QString &typed)
 {
     ComposeContext &compose = h.compose;
     const EditedMail &mail = compose.mail;
-    if (mail.verticalMode) {
+    if (mail.verticalMode()) {
         const std::optional<QString> layout = verticalLayout(compose, VerticalForm::Sending);
         if (!layout)
             return std::nullopt;
         return withinSendingLimit(compose, *layout);
     }
-    if (mail.signatureOn)
+    if (mail.signatureOn())
         return withinSendingLimit(compose, typed + u"\r\n"_qs + signatureText(mail.signatureText));
     return typed;
 }
 
-MailRecord buildRecord(const HandoffContext &h, const QString &body)
+MailRecord buildRecord(const HandoffContext &h, const QString &from, const QString &body)
 {
     const HandoffControls &c = h.ui;
     MailFields fields;
-    fields.from = accountmailboxes::sendingAddress(h, h.account.sendingAddressIndex);
+    fields.from = from;
     fields.to = c.toField->currentText();
-    if (c.bccToAccountEntry->isChecked())
-        fields.bcc = accountmailboxes::sendingAddress(h, c.accountList->currentIndex() + 1);
-    fields.subject = c.subjectField->text();
+    if (h.sending.isOn(SendingOptions::Option::BccToAccount))
+        fields.bcc = h.accounts.sendingAddress(c.accountList->currentIndex() + 1).value_or(QString());
+    fields.subject = h.compose.ui.subjectField->text();
     fields.body = body;
     return mailrecord::build(fields);
 }
@@ -137,14 +138,14 @@ Ending outboxEnding(HandoffContext &h, const MailRecord &record, const QString &
         return Ending::Stay;
     }
     mail.bodyModified = false;
-    if (c.newMailAfterSendEntry->isChecked()
+    if (h.sending.isOn(SendingOptions::Option::NewMailAfterSend)
         || dialogs.askYesNo(u"送信しました。編集内容を破棄しますか？"_qs, u"削除？"_qs))
         startNewMail(h.compose);
     const MailRecord logged =
-        mailrecord::forLog(record, mailrecord::logDate(QDateTime::currentDateTime()), mail.verticalMode);
+        mailrecord::forLog(record, mailrecord::logDate(QDateTime::currentDateTime()), mail.verticalMode());
     bool filesWritten = mailbox::append(mailbox::logPath(h.programFolder), logged, keepPainting);
     filesWritten = offerRegistration(h, to) && filesWritten;
-    if (filesWritten && c.endAfterSendEntry->isChecked()
+    if (filesWritten && h.sending.isOn(SendingOptions::Option::EndAfterSend)
         && dialogs.askYesNo(u"終了しますか？"_qs, u"終了します？"_qs))
         return Ending::EndProgram;
     return Ending::Stay;
@@ -156,7 +157,15 @@ Ending runSend(HandoffContext &h, SendTarget target)
     Dialogs &dialogs = h.dialogs;
     const SendingFlag sending(h.compose.command);
     const EditedMail &mail = h.compose.mail;
-    const bool signatureGoesOut = target == SendTarget::Outbox && mail.signatureOn && !mail.verticalMode;
+    // A mail from "なし" would reach nobody's phone as a reply address.
+    const std::optional<QString> from = h.accounts.sendingAddress(h.accounts.sendingAddressIndex());
+    if (!from) {
+        dialogs.inform(u"送信元のi-mode用アドレスが設定されていません。"
+                       u"「ヘルプ」の「再設定」で自分のアドレスを設定してください。"_qs,
+                       Dialogs::defaultTitle(), Dialogs::Icon::Exclamation);
+        return Ending::Stay;
+    }
+    const bool signatureGoesOut = target == SendTarget::Outbox && mail.signatureOn() && !mail.verticalMode();
     if (!h.host.offerSendableText(signatureGoesOut))
         return Ending::Stay;
     const QString typed = c.bodyField->bodyText();
@@ -175,8 +184,8 @@ Ending runSend(HandoffContext &h, SendTarget target)
             return Ending::Stay;
         body = *outgoing;
     }
-    const MailRecord record = buildRecord(h, body);
-    if (target == SendTarget::Outbox && !c.noConfirmationEntry->isChecked()) {
+    const MailRecord record = buildRecord(h, *from, body);
+    if (target == SendTarget::Outbox && !h.sending.isOn(SendingOptions::Option::NoConfirmation)) {
         if (!dialogs.askYesNo(mailrecord::confirmationText(record), mailrecord::confirmationTitle()))
             return Ending::Stay;
         dialogs.inform(u"送信します。ＯＫを押した後に、BECKY側で送信手順を行ってください。"_qs);

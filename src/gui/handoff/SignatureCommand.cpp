@@ -8,10 +8,12 @@
 
 #include <QLabel>
 
-void setSignatureOn(HandoffContext &h, bool on)
+void showSignature(HandoffContext &h, QObject *owner)
 {
-    h.compose.mail.signatureOn = on;
-    h.ui.signatureStatusLabel->setText(on ? u"・署名追加：ON"_qs : u"・署名追加：OFF"_qs);
+    QLabel *label = h.ui.signatureStatusLabel;
+    const auto show = [label](bool on) { label->setText(on ? u"・署名追加：ON"_qs : u"・署名追加：OFF"_qs); };
+    show(h.compose.mail.signatureOn());
+    QObject::connect(&h.compose.mail, &EditedMail::signatureOnChanged, owner, show);
 }
 
 void signatureCommand(HandoffContext &h)
@@ -20,14 +22,14 @@ void signatureCommand(HandoffContext &h)
     QString &stored = h.compose.mail.signatureText;
     QString remembered;
     if (dialogs.askYesNo(u"署名をつけますか？"_qs, u"署名"_qs)) {
-        setSignatureOn(h, true);
+        h.compose.mail.setSignatureOn(true);
         if (!stored.isEmpty()) {
             remembered = stored;
             if (!dialogs.askYesNo(u"書名は、「"_qs + stored + u"」でよろしいですか？"_qs, u"署名変更確認"_qs))
                 stored.clear();
         }
     } else {
-        setSignatureOn(h, false);
+        h.compose.mail.setSignatureOn(false);
     }
     if (!stored.isEmpty())
         return;
@@ -38,7 +40,7 @@ void signatureCommand(HandoffContext &h)
         // Cancelled: the signature stays as it was, and none stays off.
         stored = remembered;
         if (stored.isEmpty())
-            setSignatureOn(h, false);
+            h.compose.mail.setSignatureOn(false);
         dialogs.inform(u"キャンセルされました。"_qs);
     } else if (entered->isEmpty()) {
         stored = fallback;

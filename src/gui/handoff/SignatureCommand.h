@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 struct HandoffContext;
 
 /// The signature button "署名": switches the signature on or off, confirms
@@ -8,5 +9,5 @@ struct HandoffContext;
 /// signature stays off.
 void signatureCommand(HandoffContext &h);
 
-/// Switches the signature on or off and shows it in the status label.
-void setSignatureOn(HandoffContext &h, bool on);
+/// The status label shows whether the signature is on.
+void showSignature(HandoffContext &h, QObject *owner);

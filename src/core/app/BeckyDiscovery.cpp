@@ -1,6 +1,7 @@
-#include "core/app/BeckyEnvironment.h"
+#include "core/app/BeckyDiscovery.h"
 
 #include "core/addressbook/CarrierDomain.h"
+#include "core/handoff/BeckyRecord.h"
 #include "core/handoff/Mailbox.h"
 #include "core/platform/Cp932.h"
 #include "core/platform/Dialogs.h"
@@ -14,24 +15,13 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace {
+using beckyrecord::firstLine;
 
-// What "Becky.mil" holds for the data folder when Becky was not found.
-QString noBeckyMarker() { return QStringLiteral("NO Becky"); }
+namespace {
 
 QString settingsKey() { return QStringLiteral("Software\\RIMArts\\Rebecca\\Settings"); }
 
 QString userKey(int k) { return u"Software\\RIMArts\\Rebecca\\Users\\"_qs + QString::number(k); }
-
-// The text up to its first line break: one line of "Becky.mil" holds it.
-QString firstLine(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n')
-            return text.left(i);
-    }
-    return text;
-}
 
 // Becky keeps the number as raw bytes; the registry reader hands them over
 // decoded, so the first character is encoded again to get the first byte.
@@ -43,22 +33,9 @@ int firstByte(const QString &value)
     return uchar(cp932::encode(QStringView(value).first(units)).at(0));
 }
 
-// The decimal number at the start of a text (after blanks, with an optional
-// sign); 0 when there is none or it does not fit.
-int leadingNumber(QStringView text)
-{
-    text = text.trimmed();
-    qsizetype end = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
-    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
-        ++end;
-    bool ok = false;
-    const int n = text.first(end).toInt(&ok);
-    return ok ? n : 0;
-}
-
 void reportUnwritten(Dialogs &dialogs, const QString &programFolder)
 {
-    dialogs.inform(programfiles::beckyRecord + u"を書き込めませんでした。\r\n"_qs + beckyRecordPath(programFolder));
+    dialogs.inform(programfiles::beckyRecord + u"を書き込めませんでした。\r\n"_qs + beckyrecord::path(programFolder));
 }
 
 // True when the folder holds a file named "Rebecca.EXE" in any case.
@@ -75,47 +52,6 @@ bool holdsBeckyProgram(const QString &hostFolder)
 
 } // namespace
 
-QString BeckyEnvironment::noAddress() { return QStringLiteral("なし"); }
-
-QString beckyRecordPath(const QString &programFolder)
-{
-    return programFile(programFolder, programfiles::beckyRecord);
-}
-
-std::optional<BeckyEnvironment> readBeckyRecord(const QString &programFolder)
-{
-    const QString path = beckyRecordPath(programFolder);
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    const QStringList lines = textfile::readLines(path);
-    BeckyEnvironment env;
-    const QString dataFolder = lines.value(0);
-    if (dataFolder != noBeckyMarker())
-        env.dataFolder = dataFolder;
-    if (lines.size() > 1)
-        env.ownAddress = lines[1];
-    for (qsizetype i = 2; i < lines.size() && env.accounts.size() < BeckyEnvironment::maxAccounts;
-         i += 2) {
-        // The number follows the last ",", so a name holding "," survives.
-        const qsizetype comma = lines[i].lastIndexOf(u',');
-        if (comma < 0)
-            break;
-        env.accounts.append({lines[i].left(comma), leadingNumber(QStringView(lines[i]).sliced(comma + 1)),
-                             lines.value(i + 1)});
-    }
-    return env;
-}
-
-bool writeBeckyRecord(const QString &programFolder, const BeckyEnvironment &env)
-{
-    QStringList lines{firstLine(env.dataFolder.value_or(noBeckyMarker())), firstLine(env.ownAddress)};
-    for (const BeckyAccount &account : env.accounts) {
-        lines.append(firstLine(account.name) + u',' + QString::number(account.mailDirNo));
-        lines.append(firstLine(account.address));
-    }
-    return textfile::writeAtomically(beckyRecordPath(programFolder), textfile::joinLines(lines));
-}
-
 bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &paths)
 {
     const int n = env.accounts.isEmpty() ? 2000 : env.accounts.first().mailDirNo;
@@ -123,7 +59,7 @@ bool firstAccountFolderExists(const BeckyEnvironment &env, const HostPaths &path
 }
 
 bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dialogs,
-                   const QString &programFolder, const QString &addressOnCancel)
+                   const QString &programFolder, const std::optional<QString> &addressOnCancel)
 {
     const QString home = firstLine(registry.readString(settingsKey(), u"HomeDir"_qs));
     if (home.isEmpty()) {
@@ -132,11 +68,11 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
     }
     env.dataFolder = home;
 
-    QString address = env.ownAddress;
-    if (address == BeckyEnvironment::noAddress()) {
+    std::optional<QString> address = env.ownAddress;
+    if (!address) {
         address = firstLine(registry.readString(userKey(0), u"Address"_qs));
         const QString title = u"***"_qs + atCarrierMailDomain() + u"がいいよ。"_qs;
-        if (!dialogs.askYesNo(u"使用するi-mode用のメールアドレスは、["_qs + address + u"]でよろしいですか？"_qs,
+        if (!dialogs.askYesNo(u"使用するi-mode用のメールアドレスは、["_qs + *address + u"]でよろしいですか？"_qs,
                               title)) {
             // An empty answer keeps the proposal; a cancel declines it too.
             const std::optional<QString> typed = dialogs.input(u"あなたのメールアドレスを教えてください。"_qs,
@@ -163,7 +99,7 @@ bool discoverBecky(BeckyEnvironment &env, const Registry &registry, Dialogs &dia
 
     env.ownAddress = address;
     env.accounts = accounts;
-    if (!writeBeckyRecord(programFolder, env))
+    if (!beckyrecord::write(programFolder, env))
         reportUnwritten(dialogs, programFolder);
     return true;
 }
@@ -215,7 +151,7 @@ ManualSetupResult manualBeckySetup(BeckyEnvironment &env, Dialogs &dialogs,
     configured.dataFolder = folder + separator;
     configured.ownAddress = firstLine(*own);
     configured.accounts = {{u"手動設定"_qs, 0, firstLine(*provider)}};
-    if (!writeBeckyRecord(programFolder, configured)) {
+    if (!beckyrecord::write(programFolder, configured)) {
         reportUnwritten(dialogs, programFolder);
         return ManualSetupResult::Unchanged;
     }
