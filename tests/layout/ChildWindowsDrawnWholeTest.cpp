@@ -2,7 +2,6 @@
 // cut, at their design size, on a 1024 × 600 screen and with the font
 // doubled (which asks more of a layout than QT_SCALE_FACTOR=2, under which
 // the logical sizes stay as they are).
-#include "core/addressbook/AddressBookFile.h"
 #include "core/pictograph/EmojiSources.h"
 #include "core/pictograph/PaletteEntries.h"
 #include "gui/addressbook/AddressBookWindow.h"
@@ -28,7 +27,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <memory>
 
 namespace {

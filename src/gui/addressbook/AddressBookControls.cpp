@@ -85,17 +85,24 @@ void createDetailControls(AddressBookControls &c, QVBoxLayout *layout)
 
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const std::pair<const char16_t *, QWidget *> rows[] = {
-        {u"nameCaption", c.nameField},         {u"addressCaption", c.addressField},
-        {u"modelCaption", c.modelField},       {u"nicknameCaption", c.nicknameField},
-        {u"homePageCaption", c.homePageField}, {u"pgpCaption", c.pgpField},
+    struct Row {
+        QString caption;
+        QString name;
+        QWidget *field;
     };
-    const QString captions[] = {u"･名前"_qs, u"･ｱﾄﾞﾚｽ"_qs, u"･機種"_qs, u"･ﾆｯｸﾈｰﾑ"_qs, u"･HP"_qs, u"･PGP"_qs};
-    for (int i = 0; i < 6; ++i) {
-        auto *caption = namedLabel(new QLabel(captions[i], group), QString::fromUtf16(rows[i].first));
+    const Row rows[] = {
+        {u"･名前"_qs, u"nameCaption"_qs, c.nameField},
+        {u"･ｱﾄﾞﾚｽ"_qs, u"addressCaption"_qs, c.addressField},
+        {u"･機種"_qs, u"modelCaption"_qs, c.modelField},
+        {u"･ﾆｯｸﾈｰﾑ"_qs, u"nicknameCaption"_qs, c.nicknameField},
+        {u"･HP"_qs, u"homePageCaption"_qs, c.homePageField},
+        {u"･PGP"_qs, u"pgpCaption"_qs, c.pgpField},
+    };
+    for (const Row &row : rows) {
+        auto *caption = namedLabel(new QLabel(row.caption, group), row.name);
         // A screen reader names the field by its caption.
-        caption->setBuddy(rows[i].second);
-        form->addRow(caption, rows[i].second);
+        caption->setBuddy(row.field);
+        form->addRow(caption, row.field);
     }
     layout->addWidget(group);
 }
