@@ -65,22 +65,6 @@ TEST_F(AddressBookClosing, EscapeRunsTheCloseQuestions)
     }
 }
 
-TEST_F(AddressBookClosing, EscapeKeepsTheWindowOpenWhenTheSaveFails)
-{
-    AddressBookWindow &book = openWithNewEntry(h);
-    makeBookUnwritable(h);
-    expectSaveQuestion(h, Answer::Yes)
-        .expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok, Icon::None);
-    QTest::keyClick(&book, Qt::Key_Escape);
-    h.dialogs.verifyAllShown();
-    EXPECT_FALSE(book.isClosing());
-    EXPECT_TRUE(book.isVisible());
-    EXPECT_EQ(book.entries().size(), 2);
-    // Let the harness close it without questions.
-    expectSaveQuestion(h, Answer::No);
-    book.close();
-}
-
 TEST_F(AddressBookClosing, EnterInAFieldPressesNoButton)
 {
     AddressBookWindow &book = open(u"a@docomo.ne.jp\r\n"_qs);

@@ -24,8 +24,6 @@ using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
 
-const QString kGroupTitle = u"グループ名指定"_qs;
-const QString kGroupPrompt = u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs;
 
 void saveOnClose(WindowHarness &h, AddressBookWindow &book)
 {
@@ -113,23 +111,19 @@ TEST_F(AddressBookKeepsData, ASaveKeepsAnAddressRegisteredWhileTheWindowWasOpen)
 // refused with a message and asked again.
 TEST_F(AddressBookKeepsData, ExportRefusesGroupNamesOutsideTheFolderAndAsksAgain)
 {
-    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    const QString folder = h.dataFolder() + u"AddrBook"_qs;
-    QDir().mkpath(folder);
-    AddressBookWindow &book = openMyAdr(h);
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs,
-                            Buttons::YesNo, Icon::None, Answer::Yes)
-        .expectInput(kGroupTitle, kGroupPrompt, u"../evil"_qs, u"i-mode"_qs)
-        .expectMessage(kGroupTitle,
+    AddressBookWindow &book = open(u"a@docomo.ne.jp\r\n"_qs);
+    QDir().mkpath(beckyBooks());
+    expectExport(h, u"../evil"_qs)
+        .expectMessage(u"グループ名指定"_qs,
                        u"そのグループ名は、ファイル名に使えません。\r\n"
                        u"\\ / : * ? \" < > | と「..」、制御文字、前後の空白を除いて、もう一度指定してください。"_qs,
                        Buttons::Ok, Icon::Exclamation)
-        .expectInput(kGroupTitle, kGroupPrompt, u"good"_qs, u"../evil"_qs)
+        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs, u"good"_qs,
+                     u"../evil"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Buttons::Ok, Icon::None);
     book.ui().transferButton->click();
     EXPECT_FALSE(QFile::exists(h.dataFolder() + u"evil.Adr"_qs));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({u"good.Adr"_qs}));
+    EXPECT_EQ(QDir(beckyBooks()).entryList(QDir::Files), QStringList({u"good.Adr"_qs}));
     book.close();
 }
 
@@ -137,25 +131,13 @@ TEST_F(AddressBookKeepsData, ExportRefusesGroupNamesOutsideTheFolderAndAsksAgain
 // tell files apart: the existing file is the one overwritten.
 TEST_F(AddressBookKeepsData, ExportFindsAnExistingGroupWhateverItsLetterCase)
 {
-    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    const QString folder = h.dataFolder() + u"AddrBook"_qs;
-    QDir().mkpath(folder);
-    QFile old(folder + u"/i-mode.adr"_qs);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old\r\n");
-    old.close();
-    AddressBookWindow &book = openMyAdr(h);
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs,
-                            Buttons::YesNo, Icon::None, Answer::Yes)
-        .expectInput(kGroupTitle, kGroupPrompt, u"I-MODE"_qs, u"i-mode"_qs)
-        .expectMessage(u"上書き確認"_qs,
-                       u"そのグループ名は、既に存在します。上書きしますか？\r\n"
-                       u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
-                       Buttons::YesNo, Icon::None, Answer::Yes)
+    AddressBookWindow &book = open(u"a@docomo.ne.jp\r\n"_qs);
+    writeBeckyBook(h, u"i-mode.adr"_qs, u"old\r\n"_qs);
+    expectExport(h, u"I-MODE"_qs);
+    expectOverwrite(h, Answer::Yes)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Buttons::Ok, Icon::None);
     book.ui().transferButton->click();
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({u"i-mode.adr"_qs}));
+    EXPECT_EQ(QDir(beckyBooks()).entryList(QDir::Files), QStringList({u"i-mode.adr"_qs}));
     EXPECT_EQ(h.folder.readText(u"becky/AddrBook/i-mode.adr"_qs), u"a@docomo.ne.jp\r\n"_qs);
     book.close();
 }

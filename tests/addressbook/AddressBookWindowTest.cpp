@@ -148,28 +148,16 @@ TEST_F(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
 
 TEST_F(MyAddressBook, ExportsWithTheDefaultGroupName)
 {
-    const QByteArray bytes = hexBytes("8ea5 0961 4064 6f63 6f6d 6f0d 0a"); // "自\ta@docomo\r\n"
-    h.folder.writeBytes(addrBook, bytes);
-    ASSERT_TRUE(h.start());
-    QDir().mkpath(h.dataFolder() + u"AddrBook"_qs);
-    AddressBookWindow &book = openMyAdr(h);
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
-        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                     u"i-mode"_qs, u"i-mode"_qs)
+    AddressBookWindow &book = open(u"自\ta@docomo\r\n"_qs);
+    QDir().mkpath(beckyBooks());
+    expectExport(h, u"i-mode"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
     book.ui().transferButton->click();
-    QFile exported(h.dataFolder() + u"AddrBook/i-mode.Adr"_qs);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_EQ(exported.readAll(), bytes);
+    EXPECT_EQ(h.folder.readBytes(u"becky/AddrBook/i-mode.Adr"_qs), h.folder.readBytes(addrBook)); // byte for byte
 
     // The group exists now: No leaves it alone.
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
-        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                     u"i-mode"_qs, u"i-mode"_qs)
-        .expectMessage(u"上書き確認"_qs,
-                       u"そのグループ名は、既に存在します。上書きしますか？\r\n"
-                       u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
-                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
+    expectExport(h, u"i-mode"_qs);
+    expectOverwrite(h, Answer::No);
     book.ui().transferButton->click();
     book.close();
 }

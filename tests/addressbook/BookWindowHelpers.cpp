@@ -51,6 +51,22 @@ AddressBookWindow &startWithMyAdr(WindowHarness &h, const QString &bookText)
     return openMyAdr(h);
 }
 
+ScriptedDialogs &expectExport(WindowHarness &h, const QString &group, const QString &offered)
+{
+    return h.dialogs
+        .expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs,
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs, group, offered);
+}
+
+ScriptedDialogs &expectOverwrite(WindowHarness &h, Dialogs::Answer answer)
+{
+    return h.dialogs.expectMessage(u"上書き確認"_qs,
+                                   u"そのグループ名は、既に存在します。上書きしますか？\r\n"
+                                   u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
+                                   Dialogs::Buttons::YesNo, Dialogs::Icon::None, answer);
+}
+
 void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)
 {
     // The harness keeps Becky's data folder under its program folder.

@@ -33,12 +33,21 @@ AddressBookWindow &startWithMyAdr(WindowHarness &h, const QString &bookText);
 class AddressBookTest : public ::testing::Test {
 protected:
     AddressBookWindow &open(const QString &bookText) { return startWithMyAdr(h, bookText); }
+    /// Becky's address book folder, the export's target.
+    QString beckyBooks() const { return h.dataFolder() + u"AddrBook"_qs; }
 
     WindowHarness h;
 };
 
 /// Scripts the address book's save question on closing, with its answer.
 ScriptedDialogs &expectSaveQuestion(WindowHarness &h, Dialogs::Answer answer);
+
+/// Scripts the export's questions up to the group name: Yes to the export,
+/// then `group` answered where `offered` was proposed.
+ScriptedDialogs &expectExport(WindowHarness &h, const QString &group, const QString &offered = QStringLiteral("i-mode"));
+/// Scripts the question whether to overwrite an existing group, with its
+/// answer.
+ScriptedDialogs &expectOverwrite(WindowHarness &h, Dialogs::Answer answer);
 
 /// Writes a group file into Becky's address book folder.
 void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text);

@@ -29,13 +29,6 @@ TEST(RegistrationEntry, SelectorCoversBothCodeBlocksAndSkipsTheGap)
         EXPECT_EQ(selectorSymbol(r.value), r.symbol) << r.value;
 }
 
-TEST(RegistrationEntry, SelectorLabelPadsToThreeDigits)
-{
-    EXPECT_EQ(selectorLabel(0), u"記号000"_qs);
-    EXPECT_EQ(selectorLabel(57), u"記号057"_qs);
-    EXPECT_EQ(selectorLabel(206), u"記号206"_qs);
-}
-
 TEST(DefinitionWriter, WritesOneCp932LinePerDefinitionAndReadsBack)
 {
     TestFolder dir;
