@@ -61,7 +61,7 @@ TEST_F(AddressBookKeepsData, ImportKeepsTheTypedRecipientAndEndsTheBooksLastLine
     ASSERT_NE(book, nullptr);
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Buttons::YesNo, Icon::None,
                             Answer::Yes);
-    book->ui().transferButton->click();
+    book->ui().importExportButton->click();
     EXPECT_EQ(h.folder.readText(kAddrBook), u"x@isp.jp\r\nd@isp.jp\tディー\t\r\n"_qs);
     EXPECT_EQ(h.ui().toField->currentText(), u"typed@docomo.ne.jp"_qs);
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
@@ -121,7 +121,7 @@ TEST_F(AddressBookKeepsData, ExportRefusesGroupNamesOutsideTheFolderAndAsksAgain
         .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs, u"good"_qs,
                      u"../evil"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Buttons::Ok, Icon::None);
-    book.ui().transferButton->click();
+    book.ui().importExportButton->click();
     EXPECT_FALSE(QFile::exists(h.dataFolder() + u"evil.Adr"_qs));
     EXPECT_EQ(QDir(beckyBooks()).entryList(QDir::Files), QStringList({u"good.Adr"_qs}));
     book.close();
@@ -136,7 +136,7 @@ TEST_F(AddressBookKeepsData, ExportFindsAnExistingGroupWhateverItsLetterCase)
     expectExport(h, u"I-MODE"_qs);
     expectOverwrite(h, Answer::Yes)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Buttons::Ok, Icon::None);
-    book.ui().transferButton->click();
+    book.ui().importExportButton->click();
     EXPECT_EQ(QDir(beckyBooks()).entryList(QDir::Files), QStringList({u"i-mode.adr"_qs}));
     EXPECT_EQ(h.folder.readText(u"becky/AddrBook/i-mode.adr"_qs), u"a@docomo.ne.jp\r\n"_qs);
     book.close();

@@ -36,7 +36,7 @@ TEST_F(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
     EXPECT_EQ(c.bookList->count(), 1);
     EXPECT_EQ(c.bookList->currentText(), u"addr"_qs);
     EXPECT_FALSE(c.bookList->isEnabled());
-    EXPECT_EQ(c.transferButton->text(), u"エクスポート"_qs);
+    EXPECT_EQ(c.importExportButton->text(), u"エクスポート"_qs);
     EXPECT_EQ(entryLines(book), QStringList({u"solo@docomo.ne.jp"_qs, u"ビー"_qs}));
     EXPECT_EQ(c.addressField->text(), u"solo@docomo.ne.jp"_qs);
     EXPECT_EQ(c.modelField->currentText(), u"不明"_qs);
@@ -152,13 +152,13 @@ TEST_F(MyAddressBook, ExportsWithTheDefaultGroupName)
     QDir().mkpath(beckyBooks());
     expectExport(h, u"i-mode"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    book.ui().transferButton->click();
+    book.ui().importExportButton->click();
     EXPECT_EQ(h.folder.readBytes(u"becky/AddrBook/i-mode.Adr"_qs), h.folder.readBytes(addrBook)); // byte for byte
 
     // The group exists now: No leaves it alone.
     expectExport(h, u"i-mode"_qs);
     expectOverwrite(h, Answer::No);
-    book.ui().transferButton->click();
+    book.ui().importExportButton->click();
     book.close();
 }
 
@@ -180,7 +180,7 @@ TEST_F(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
     EXPECT_EQ(book->ui().bookList->count(), 1);
     EXPECT_EQ(entryLines(*book), QStringList({u"last@docomo.ne.jp"_qs}));
     EXPECT_FALSE(book->ui().newEntryButton->isEnabled());
-    EXPECT_EQ(book->ui().transferButton->text(), u"インポート"_qs);
+    EXPECT_EQ(book->ui().importExportButton->text(), u"インポート"_qs);
     book->close();
 }
 
@@ -214,7 +214,7 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     EXPECT_EQ(book->ui().modelField->currentText(), u"メモ"_qs);
     book->ui().entryList->setCurrentRow(1);
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    book->ui().transferButton->click();
+    book->ui().importExportButton->click();
     EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
     EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));

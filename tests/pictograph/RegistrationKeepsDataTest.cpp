@@ -63,6 +63,7 @@ TEST_P(RegistrationEnding, AsksTheOpenWindowFirst)
     if (!row.ends) {
         EXPECT_TRUE(win->isVisible());
         EXPECT_TRUE(win->hasUnsavedChanges());
+        EXPECT_EQ(win->windowTitle(), u"文字コード登録"_qs); // no count: nothing was saved
         c->cancelButton->click(); // close without questions
     } else {
         EXPECT_EQ(QFile::exists(h.folder.file(kDefinitionFile)), row.answer == Answer::Yes);

@@ -2,7 +2,6 @@
 
 #include "gui/compose/BodyEdit.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -134,23 +133,6 @@ TEST_F(RegistrationWindowTest, ClosingWithChangesAsksAndShowsTheNote)
         local.dialogs.verifyAllShown();
         EXPECT_EQ(local.folder.readText(kDefinitionFile).isEmpty(), row.saved);
     }
-}
-
-TEST_F(RegistrationWindowTest, AFailedSaveIsReportedAndKeepsTheWindowOpen)
-{
-    open();
-    // A folder in the file's place cannot be replaced.
-    ASSERT_TRUE(QFile::remove(h.folder.file(kDefinitionFile)));
-    ASSERT_TRUE(QDir(h.folder.path()).mkdir(kDefinitionFile));
-    select(0);
-    c->deleteButton->click();
-    h.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNoCancel, Icon::None, Answer::Yes)
-        .expectMessage(Dialogs::defaultTitle(), u"文字コードを保存できませんでした。"_qs, Buttons::Ok, Icon::Critical);
-    EXPECT_FALSE(win->close());
-    EXPECT_TRUE(win->isVisible());
-    EXPECT_TRUE(win->hasUnsavedChanges());
-    EXPECT_EQ(win->windowTitle(), u"文字コード登録登録数：2"_qs);
-    c->cancelButton->click();
 }
 
 TEST_F(RegistrationWindowTest, PutIntoBodyAppendsTheSymbolByButtonAndDoubleClick)

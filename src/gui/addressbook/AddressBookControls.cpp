@@ -47,16 +47,16 @@ void createBookControls(AddressBookControls &c, QVBoxLayout *layout)
     c.editButton = button(panel, u"Command3(1)"_qs, u"変更"_qs,
                           u"データを編集後、下部の「保存」ボタンをクリックする事で、編集を保存できます。"_qs);
     c.deleteButton = button(panel, u"Command3(2)"_qs, u"削除"_qs, u"現在選択中のアドレス情報を削除します"_qs);
-    c.transferButton = button(panel, u"Command3(3)"_qs, u"インポート"_qs,
-                              u"現在選択中のメールアドレス情報をMYアドレス帳に移行します"_qs);
+    c.importExportButton = button(panel, u"Command3(3)"_qs, u"インポート"_qs,
+                                  u"現在選択中のメールアドレス情報をMYアドレス帳に移行します"_qs);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(c.newEntryButton);
     buttons->addWidget(c.editButton);
     buttons->addWidget(c.deleteButton);
-    // The transfer button stands apart from the three editing ones.
-    buttons->addSpacing(c.transferButton->fontMetrics().height() / 2);
-    buttons->addWidget(c.transferButton);
+    // Import or export stands apart from the three editing buttons.
+    buttons->addSpacing(c.importExportButton->fontMetrics().height() / 2);
+    buttons->addWidget(c.importExportButton);
     buttons->addStretch();
     auto *entries = new QHBoxLayout;
     entries->addWidget(c.entryList, 1);

@@ -23,7 +23,7 @@ struct AddressBookControls {
     QPushButton *newEntryButton = nullptr;     ///< `Command3(0)`, "新規登録"
     QPushButton *editButton = nullptr;         ///< `Command3(1)`, "変更"
     QPushButton *deleteButton = nullptr;       ///< `Command3(2)`, "削除"
-    QPushButton *transferButton = nullptr;     ///< `Command3(3)`, "インポート"; "エクスポート" in MY ADR
+    QPushButton *importExportButton = nullptr; ///< `Command3(3)`, "インポート"; "エクスポート" in MY ADR
     QGroupBox *detailGroup = nullptr;          ///< `Frame2`, the details of the entry shown
     QLineEdit *nameField = nullptr;            ///< `Text1(1)`
     QLineEdit *addressField = nullptr;         ///< `Text1(0)`

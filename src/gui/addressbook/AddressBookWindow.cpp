@@ -65,7 +65,7 @@ void AddressBookWindow::connectControls()
     connect(c.newEntryButton, &QPushButton::clicked, this, [this] { newEntry(); });
     connect(c.editButton, &QPushButton::clicked, this, [this] { edit(); });
     connect(c.deleteButton, &QPushButton::clicked, this, [this] { deleteEntry(); });
-    connect(c.transferButton, &QPushButton::clicked, this, [this] { exportMode_ ? exportMyAdr() : importEntry(); });
+    connect(c.importExportButton, &QPushButton::clicked, this, [this] { exportMode_ ? exportMyAdr() : importEntry(); });
     connect(c.importAction, &QAction::triggered, this, [this] { importEntry(); });
     connect(c.putIntoMailAction, &QAction::triggered, this, [this] { putIntoMail(); });
     connect(c.deleteAction, &QAction::triggered, this, [this] { deleteEntry(); });
@@ -82,7 +82,7 @@ void AddressBookWindow::connectControls()
     connect(c.modelField, &QComboBox::activated, this, [this] { detailsChanged_ = true; });
 
     for (QWidget *hinted : std::initializer_list<QWidget *>{c.entryList, c.newEntryButton, c.editButton,
-                                                            c.deleteButton, c.transferButton})
+                                                            c.deleteButton, c.importExportButton})
         hinted->installEventFilter(this);
     for (QLineEdit *field : c.textFields())
         field->installEventFilter(this);
@@ -103,8 +103,8 @@ void AddressBookWindow::openMyAdr(const MyAdrSetup &setup)
     c.bookList->addItem(u"addr"_qs, setup.bookFile);
     c.bookList->setEnabled(false);
     exportMode_ = true;
-    c.transferButton->setText(u"エクスポート"_qs);
-    c.transferButton->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
+    c.importExportButton->setText(u"エクスポート"_qs);
+    c.importExportButton->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
 }
 
 void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex,
