@@ -18,7 +18,7 @@ class QWidget;
 /// program's control names (in the comments).
 struct AddressBookControls {
     QWidget *bookPanel = nullptr;              ///< everything but the file-read panel
-    QComboBox *bookList = nullptr;             ///< `Combo1`, the books of the mode
+    QComboBox *bookList = nullptr;             ///< `Combo1`, the names of the mode's books
     QListWidget *entryList = nullptr;          ///< `List1`, one name per entry
     QPushButton *newEntryButton = nullptr;     ///< `Command3(0)`, "新規登録"
     QPushButton *editButton = nullptr;         ///< `Command3(1)`, "変更"
@@ -27,7 +27,7 @@ struct AddressBookControls {
     QGroupBox *detailGroup = nullptr;          ///< `Frame2`, the details of the entry shown
     QLineEdit *nameField = nullptr;            ///< `Text1(1)`
     QLineEdit *addressField = nullptr;         ///< `Text1(0)`
-    QComboBox *modelField = nullptr;           ///< `Combo2`, item data = display code
+    QComboBox *modelField = nullptr;           ///< `Combo2`, the phone models
     QLineEdit *nicknameField = nullptr;        ///< `Text1(2)`
     QLineEdit *homePageField = nullptr;        ///< `Text1(3)`
     QLineEdit *pgpField = nullptr;             ///< `Text1(4)`, PGP user id

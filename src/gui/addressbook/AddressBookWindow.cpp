@@ -100,7 +100,8 @@ void AddressBookWindow::openMyAdr(const MyAdrSetup &setup)
     modelChoices_.append({otherModelName(), 0});
     for (const PhoneModel &model : modelChoices_)
         c.modelField->addItem(model.name, model.code);
-    c.bookList->addItem(u"addr"_qs, setup.bookFile);
+    books_ = {{u"addr"_qs, setup.bookFile}};
+    c.bookList->addItem(books_.first().shownName);
     c.bookList->setEnabled(false);
     exportMode_ = true;
     c.importExportButton->setText(u"エクスポート"_qs);
@@ -115,8 +116,9 @@ void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books
     myAdr_.bookFile = myAdrFile;
     {
         const QSignalBlocker quiet(c.bookList);
+        books_ = books;
         for (const addressbook::BookFile &book : books)
-            c.bookList->addItem(book.shownName, book.path);
+            c.bookList->addItem(book.shownName);
         c.bookList->setCurrentIndex(-1);
     }
     if (rememberedIndex >= 0 && rememberedIndex < books.size())
@@ -147,9 +149,9 @@ void AddressBookWindow::loadChosenBook()
 {
     AddressBookControls &c = controls_;
     const int chosen = c.bookList->currentIndex();
-    if (chosen < 0)
+    if (chosen < 0 || chosen >= books_.size())
         return;
-    const QString path = c.bookList->itemData(chosen).toString();
+    const QString path = books_[chosen].path;
     const addressbook::LoadedBook book = addressbook::loadBook(path, imodeOnly_);
     entries_ = book.entries;
     setAside_ = book.setAside;
@@ -160,7 +162,7 @@ void AddressBookWindow::loadChosenBook()
         for (const AddressEntry &entry : entries_)
             c.entryList->addItem(entry.name);
     }
-    c.hintLabel->setText(c.bookList->itemText(chosen));
+    c.hintLabel->setText(books_[chosen].shownName);
     if (!entries_.isEmpty())
         selectEntry(0);
 }

@@ -133,6 +133,8 @@ private:
     Mode mode_ = Mode::FileDrop;
     bool imodeOnly_ = false;
     MyAdrSetup myAdr_;
+    /// The books of the kind list, in its order.
+    QList<addressbook::BookFile> books_;
     /// The model field's items in MY ADR: "不明", the phone models, "その他".
     QList<PhoneModel> modelChoices_;
     QList<AddressEntry> entries_;
