@@ -106,12 +106,10 @@ TEST_F(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
         if (row.saveFails)
             h.dialogs.expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok,
                                     Icon::None);
-        if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
-            h.ui().exitEntry->trigger();
-        else
-            h.window().close();
+        const bool ended = h.end(QString::fromLatin1(row.how).startsWith(u"exit"_qs) ? WindowHarness::Ending::ExitEntry
+                                                                                     : WindowHarness::Ending::CloseBox);
         h.dialogs.verifyAllShown();
-        EXPECT_EQ(h.window().hasEnded(), row.ends);
+        EXPECT_EQ(ended, row.ends);
         if (!row.ends) {
             EXPECT_TRUE(book.isVisible());
             EXPECT_EQ(book.entries().size(), 2);

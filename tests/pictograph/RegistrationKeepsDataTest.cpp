@@ -54,12 +54,10 @@ TEST_P(RegistrationEnding, AsksTheOpenWindowFirst)
     } else if (row.ends) {
         h.dialogs.expectMessage(Dialogs::defaultTitle(), kMenuNote, Buttons::Ok, Icon::None);
     }
-    if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
-        h.ui().exitEntry->trigger();
-    else
-        h.window().close();
+    const bool ended = h.end(QString::fromLatin1(row.how).startsWith(u"exit"_qs) ? WindowHarness::Ending::ExitEntry
+                                                                                 : WindowHarness::Ending::CloseBox);
     h.dialogs.verifyAllShown();
-    EXPECT_EQ(h.window().hasEnded(), row.ends);
+    EXPECT_EQ(ended, row.ends);
     if (!row.ends) {
         EXPECT_TRUE(win->isVisible());
         EXPECT_TRUE(win->hasUnsavedChanges());

@@ -2,6 +2,7 @@
 
 #include "gui/compose/BodyEdit.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -31,6 +32,15 @@ bool WindowHarness::start()
     if (started)
         window_->show();
     return started;
+}
+
+bool WindowHarness::end(Ending how)
+{
+    if (how == Ending::ExitEntry)
+        window_->findChild<QAction *>(u"Mnuexit"_qs)->trigger();
+    else
+        window_->close();
+    return window_->hasEnded();
 }
 
 void WindowHarness::typeIntoBody(const QString &text)

@@ -36,6 +36,12 @@ public:
     MainControls &ui() { return window_->ui(); }
     ProgramState &state() { return state_; }
 
+    /// How the user ends the program.
+    enum class Ending { CloseBox, ExitEntry };
+    /// Ends the program by the close box or the file menu's Exit; true when
+    /// it ended.
+    bool end(Ending how);
+
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);
     /// Presses a key in the body.
