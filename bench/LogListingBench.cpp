@@ -4,7 +4,7 @@
 #include "BenchWindow.h"
 #include "Ratio.h"
 
-#include "../tests/handoff/SampleMailbox.h"
+#include "support/SampleMailbox.h"
 
 #include "core/handoff/Mailbox.h"
 #include "core/handoff/MailboxReader.h"

@@ -31,20 +31,11 @@ const QString kChangedQuestion =
     u"beckyの設定が変更されている可能性があります。修正しますか？\r\n※修正しないと送信処理が行えません。"_qs;
 const QString kProposalTitle = u"***@docomo.ne.jpがいいよ。"_qs;
 
-QString users(int k) { return u"Software\\RIMArts\\Rebecca\\Users\\"_qs + QString::number(k); }
-
-void setHome(WindowHarness &h, const QString &home)
-{
-    h.registry.set(u"Software\\RIMArts\\Rebecca\\Settings"_qs, u"HomeDir"_qs, home);
-}
-
 // An account as Becky keeps it; the mail folder number arrives as the raw
 // byte the registry reader decodes.
 void setAccount(WindowHarness &h, int k, const QString &name, int mailDirNo, const QString &address)
 {
-    h.registry.set(users(k), u"Account"_qs, name);
-    h.registry.set(users(k), u"MailDirNo"_qs, mailDirNo ? QString(QChar(mailDirNo)) : QString());
-    h.registry.set(users(k), u"Address"_qs, address);
+    h.registry.beckyAccount(k, name, mailDirNo ? QString(QChar(mailDirNo)) : QString(), address);
 }
 
 QStringList captions(const QList<QAction *> &entries)
@@ -93,7 +84,7 @@ TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
 {
     WindowHarness h;
     h.withoutBeckyRecord();
-    setHome(h, h.dataFolder());
+    h.registry.beckyHome(h.dataFolder());
     setAccount(h, 0, u"メイン"_qs, 0, u"me@isp.example.jp"_qs);
     setAccount(h, 1, u"サブ"_qs, 3, u"sub@isp.example.jp"_qs);
     h.dialogs
@@ -183,7 +174,7 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
     ASSERT_TRUE(QDir(h.dataFolder() + u"User0"_qs).removeRecursively());
     QDir(h.folder.path()).mkpath(u"moved/User5"_qs);
     const QString moved = h.folder.file(u"moved/"_qs);
-    setHome(h, moved);
+    h.registry.beckyHome(moved);
     setAccount(h, 0, u"新メイン"_qs, 5, u"new@isp.example.jp"_qs);
     h.dialogs.expectMessage(kChangedTitle, kChangedQuestion, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
 
@@ -275,7 +266,7 @@ TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccount
     WindowHarness h;
     ASSERT_TRUE(h.start());
     MainControls &c = h.ui();
-    setHome(h, h.dataFolder());
+    h.registry.beckyHome(h.dataFolder());
 
     // More accounts than Becky numbers: only 0 to 20 are taken.
     for (int k = 0; k < 23; ++k)

@@ -34,7 +34,7 @@ protected:
     PhoneModelList phones;
     CommandProgress command;
     ScriptedDialogs dialogs;
-    TextClipboard clipboard;
+    MemoryClipboard clipboard;
     Twips twips{96};
     RecordingHost host;
     ComposeContext context;

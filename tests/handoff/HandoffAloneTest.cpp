@@ -12,7 +12,6 @@
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
 #include "core/handoff/MailRecord.h"
-#include "core/platform/Registry.h"
 #include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneControls.h"
@@ -42,15 +41,6 @@ public:
     int layouts = 0;
     int rediscoveries = 0;
     int closes = 0;
-};
-
-class SlashPaths : public HostPaths {
-public:
-    QString toHost(const QString &path) const override
-    {
-        QString host = path;
-        return host.replace(u'\\', u'/');
-    }
 };
 
 // Every control the hand-off commands need besides the compose ones.
@@ -110,8 +100,8 @@ protected:
     SendingOptions sending;
     MailCountsModel counts;
     ScriptedDialogs dialogs;
-    TextClipboard clipboard;
-    SlashPaths paths;
+    MemoryClipboard clipboard;
+    PlainPaths paths;
     Twips twips{96};
     RecordingHost composeHost;
     RecordingHandoffHost host;

@@ -129,7 +129,7 @@ TEST_F(PictographSight, PaletteButtonsInsertTheirPictographAndShowTheirCode)
     }
     ASSERT_TRUE(sun && unmapped);
     EXPECT_EQ(sun->text(), kSun);
-    EXPECT_EQ(sun->toolTip(), u"F89F  BLACK SUN WITH RAYS"_qs);
+    EXPECT_EQ(sun->toolTip(), u"F89F  太陽  BLACK SUN WITH RAYS"_qs);
     EXPECT_EQ(unmapped->text(), unmapped->accessibleName().mid(4)); // its code instead of a picture
 
     sun->click();

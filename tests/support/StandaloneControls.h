@@ -2,7 +2,7 @@
 
 #include "gui/compose/ComposeControls.h"
 #include "gui/compose/ComposeHost.h"
-#include "core/platform/Desktop.h"
+#include "support/Fakes.h"
 
 #include <QList>
 #include <QString>
@@ -22,16 +22,6 @@ public:
     int sends = 0;
     QList<int> pictographs;
     int substitutions = 0;
-};
-
-/// A clipboard that keeps its text in memory.
-class TextClipboard : public Clipboard {
-public:
-    void setText(const QString &text) override { text_ = text; }
-    QString text() const override { return text_; }
-
-private:
-    QString text_;
 };
 
 /// Every control the compose commands need, parented to `window`: the

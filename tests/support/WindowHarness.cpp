@@ -2,22 +2,13 @@
 
 #include "gui/compose/BodyEdit.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
 
-QString PlainPaths::toHost(const QString &path) const
-{
-    QString host = path;
-    return host.replace(u'\\', u'/');
-}
-
-WindowHarness::WindowHarness()
-{
-    QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
-    folder.writeText(u"Becky.mil"_qs, dataFolder() + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs);
-}
+WindowHarness::WindowHarness() { writeBeckyRecord(folder.path()); }
 
 WindowHarness::~WindowHarness()
 {
@@ -41,6 +32,15 @@ bool WindowHarness::start()
     if (started)
         window_->show();
     return started;
+}
+
+bool WindowHarness::end(Ending how)
+{
+    if (how == Ending::ExitEntry)
+        window_->findChild<QAction *>(u"Mnuexit"_qs)->trigger();
+    else
+        window_->close();
+    return window_->hasEnded();
 }
 
 void WindowHarness::typeIntoBody(const QString &text)

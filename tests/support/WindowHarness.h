@@ -2,47 +2,11 @@
 
 #include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
-#include "core/platform/Desktop.h"
-#include "core/platform/Registry.h"
+#include "support/Fakes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
-#include <QHash>
-#include <QPair>
-
 #include <memory>
-
-/// A clipboard that keeps its text in memory.
-class MemoryClipboard : public Clipboard {
-public:
-    void setText(const QString &text) override { text_ = text; }
-    QString text() const override { return text_; }
-
-private:
-    QString text_;
-};
-
-/// A registry held in memory: (key path, value name) -> text.
-class MemoryRegistry : public Registry {
-public:
-    void set(const QString &path, const QString &name, const QString &value)
-    {
-        values_.insert({path.toLower(), name.toLower()}, value);
-    }
-    QString readString(const QString &path, const QString &name) const override
-    {
-        return values_.value({path.toLower(), name.toLower()});
-    }
-
-private:
-    QHash<QPair<QString, QString>, QString> values_;
-};
-
-/// Host paths that are used as they are.
-class PlainPaths : public HostPaths {
-public:
-    QString toHost(const QString &path) const override;
-};
 
 /// A main window on a temporary program folder, with scripted dialogs and
 /// a Becky record whose first mail folder exists, so that the start-up
@@ -71,6 +35,12 @@ public:
     MainWindow &window() { return *window_; }
     MainControls &ui() { return window_->ui(); }
     ProgramState &state() { return state_; }
+
+    /// How the user ends the program.
+    enum class Ending { CloseBox, ExitEntry };
+    /// Ends the program by the close box or the file menu's Exit; true when
+    /// it ended.
+    bool end(Ending how);
 
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);

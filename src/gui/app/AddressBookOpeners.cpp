@@ -33,7 +33,7 @@ AddressBookWindow *freshAddressBook(MainWindow &w)
         if (!open->isClosing())
             return nullptr;
     }
-    auto *window = new AddressBookWindow(w.dialogs(), w.twips(), &w);
+    auto *window = new AddressBookWindow(w.dialogs(), &w);
     window->setImodeOnly(w.state().mail.imode());
     QObject::connect(window, &AddressBookWindow::addressChosen, &w, [&w](const QString &address) {
         QComboBox *to = w.ui().toField;
