@@ -1,6 +1,7 @@
 #include "gui/compose/BodyEdit.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,23 @@ TEST_F(BodyPositions, SelectionsCountEachBreakTwice)
     EXPECT_EQ(field.selectedBodyText(), u"b\r\ncd\r\n"_qs);
     field.replaceBodySelection(u"X"_qs);
     EXPECT_EQ(field.bodyText(), u"aX\r\ne"_qs);
+}
+
+// The first text in a field without a history (a file opened at start, the
+// first draft loaded) is one undo step like any later one: undo empties the
+// field and its count, redo brings the text back.
+TEST(BodyHistory, AFirstTextUndoesBackToAnEmptyField)
+{
+    BodyEdit field;
+    const QString text = u"一行目\r\n二行目\r\n"_qs;
+    field.setBodyText(text);
+    ASSERT_TRUE(field.document()->isUndoAvailable());
+    field.undoStep();
+    EXPECT_EQ(field.bodyText(), QString());
+    EXPECT_EQ(field.count().weighted, 0);
+    field.redoStep();
+    EXPECT_EQ(field.bodyText(), text);
+    EXPECT_EQ(field.count().weighted, 8);
 }
 
 } // namespace
