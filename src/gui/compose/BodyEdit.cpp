@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -44,6 +45,24 @@ BodyEdit::BodyEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(document(), &QTextDocument::contentsChange, this, &BodyEdit::onContentsChange);
     connect(this, &QPlainTextEdit::textChanged, this, &BodyEdit::onTextChanged);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &BodyEdit::keepCaretLineShaped);
+    keepCaretLineShaped();
+}
+
+// A keystroke lays out the caret's line, places the caret in it, draws the
+// line and draws the caret: four shapings of the same text, as the field
+// throws a line's shaped glyphs away after each use, and each a costly one
+// for a line of pictographs, whose pictures are decoded to be measured. The
+// caret's line keeps its glyphs from one use to the next instead; the line
+// the caret left lets them go when it is next drawn or laid out.
+void BodyEdit::keepCaretLineShaped()
+{
+    const QTextBlock line = textCursor().block();
+    const QTextBlock kept = shapedLine_.block();
+    if (kept.isValid() && kept != line)
+        kept.layout()->setCacheEnabled(false);
+    line.layout()->setCacheEnabled(true);
+    shapedLine_ = QTextCursor(line);
 }
 
 namespace {

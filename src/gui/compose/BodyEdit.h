@@ -99,11 +99,15 @@ private:
     void weighLines(QTextBlock first, const QTextBlock &last);
     void onTextChanged();
     void recount();
+    /// Lets the caret's line keep its shaped glyphs.
+    void keepCaretLineShaped();
 
     /// Code page 932 bytes of the body, a break counting 2 (CR LF).
     int bytes_ = 0;
     int blockCount_ = 1;
     bool replaying_ = false;
+    /// A cursor in the line that keeps its shaped glyphs.
+    QTextCursor shapedLine_;
     /// The field's text as last read, until the next change.
     mutable std::optional<QString> fieldTextCopy_;
 };
