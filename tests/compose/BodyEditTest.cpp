@@ -71,4 +71,16 @@ TEST(BodyHistory, AFirstTextUndoesBackToAnEmptyField)
     EXPECT_EQ(field.count().weighted, 8);
 }
 
+// A new text, the first or a later one, is read from its start: the caret
+// waits there with nothing selected, so that typing adds to the text.
+TEST(BodyHistory, ANewTextLeavesTheCaretAtItsStartWithNothingSelected)
+{
+    BodyEdit field;
+    for (const QString &text : {u"一行目\r\n二行目"_qs, u"別の\r\n本文"_qs}) {
+        field.setBodyText(text);
+        EXPECT_EQ(field.textCursor().position(), 0);
+        EXPECT_FALSE(field.textCursor().hasSelection());
+    }
+}
+
 } // namespace

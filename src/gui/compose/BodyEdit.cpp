@@ -206,7 +206,11 @@ void BodyEdit::layOutLastLine()
 void BodyEdit::keepCaretAtStart(bool keep)
 {
     QTextCursor caret = textCursor();
-    if (keep)
+    // Only the caret's position keeps its place while text goes in there;
+    // its anchor moves on with the text, which would leave the whole new
+    // text selected. A caret that the change handling did not move is put
+    // back at the start with nothing selected.
+    if (keep || caret.position() == 0)
         caret.setPosition(0);
     caret.setKeepPositionOnInsert(keep);
     setTextCursor(caret);
