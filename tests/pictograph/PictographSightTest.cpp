@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -168,6 +169,24 @@ TEST_F(PictographSight, UnsendableCharactersAreMarkedAndCountedInTheToolTip)
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.ui().bodyField->extraSelections().isEmpty());
     EXPECT_TRUE(h.ui().countLabel->toolTip().isEmpty());
+}
+
+// Only the lines in view carry marks: scrolling to the end marks the last
+// line and drops the mark of the first.
+TEST_F(PictographSight, MarksFollowTheLinesInView)
+{
+    BodyEdit *body = h.ui().bodyField;
+    h.setBody(u"\u00E9\r\n"_qs + u"x\r\n"_qs.repeated(300) + u"\u00E9"_qs);
+    const auto markedAt = [body] {
+        QCoreApplication::processEvents();
+        QList<int> starts;
+        for (const QTextEdit::ExtraSelection &mark : body->extraSelections())
+            starts.append(mark.cursor.selectionStart());
+        return starts;
+    };
+    EXPECT_EQ(markedAt(), QList<int>{0});
+    body->verticalScrollBar()->setValue(body->verticalScrollBar()->maximum());
+    EXPECT_EQ(markedAt(), QList<int>{602}); // after "é" and 300 times "x", each with its break
 }
 
 TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
