@@ -1,28 +1,21 @@
 #include "BenchWindow.h"
 
 #include "gui/compose/BodyEdit.h"
-#include "core/platform/Cp932.h"
+#include "gui/compose/PhoneScreen.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
 BenchWindow::BenchWindow()
 {
     const QString folder = folder_.path();
-    const QString data = folder + u"/becky/"_qs;
-    QDir(folder).mkpath(u"becky/User0/OutBox"_qs);
-    QFile record(folder + u"/Becky.mil"_qs);
-    if (record.open(QIODevice::WriteOnly))
-        record.write(cp932::encode(data + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs));
-    record.close();
-
+    writeBeckyRecord(folder);
     services_ = std::make_unique<Services>(
         Services{dialogs_, clipboard_, registry_, paths_, folder, QString(),
                  folder + u"/readme.txt"_qs});
     window_ = std::make_unique<MainWindow>(*services_, state_);
+    ui_ = std::make_unique<MainWindowControls>(window_.get());
     if (window_->startup())
         window_->show();
 }
@@ -30,6 +23,7 @@ BenchWindow::BenchWindow()
 BenchWindow::~BenchWindow()
 {
     window_->hide();
+    ui_.reset();
     window_.reset();
 }
 

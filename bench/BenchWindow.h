@@ -3,9 +3,8 @@
 #include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Services.h"
-#include "core/platform/Desktop.h"
-#include "core/platform/Dialogs.h"
-#include "core/platform/Registry.h"
+#include "support/Fakes.h"
+#include "support/MainWindowControls.h"
 
 #include <QFont>
 #include <QSize>
@@ -29,24 +28,6 @@ struct FieldLook {
 /// look draws the same.
 std::pair<FieldLook, FieldLook> fieldLooks();
 
-/// Dialogs that answer every box at once: Yes or OK, the default text of an
-/// input box, Cancel in a file chooser.
-class AnsweringDialogs : public Dialogs {
-public:
-    Answer message(const QString &, const QString &, Buttons buttons, Icon) override
-    {
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
-    {
-        return defaultText;
-    }
-    std::optional<QString> chooseFile(const QString &, const QStringList &) override
-    {
-        return std::nullopt;
-    }
-};
-
 /// A main window for benchmarks: started on a temporary program folder with a
 /// Becky record, so that the start-up asks nothing, and shown.
 class BenchWindow {
@@ -55,29 +36,18 @@ public:
     ~BenchWindow();
 
     MainWindow &window() { return *window_; }
-    MainControls &ui() { return window_->ui(); }
+    /// The temporary program folder.
+    QString programFolder() const { return folder_.path(); }
+    MainWindowControls &ui() { return *ui_; }
 
 private:
-    class NoClipboard : public Clipboard {
-    public:
-        void setText(const QString &) override {}
-        QString text() const override { return {}; }
-    };
-    class NoRegistry : public Registry {
-    public:
-        QString readString(const QString &, const QString &) const override { return {}; }
-    };
-    class SamePaths : public HostPaths {
-    public:
-        QString toHost(const QString &path) const override { return path; }
-    };
-
     QTemporaryDir folder_;
     AnsweringDialogs dialogs_;
-    NoClipboard clipboard_;
-    NoRegistry registry_;
-    SamePaths paths_;
+    MemoryClipboard clipboard_;
+    MemoryRegistry registry_;
+    PlainPaths paths_;
     std::unique_ptr<Services> services_;
     ProgramState state_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowControls> ui_;
 };

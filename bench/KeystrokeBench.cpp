@@ -45,12 +45,11 @@ void horonamiKeystroke(benchmark::State &state, bool preview, const Typing &typi
 {
     BenchWindow b;
     b.ui().previewPanel->setVisible(preview);
-    b.window().layoutControls();
+    QCoreApplication::processEvents(); // lays the panel out
     b.ui().bodyField->setBodyText(largeBody(typing.bodyLine));
     caretToMiddle(b.ui().bodyField);
     QCoreApplication::processEvents(); // the window's first painting is not a keystroke's
-    for (auto _ : state)
-        typeAndErase(b.ui().bodyField, typing.character);
+    ratio::measure(state, [&] { typeAndErase(b.ui().bodyField, typing.character); });
 }
 
 void bareKeystroke(benchmark::State &state, bool copyIntoSecondField, const Typing &typing = kJapanese)
@@ -87,8 +86,7 @@ void bareKeystroke(benchmark::State &state, bool copyIntoSecondField, const Typi
                          });
     }
     QCoreApplication::processEvents();
-    for (auto _ : state)
-        typeAndErase(&field, typing.character);
+    ratio::measure(state, [&] { typeAndErase(&field, typing.character); });
 }
 
 const bool registeredHidden = ratio::add(

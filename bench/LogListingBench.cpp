@@ -4,7 +4,7 @@
 #include "BenchWindow.h"
 #include "Ratio.h"
 
-#include "../tests/handoff/SampleMailbox.h"
+#include "support/SampleMailbox.h"
 
 #include "core/handoff/Mailbox.h"
 #include "core/handoff/MailboxReader.h"
@@ -29,7 +29,7 @@ const QByteArray &sampleLogBytes()
 // Writes the sample log into the window's program folder; returns its path.
 QString writeLog(BenchWindow &b)
 {
-    const QString path = mailbox::logPath(b.window().services().programFolder);
+    const QString path = mailbox::logPath(b.programFolder());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(sampleLogBytes()) < 0)
         qFatal("cannot write the sample log");
@@ -52,15 +52,13 @@ QString readAndDecode(const QString &path)
     return cp932::decode(file.readAll());
 }
 
-// Each side does its work once before it is timed: the first listing of a
-// window also lays out the list and loads its font.
+// Each side does its work before it is timed (ratio::measure): the first
+// listing of a window also lays out the list and loads its font.
 void logListing(benchmark::State &state)
 {
     BenchWindow b;
     writeLog(b);
-    listLog(b);
-    for (auto _ : state)
-        listLog(b);
+    ratio::measure(state, [&] { listLog(b); });
     if (b.ui().mailList->model()->rowCount() != kRecords + 1)
         state.SkipWithError("the log was not listed whole");
 }
@@ -69,9 +67,7 @@ void logListingFloor(benchmark::State &state)
 {
     BenchWindow b;
     const QString path = writeLog(b);
-    benchmark::DoNotOptimize(readAndDecode(path));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readAndDecode(path));
+    ratio::measure(state, [&] { benchmark::DoNotOptimize(readAndDecode(path)); });
 }
 
 const bool registered = ratio::add("log listing", logListing, logListingFloor);
@@ -86,8 +82,7 @@ QByteArray mailboxOf(const QByteArray &records)
 
 void readMailbox(benchmark::State &state, const QByteArray &bytes)
 {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(mailboxreader::readBytes(bytes, MailSource::Log));
+    ratio::measure(state, [&] { benchmark::DoNotOptimize(mailboxreader::readBytes(bytes, MailSource::Log)); });
 }
 
 // The sample records with LF line ends, as in a mailbox copied through a

@@ -36,12 +36,13 @@ void pictographRestore(benchmark::State &state)
 {
     const QList<Definition> list = sampleDefinitions();
     const QString body = pictographBody(list);
-    for (auto _ : state) {
+    const auto restore = [&] {
         const QString restored = definitions::restoreKeywords(body, list);
         if (restored.size() != 4 * body.size())
             state.SkipWithError("not every pictograph was restored");
         benchmark::DoNotOptimize(restored.constData());
-    }
+    };
+    ratio::measure(state, restore);
 }
 
 // Reads each character once and writes four in its place.
@@ -50,7 +51,7 @@ void pictographRestoreFloor(benchmark::State &state)
     const QList<Definition> list = sampleDefinitions();
     const QString body = pictographBody(list);
     const QString keyword = list.front().keyword;
-    for (auto _ : state) {
+    const auto write = [&] {
         QString out;
         out.reserve(body.size());
         for (QChar c : body) {
@@ -58,7 +59,8 @@ void pictographRestoreFloor(benchmark::State &state)
             out += keyword;
         }
         benchmark::DoNotOptimize(out.constData());
-    }
+    };
+    ratio::measure(state, write);
 }
 
 const bool registered = ratio::add("pictograph restore", pictographRestore, pictographRestoreFloor);
@@ -117,7 +119,7 @@ QList<Conversion> unrelatedConversions()
 
 void runConversions(benchmark::State &state, const QList<Conversion> &conversions)
 {
-    for (auto _ : state) {
+    const auto convert = [&] {
         for (const Conversion &c : conversions) {
             const QString result = c.restore ? definitions::restoreKeywords(c.body, c.definitions)
                                              : definitions::substituteEscaped(c.body, c.definitions);
@@ -125,7 +127,8 @@ void runConversions(benchmark::State &state, const QList<Conversion> &conversion
                 state.SkipWithError("a conversion changed a body that holds no definition");
             benchmark::DoNotOptimize(result.constData());
         }
-    }
+    };
+    ratio::measure(state, convert);
 }
 
 void pictographWorst(benchmark::State &state) { runConversions(state, alikeConversions()); }

@@ -12,9 +12,10 @@
 ///
 ///     static const bool registered = ratio::add("filter", measureFilter, measureFloor);
 ///
-/// which runs the benchmarks "filter" and "filter floor"; at the end the
-/// main program prints "filter ratio: R", the case's real time per
-/// iteration divided by its floor's, with two decimals.
+/// which runs the benchmarks "filter" and "filter floor" in turn, several
+/// rounds each, each timing its steps with ratio::measure; at the end the
+/// main program prints "filter ratio: R", the case's fastest step divided
+/// by its floor's, with two decimals.
 namespace ratio {
 
 using Body = std::function<void(benchmark::State &)>;
@@ -23,13 +24,20 @@ using Body = std::function<void(benchmark::State &)>;
 /// Returns true, so that it can initialise a static.
 bool add(const std::string &name, Body measured, Body floor);
 
-/// A console reporter that also keeps every run's real time per iteration.
+/// The timed loop of a case or a floor: runs `step` a few times untimed
+/// (the first steps lay out, paint and fill caches that later ones find
+/// ready), then once per iteration, timing each step on its own. `prepare`,
+/// when given, runs untimed before every step.
+void measure(benchmark::State &state, const std::function<void()> &step,
+             const std::function<void()> &prepare = {});
+
+/// A console reporter that also keeps every run's fastest step.
 class Collector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override;
-    /// Seconds per iteration of a benchmark's fastest repetition, or a
+    /// Seconds of a benchmark's fastest step over all its rounds, or a
     /// negative value when it did not run.
-    double secondsPerIteration(const std::string &name) const;
+    double fastestStep(const std::string &name) const;
 
 private:
     std::vector<std::pair<std::string, double>> times_;

@@ -8,7 +8,7 @@ packages=(
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  unicode-data fonts-noto-color-emoji python3-fonttools
+  unicode-data unicode-cldr-core fonts-noto-color-emoji python3-fonttools
   xvfb xauth
   libx11-dev
   desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian

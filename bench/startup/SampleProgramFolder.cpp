@@ -1,6 +1,7 @@
 #include "SampleProgramFolder.h"
 
 #include "core/platform/Cp932.h"
+#include "support/Fakes.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,7 @@ void writeCp932(const QString &path, const QString &text)
 
 void writeSampleProgramFolder(const QString &folder)
 {
-    const QString data = folder + u"/becky/"_qs;
-    QDir(folder).mkpath(u"becky/User0/OutBox"_qs);
-    writeCp932(folder + u"/Becky.mil"_qs,
-               data + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs);
+    writeBeckyRecord(folder);
 
     QString models;
     for (int i = 0; i < 200; ++i)

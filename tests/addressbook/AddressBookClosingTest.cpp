@@ -14,6 +14,8 @@
 
 namespace {
 
+using AddressBookClosing = AddressBookTest;
+
 using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
@@ -23,11 +25,9 @@ const QString kNewEntryPrompt = u"新規作成する名前、又は、mailアド
 // MY ADR with one entry and a second one added but not saved.
 AddressBookWindow &openWithNewEntry(WindowHarness &h)
 {
-    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
-    EXPECT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = startWithMyAdr(h, u"a@docomo.ne.jp\r\n"_qs);
     h.dialogs.expectInput(u"登録名"_qs, kNewEntryPrompt, u"b@docomo.ne.jp"_qs);
-    book.ui().Command3[0]->click();
+    book.ui().newEntryButton->click();
     EXPECT_TRUE(book.bookChanged());
     return book;
 }
@@ -40,7 +40,7 @@ void makeBookUnwritable(WindowHarness &h)
 }
 
 // Cancel on the question (or ESC on it) goes back to editing.
-TEST(AddressBookClosing, EscapeRunsTheCloseQuestions)
+TEST_F(AddressBookClosing, EscapeRunsTheCloseQuestions)
 {
     struct Row {
         Answer answer;
@@ -51,7 +51,7 @@ TEST(AddressBookClosing, EscapeRunsTheCloseQuestions)
         WindowHarness h;
         AddressBookWindow &book = openWithNewEntry(h);
         expectSaveQuestion(h, row.answer);
-        QTest::keyClick(book.ui().List1, Qt::Key_Escape);
+        QTest::keyClick(book.ui().entryList, Qt::Key_Escape);
         h.dialogs.verifyAllShown();
         const bool closed = row.answer != Answer::Cancel;
         EXPECT_EQ(book.isClosing(), closed);
@@ -65,31 +65,11 @@ TEST(AddressBookClosing, EscapeRunsTheCloseQuestions)
     }
 }
 
-TEST(AddressBookClosing, EscapeKeepsTheWindowOpenWhenTheSaveFails)
+TEST_F(AddressBookClosing, EnterInAFieldPressesNoButton)
 {
-    WindowHarness h;
-    AddressBookWindow &book = openWithNewEntry(h);
-    makeBookUnwritable(h);
-    expectSaveQuestion(h, Answer::Yes)
-        .expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok, Icon::None);
-    QTest::keyClick(&book, Qt::Key_Escape);
-    h.dialogs.verifyAllShown();
-    EXPECT_FALSE(book.isClosing());
-    EXPECT_TRUE(book.isVisible());
-    EXPECT_EQ(book.entries().size(), 2);
-    // Let the harness close it without questions.
-    expectSaveQuestion(h, Answer::No);
-    book.close();
-}
-
-TEST(AddressBookClosing, EnterInAFieldPressesNoButton)
-{
-    WindowHarness h;
-    h.folder.writeText(kAddrBook, u"a@docomo.ne.jp\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
-    book.ui().Command3[1]->click(); // edit: the fields take input
-    for (QLineEdit *field : book.ui().Text1)
+    AddressBookWindow &book = open(u"a@docomo.ne.jp\r\n"_qs);
+    book.ui().editButton->click(); // edit: the fields take input
+    for (QLineEdit *field : book.ui().textFields())
         QTest::keyClick(field, Qt::Key_Return); // an input box here would fail the test
     EXPECT_EQ(book.entries().size(), 1);
     EXPECT_TRUE(book.isVisible());
@@ -99,7 +79,7 @@ TEST(AddressBookClosing, EnterInAFieldPressesNoButton)
 // Ending the program with an unsaved book: the book's question comes
 // first; a failed save keeps the program running, No is the user's choice
 // to drop the change.
-TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
+TEST_F(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
 {
     struct Row {
         const char *how;
@@ -126,12 +106,10 @@ TEST(AddressBookClosing, EndingTheProgramAsksTheOpenBookFirst)
         if (row.saveFails)
             h.dialogs.expectMessage(Dialogs::defaultTitle(), u"アドレス帳を保存できませんでした。"_qs, Buttons::Ok,
                                     Icon::None);
-        if (QString::fromLatin1(row.how).startsWith(u"exit"_qs))
-            h.ui().exitEntry->trigger();
-        else
-            h.window().close();
+        const bool ended = h.end(QString::fromLatin1(row.how).startsWith(u"exit"_qs) ? WindowHarness::Ending::ExitEntry
+                                                                                     : WindowHarness::Ending::CloseBox);
         h.dialogs.verifyAllShown();
-        EXPECT_EQ(h.window().hasEnded(), row.ends);
+        EXPECT_EQ(ended, row.ends);
         if (!row.ends) {
             EXPECT_TRUE(book.isVisible());
             EXPECT_EQ(book.entries().size(), 2);

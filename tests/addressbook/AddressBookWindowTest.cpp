@@ -1,4 +1,3 @@
-#include "gui/app/AddressBookOpeners.h"
 #include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
@@ -20,91 +19,86 @@
 
 namespace {
 
+using BeckyAddressBook = AddressBookTest;
+using MyAddressBook = AddressBookTest;
+using OpenCommand = AddressBookTest;
+
 using Answer = Dialogs::Answer;
 
 const QString addrBook = kAddrBook;
 
-TEST(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
+TEST_F(MyAddressBook, LoadsTheBookAndPutsAddressesIntoTheMail)
 {
-    WindowHarness h;
-    h.folder.writeText(addrBook, u"solo@docomo.ne.jp\r\nメモ\r\nb@docomo.ne.jp\tビー\tN501i\tbee\t.\t.\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = open(u"solo@docomo.ne.jp\r\nメモ\r\nb@docomo.ne.jp\tビー\tN501i\tbee\t.\t.\r\n"_qs);
     const AddressBookControls &c = book.ui();
     EXPECT_EQ(book.mode(), AddressBookWindow::Mode::MyAdr);
-    EXPECT_EQ(c.Combo1->count(), 1);
-    EXPECT_EQ(c.Combo1->currentText(), u"addr"_qs);
-    EXPECT_FALSE(c.Combo1->isEnabled());
-    EXPECT_EQ(c.Command3[3]->text(), u"エクスポート"_qs);
+    EXPECT_EQ(c.bookList->count(), 1);
+    EXPECT_EQ(c.bookList->currentText(), u"addr"_qs);
+    EXPECT_FALSE(c.bookList->isEnabled());
+    EXPECT_EQ(c.importExportButton->text(), u"エクスポート"_qs);
     EXPECT_EQ(entryLines(book), QStringList({u"solo@docomo.ne.jp"_qs, u"ビー"_qs}));
-    EXPECT_EQ(c.Text1[0]->text(), u"solo@docomo.ne.jp"_qs);
-    EXPECT_EQ(c.Combo2->currentText(), u"不明"_qs);
-    EXPECT_TRUE(c.Text1[0]->isReadOnly());
+    EXPECT_EQ(c.addressField->text(), u"solo@docomo.ne.jp"_qs);
+    EXPECT_EQ(c.modelField->currentText(), u"不明"_qs);
+    EXPECT_TRUE(c.addressField->isReadOnly());
 
-    c.Command1->click();
+    c.putIntoMailButton->click();
     EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp"_qs);
-    c.List1->setCurrentRow(1);
-    EXPECT_EQ(c.Combo2->currentText(), u"N501i"_qs);
-    EXPECT_EQ(c.Text1[2]->text(), u"bee"_qs);
-    c.Command1->click();
+    c.entryList->setCurrentRow(1);
+    EXPECT_EQ(c.modelField->currentText(), u"N501i"_qs);
+    EXPECT_EQ(c.nicknameField->text(), u"bee"_qs);
+    c.putIntoMailButton->click();
     EXPECT_EQ(h.ui().toField->currentText(), u"solo@docomo.ne.jp,b@docomo.ne.jp"_qs);
     book.close();
     EXPECT_EQ(h.state().accounts.beckyBookIndex, 0);
 }
 
-TEST(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
+TEST_F(MyAddressBook, SavingCommitsWritesTheFileAndRebuildsTheToList)
 {
-    WindowHarness h;
-    h.folder.writeText(addrBook, u"solo@docomo.ne.jp\r\njunk line\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = open(u"solo@docomo.ne.jp\r\njunk line\r\n"_qs);
     const AddressBookControls &c = book.ui();
 
     h.dialogs.expectInput(u"登録名"_qs, u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs,
                           u"花子@docomo.ne.jp"_qs, u"@docomo.ne.jp"_qs);
-    c.Command3[0]->click();
+    c.newEntryButton->click();
     EXPECT_TRUE(book.bookChanged());
-    c.List1->setCurrentRow(1);
-    c.Command3[1]->click();
-    EXPECT_EQ(c.Command1->text(), u"保存"_qs);
-    EXPECT_FALSE(c.Text1[0]->isReadOnly());
-    c.Combo2->setCurrentIndex(c.Combo2->findText(u"F501i"_qs));
-    emit c.Combo2->activated(c.Combo2->currentIndex());
-    typeInto(c.Text1[1], u"さん"_qs);
+    c.entryList->setCurrentRow(1);
+    c.editButton->click();
+    EXPECT_EQ(c.putIntoMailButton->text(), u"保存"_qs);
+    EXPECT_FALSE(c.addressField->isReadOnly());
+    c.modelField->setCurrentIndex(c.modelField->findText(u"F501i"_qs));
+    emit c.modelField->activated(c.modelField->currentIndex());
+    typeInto(c.nameField, u"さん"_qs);
     h.dialogs.expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    c.Command1->click();
+    c.putIntoMailButton->click();
 
     EXPECT_EQ(h.folder.readText(addrBook),
               u"solo@docomo.ne.jp\r\n花子@docomo.ne.jp\t花子@docomo.ne.jpさん\tF501i\t.\t.\t.\r\n"_qs);
-    EXPECT_EQ(c.Command1->text(), u"ﾒｰﾙへ入力"_qs);
+    EXPECT_EQ(c.putIntoMailButton->text(), u"ﾒｰﾙへ入力"_qs);
     EXPECT_FALSE(book.saveMode());
     EXPECT_FALSE(book.bookChanged());
-    EXPECT_EQ(c.Text1[3]->text(), u"."_qs);
-    EXPECT_TRUE(c.Text1[0]->isReadOnly());
+    EXPECT_EQ(c.homePageField->text(), u"."_qs);
+    EXPECT_TRUE(c.addressField->isReadOnly());
     EXPECT_EQ(toListItems(h.ui()),
               QStringList({u"solo@docomo.ne.jp#0"_qs, u"花子@docomo.ne.jpさん<花子@docomo.ne.jp>#2"_qs}));
     book.close();
 }
 
-TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
+TEST_F(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
 {
-    WindowHarness h;
-    h.folder.writeText(addrBook, u"a@docomo.ne.jp\tエー\tP501i\t.\t.\t.\r\nb@docomo.ne.jp\tビー\tD501i\t.\t.\t.\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = open(u"a@docomo.ne.jp\tエー\tP501i\t.\t.\t.\r\nb@docomo.ne.jp\tビー\tD501i\t.\t.\t.\r\n"_qs);
     const AddressBookControls &c = book.ui();
-    c.Command3[1]->click();
-    c.Text1[2]->clear();
-    typeInto(c.Text1[2], u"えーちゃん"_qs);
+    c.editButton->click();
+    c.nicknameField->clear();
+    typeInto(c.nicknameField, u"えーちゃん"_qs);
     h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    c.List1->setCurrentRow(1);
+    c.entryList->setCurrentRow(1);
     EXPECT_EQ(book.entries()[0].details, u"P501i\tえーちゃん\t.\t."_qs);
     EXPECT_EQ(book.entries()[1].details, u"D501i\t.\t.\t."_qs);
-    EXPECT_EQ(c.Text1[2]->text(), u"."_qs);
+    EXPECT_EQ(c.nicknameField->text(), u"."_qs);
 
     // Answering No drops the edit; the close then offers to save the book.
-    c.Command3[1]->click();
-    typeInto(c.Text1[0], u"x"_qs);
+    c.editButton->click();
+    typeInto(c.addressField, u"x"_qs);
     h.dialogs.expectMessage(u"保存？"_qs, u"アドレス情報が変更されたようです。保存しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, Answer::No)
         .expectMessage(u"アドレス帳保存"_qs, u"アドレス帳に変更があります。保存しますか？"_qs, Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None, Answer::No);
     book.close();
@@ -112,43 +106,37 @@ TEST(MyAddressBook, SwitchingAwayAsksAndStoresTheEditInThePreviousEntry)
     EXPECT_EQ(h.folder.readText(addrBook).count(u"えーちゃん"_qs), 0);
 }
 
-TEST(MyAddressBook, ChoosingOtherAddsAPhoneModel)
+TEST_F(MyAddressBook, ChoosingOtherAddsAPhoneModel)
 {
-    WindowHarness h;
-    h.folder.writeText(addrBook, u"a@docomo.ne.jp\tエー\tP501i\tnick\t.\t.\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = open(u"a@docomo.ne.jp\tエー\tP501i\tnick\t.\t.\r\n"_qs);
     const AddressBookControls &c = book.ui();
-    EXPECT_EQ(c.Combo2->itemText(0), u"不明"_qs);
-    EXPECT_EQ(c.Combo2->itemData(0).toInt(), 809);
-    c.Command3[1]->click();
-    c.Combo2->setCurrentIndex(c.Combo2->count() - 1);
-    EXPECT_EQ(c.Combo2->currentText(), u"その他"_qs);
-    emit c.Combo2->activated(c.Combo2->currentIndex());
+    EXPECT_EQ(c.modelField->itemText(0), u"不明"_qs);
+    EXPECT_EQ(c.modelField->itemData(0).toInt(), 809);
+    c.editButton->click();
+    c.modelField->setCurrentIndex(c.modelField->count() - 1);
+    EXPECT_EQ(c.modelField->currentText(), u"その他"_qs);
+    emit c.modelField->activated(c.modelField->currentIndex());
     h.dialogs.expectInput(u"機種名"_qs, u"機種名を入れてください"_qs, u"SO502i"_qs, u"不明"_qs)
         .expectInput(u"機種名"_qs, u"その携帯の表示できる桁数行数を続けて入力してください。\r\n※例　8桁9行の場合は、0809"_qs,
                      u"1008"_qs, u"0809"_qs)
         .expectMessage(u"アドレス帳更新"_qs, u"保存しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    c.Command1->click();
+    c.putIntoMailButton->click();
     EXPECT_EQ(h.folder.readText(u"Keitai.pre"_qs), u"SO502i#1008\r\n"_qs);
-    EXPECT_EQ(c.Combo2->currentText(), u"SO502i"_qs);
-    EXPECT_EQ(c.Combo2->itemText(c.Combo2->count() - 1), u"その他"_qs);
+    EXPECT_EQ(c.modelField->currentText(), u"SO502i"_qs);
+    EXPECT_EQ(c.modelField->itemText(c.modelField->count() - 1), u"その他"_qs);
     EXPECT_EQ(h.folder.readText(addrBook), u"a@docomo.ne.jp\tエー\tSO502i\tnick\t.\t.\r\n"_qs);
     book.close();
 }
 
-TEST(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
+TEST_F(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
 {
-    WindowHarness h;
-    h.folder.writeText(addrBook, u"only@docomo.ne.jp\r\n"_qs);
-    ASSERT_TRUE(h.start());
-    AddressBookWindow &book = openMyAdr(h);
+    AddressBookWindow &book = open(u"only@docomo.ne.jp\r\n"_qs);
     h.dialogs.expectInput(u"登録名"_qs, u"新規作成する名前、又は、mailアドレスを打ち込んでください。"_qs, u"名無し"_qs,
                           u"@docomo.ne.jp"_qs);
-    book.ui().Command3[0]->click();
+    book.ui().newEntryButton->click();
     EXPECT_EQ(book.entries().last().address, QString());
     h.dialogs.expectMessage(u"削除確認"_qs, u"only@docomo.ne.jpを削除しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    book.ui().Command3[2]->click();
+    book.ui().deleteButton->click();
     EXPECT_EQ(entryLines(book), QStringList({u"名無し"_qs}));
     expectSaveQuestion(h, Answer::Yes);
     book.close();
@@ -157,38 +145,24 @@ TEST(MyAddressBook, DeletingTheLastEntryAndSavingOnCloseWritesAnEmptyBook)
     EXPECT_TRUE(toListItems(h.ui()).isEmpty());
 }
 
-TEST(MyAddressBook, ExportsWithTheDefaultGroupName)
+TEST_F(MyAddressBook, ExportsWithTheDefaultGroupName)
 {
-    WindowHarness h;
-    const QByteArray bytes = hexBytes("8ea5 0961 4064 6f63 6f6d 6f0d 0a"); // "自\ta@docomo\r\n"
-    h.folder.writeBytes(addrBook, bytes);
-    ASSERT_TRUE(h.start());
-    QDir().mkpath(h.dataFolder() + u"AddrBook"_qs);
-    AddressBookWindow &book = openMyAdr(h);
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
-        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                     u"i-mode"_qs, u"i-mode"_qs)
+    AddressBookWindow &book = open(u"自\ta@docomo\r\n"_qs);
+    QDir().mkpath(beckyBooks());
+    expectExport(h, u"i-mode"_qs)
         .expectMessage(Dialogs::defaultTitle(), u"追加完了しました。"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    book.ui().Command3[3]->click();
-    QFile exported(h.dataFolder() + u"AddrBook/i-mode.Adr"_qs);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_EQ(exported.readAll(), bytes);
+    book.ui().importExportButton->click();
+    EXPECT_EQ(h.folder.readBytes(u"becky/AddrBook/i-mode.Adr"_qs), h.folder.readBytes(addrBook)); // byte for byte
 
     // The group exists now: No leaves it alone.
-    h.dialogs.expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes)
-        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs,
-                     u"i-mode"_qs, u"i-mode"_qs)
-        .expectMessage(u"上書き確認"_qs,
-                       u"そのグループ名は、既に存在します。上書きしますか？\r\n"
-                       u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
-                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No);
-    book.ui().Command3[3]->click();
+    expectExport(h, u"i-mode"_qs);
+    expectOverwrite(h, Answer::No);
+    book.ui().importExportButton->click();
     book.close();
 }
 
-TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
+TEST_F(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
 {
-    WindowHarness h;
     ASSERT_TRUE(h.start());
     writeBeckyBook(h, u"a.adr"_qs, u"x@isp.jp\tエックス\t備考\r\nlast@docomo.ne.jp\r\n"_qs);
     writeBeckyBook(h, u"b.adr"_qs, u"y@isp.jp\tワイ\t\r\n"_qs);
@@ -199,19 +173,18 @@ TEST(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     h.ui().beckyAddressBookButton->click();
     EXPECT_TRUE(h.ui().imodeSetting->isChecked());
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->mode(), AddressBookWindow::Mode::BeckyAdr);
-    EXPECT_EQ(book->ui().Combo1->count(), 1);
+    EXPECT_EQ(book->ui().bookList->count(), 1);
     EXPECT_EQ(entryLines(*book), QStringList({u"last@docomo.ne.jp"_qs}));
-    EXPECT_FALSE(book->ui().Command3[0]->isEnabled());
-    EXPECT_EQ(book->ui().Command3[3]->text(), u"インポート"_qs);
+    EXPECT_FALSE(book->ui().newEntryButton->isEnabled());
+    EXPECT_EQ(book->ui().importExportButton->text(), u"インポート"_qs);
     book->close();
 }
 
-TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
+TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
 {
-    WindowHarness h;
     ASSERT_TRUE(h.start());
     h.ui().addressBookButton->setEnabled(false);
     writeBeckyBook(h, u"a.adr"_qs, u"a@isp.jp\r\n"_qs);
@@ -226,32 +199,31 @@ TEST(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
         h.state().accounts.beckyBookIndex = row.remembered;
         h.ui().beckyAddressBookButton->click();
-        AddressBookWindow *book = openAddressBook(h.window());
+        AddressBookWindow *book = h.addressBook();
         ASSERT_NE(book, nullptr);
-        EXPECT_EQ(book->ui().Combo1->currentText(), row.chosen) << row.remembered;
+        EXPECT_EQ(book->ui().bookList->currentText(), row.chosen) << row.remembered;
         book->close();
     }
 
     h.state().accounts.beckyBookIndex = 2;
     h.ui().beckyAddressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
-    EXPECT_EQ(book->ui().Combo2->count(), 1);
-    EXPECT_EQ(book->ui().Combo2->currentText(), u"メモ"_qs);
-    book->ui().List1->setCurrentRow(1);
+    EXPECT_EQ(book->ui().modelField->count(), 1);
+    EXPECT_EQ(book->ui().modelField->currentText(), u"メモ"_qs);
+    book->ui().entryList->setCurrentRow(1);
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    book->ui().Command3[3]->click();
+    book->ui().importExportButton->click();
     EXPECT_EQ(h.folder.readText(addrBook), u"d@isp.jp\tディー\t\r\n"_qs);
     EXPECT_TRUE(h.ui().addressBookButton->isEnabled());
     EXPECT_EQ(toListItems(h.ui()), QStringList({u"d@isp.jp#0"_qs}));
-    book->ui().Combo1->setCurrentIndex(1);
+    book->ui().bookList->setCurrentIndex(1);
     book->close();
     EXPECT_EQ(h.state().accounts.beckyBookIndex, 1);
 }
 
-TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
+TEST_F(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
 {
-    WindowHarness h;
     h.folder.writeText(u"one.txt"_qs, u"いち"_qs);
     h.folder.writeText(u"two.txt"_qs, u"に"_qs);
     ASSERT_TRUE(h.start());
@@ -259,11 +231,11 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
     const QString two = h.folder.file(u"two.txt"_qs);
     h.dialogs.expectMessage(u"Horo"_qs, QDir::toNativeSeparators(one) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
         .expectMessage(u"Horo"_qs, QDir::toNativeSeparators(two) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
-    QTimer::singleShot(0, &h.window(), [&h, one, two] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+    QTimer::singleShot(0, &h.window(), [this, one, two] {
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->windowTitle(), u"読み込み"_qs);
-        EXPECT_TRUE(panel->ui().Label2->acceptDrops());
+        EXPECT_TRUE(panel->ui().dropTarget->acceptDrops());
         panel->dropFiles({one, two});
     });
     h.state().accounts.beckyBookIndex = 2;
@@ -274,15 +246,14 @@ TEST(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
 
 // The panel's button offers the file chooser; the chosen file loads in its
 // own encoding, here UTF-8 without a byte order mark.
-TEST(OpenCommand, ThePanelOffersTheFileChooser)
+TEST_F(OpenCommand, ThePanelOffersTheFileChooser)
 {
-    WindowHarness h;
     h.folder.writeBytes(u"utf8.txt"_qs, hexBytes("e381afe38184 0d0a 41")); // "はい", CR LF, "A" in UTF-8
     ASSERT_TRUE(h.start());
     h.dialogs.expectFileChoice(u"ファイルを開く"_qs, std::nullopt)
         .expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"utf8.txt"_qs));
-    QTimer::singleShot(0, &h.window(), [&h] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+    QTimer::singleShot(0, &h.window(), [this] {
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         panel->ui().chooseFileButton->click();
         EXPECT_TRUE(panel->isVisible()) << "a cancelled chooser closed the panel";
@@ -294,9 +265,8 @@ TEST(OpenCommand, ThePanelOffersTheFileChooser)
 
 // Ctrl+O opens the chooser straight from the main window; Cancel changes
 // nothing.
-TEST(OpenCommand, CtrlOOpensTheFileChooser)
+TEST_F(OpenCommand, CtrlOOpensTheFileChooser)
 {
-    WindowHarness h;
     h.folder.writeBytes(u"utf16.txt"_qs, hexBytes("fffe 6f30 4430")); // "はい" in UTF-16LE with its mark
     ASSERT_TRUE(h.start());
     h.setBody(u"本文"_qs);
@@ -313,13 +283,12 @@ TEST(OpenCommand, CtrlOOpensTheFileChooser)
     EXPECT_EQ(h.body(), u"はい"_qs);
 }
 
-TEST(OpenCommand, EscapeCancels)
+TEST_F(OpenCommand, EscapeCancels)
 {
-    WindowHarness h;
     ASSERT_TRUE(h.start());
     h.setBody(u"本文"_qs);
-    QTimer::singleShot(0, &h.window(), [&h] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+    QTimer::singleShot(0, &h.window(), [this] {
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         QTest::keyClick(panel, Qt::Key_Escape);
     });

@@ -1,6 +1,6 @@
 #include "addressbook/BookWindowHelpers.h"
 
-#include "gui/app/AddressBookOpeners.h"
+#include "gui/addressbook/AddressBookWindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-QStringList toListItems(const MainControls &c)
+QStringList toListItems(const MainWindowControls &c)
 {
     QStringList items;
     for (int i = 0; i < c.toField->count(); ++i)
@@ -23,8 +23,8 @@ QStringList toListItems(const MainControls &c)
 QStringList entryLines(AddressBookWindow &book)
 {
     QStringList lines;
-    for (int i = 0; i < book.ui().List1->count(); ++i)
-        lines.append(book.ui().List1->item(i)->text());
+    for (int i = 0; i < book.ui().entryList->count(); ++i)
+        lines.append(book.ui().entryList->item(i)->text());
     return lines;
 }
 
@@ -39,9 +39,32 @@ void typeInto(QLineEdit *field, const QString &text)
 AddressBookWindow &openMyAdr(WindowHarness &h)
 {
     h.ui().addressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     EXPECT_NE(book, nullptr);
     return *book;
+}
+
+AddressBookWindow &startWithMyAdr(WindowHarness &h, const QString &bookText)
+{
+    h.folder.writeText(kAddrBook, bookText);
+    EXPECT_TRUE(h.start());
+    return openMyAdr(h);
+}
+
+ScriptedDialogs &expectExport(WindowHarness &h, const QString &group, const QString &offered)
+{
+    return h.dialogs
+        .expectMessage(u"Beckyエクスポート"_qs, u"MYアドレス帳をベッキーのアドレス帳に追加しますか？"_qs,
+                       Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes)
+        .expectInput(u"グループ名指定"_qs, u"Beckyのアドレス帳で使用するグループ名を指定してください。"_qs, group, offered);
+}
+
+ScriptedDialogs &expectOverwrite(WindowHarness &h, Dialogs::Answer answer)
+{
+    return h.dialogs.expectMessage(u"上書き確認"_qs,
+                                   u"そのグループ名は、既に存在します。上書きしますか？\r\n"
+                                   u"※注意:上書きしてしまうと既存のデータは、消えてしまいます。"_qs,
+                                   Dialogs::Buttons::YesNo, Dialogs::Icon::None, answer);
 }
 
 void writeBeckyBook(WindowHarness &h, const QString &name, const QString &text)

@@ -5,12 +5,12 @@
 #include "core/platform/TextFile.h"
 #include "core/platform/WinePaths.h"
 #include "core/platform/WineRegistry.h"
+#include "support/Fakes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 
 #include <gtest/gtest.h>
 
@@ -18,33 +18,7 @@ namespace {
 
 using Answer = Dialogs::Answer;
 
-const QString users = u"Software\\RIMArts\\Rebecca\\Users\\"_qs;
-
-class FakeRegistry : public Registry {
-public:
-    FakeRegistry &set(const QString &path, const QString &name, const QString &value)
-    {
-        values_.insert(path + u'|' + name, value);
-        return *this;
-    }
-    FakeRegistry &account(int k, const QString &name, const QString &mailDirNo, const QString &address)
-    {
-        const QString key = users + QString::number(k);
-        return set(key, u"Account"_qs, name).set(key, u"MailDirNo"_qs, mailDirNo).set(key, u"Address"_qs, address);
-    }
-    QString readString(const QString &path, const QString &name) const override
-    {
-        return values_.value(path + u'|' + name);
-    }
-
-private:
-    QHash<QString, QString> values_;
-};
-
-FakeRegistry &withHome(FakeRegistry &registry, const QString &home = u"C:\\Becky\\"_qs)
-{
-    return registry.set(u"Software\\RIMArts\\Rebecca\\Settings"_qs, u"HomeDir"_qs, home);
-}
+const QString kHome = u"C:\\Becky\\"_qs;
 
 const QString proposalTitle = u"***@docomo.ne.jpがいいよ。"_qs;
 
@@ -60,12 +34,12 @@ QStringList recordLines(const TestFolder &program)
 
 TEST(DiscoverBecky, TakesAccountsUpToTheFirstGapAndWritesTheRecord)
 {
-    FakeRegistry registry;
-    withHome(registry)
-        .account(0, u"プロバイダ"_qs, u"\x02"_qs, u"hanako@isp.example.jp"_qs)
-        .account(1, u"keitai"_qs, QString(), u"hanako-k@docomo.ne.jp"_qs)
-        .account(2, u"ｶﾅ"_qs, u"ｱ"_qs, u"kana@x.jp"_qs) // first byte b1
-        .account(4, u"after-gap"_qs, u"\x09"_qs, u"gap@x.jp"_qs);
+    MemoryRegistry registry;
+    registry.beckyHome(kHome)
+        .beckyAccount(0, u"プロバイダ"_qs, u"\x02"_qs, u"hanako@isp.example.jp"_qs)
+        .beckyAccount(1, u"keitai"_qs, QString(), u"hanako-k@docomo.ne.jp"_qs)
+        .beckyAccount(2, u"ｶﾅ"_qs, u"ｱ"_qs, u"kana@x.jp"_qs) // first byte b1
+        .beckyAccount(4, u"after-gap"_qs, u"\x09"_qs, u"gap@x.jp"_qs);
     TestFolder program;
     ScriptedDialogs dialogs;
     dialogs.expectMessage(proposalTitle, proposal(u"hanako@isp.example.jp"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
@@ -125,8 +99,8 @@ TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
         {std::nullopt, std::nullopt, u"なし"_qs},         // cancelled: no address, as before
     };
     for (const auto &row : rows) {
-        FakeRegistry registry;
-        withHome(registry).account(0, u"main"_qs, u"\x01"_qs, u"reg@isp.jp"_qs);
+        MemoryRegistry registry;
+        registry.beckyHome(kHome).beckyAccount(0, u"main"_qs, u"\x01"_qs, u"reg@isp.jp"_qs);
         TestFolder program;
         ScriptedDialogs dialogs;
         dialogs.expectMessage(proposalTitle, proposal(u"reg@isp.jp"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
@@ -141,8 +115,8 @@ TEST(DiscoverBecky, AddressFromTheQuestionsWhenTheProposalIsRefused)
 
 TEST(DiscoverBecky, RerunKeepsTheAddressAndReplacesTheAccounts)
 {
-    FakeRegistry registry;
-    withHome(registry, u"D:\\Mail\\"_qs).account(0, u"new"_qs, u"\x05"_qs, u"new@isp.jp"_qs);
+    MemoryRegistry registry;
+    registry.beckyHome(u"D:\\Mail\\"_qs).beckyAccount(0, u"new"_qs, u"\x05"_qs, u"new@isp.jp"_qs);
     TestFolder program;
     ScriptedDialogs dialogs; // nothing is asked
     BeckyEnvironment env;
@@ -167,8 +141,8 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
 
     // No HomeDir: nothing is asked.
     {
-        FakeRegistry registry;
-        registry.account(0, u"main"_qs, u"\x01"_qs, u"a@x"_qs);
+        MemoryRegistry registry;
+        registry.beckyAccount(0, u"main"_qs, u"\x01"_qs, u"a@x"_qs);
         TestFolder program;
         program.writeText(u"Becky.mil"_qs, u"old record"_qs);
         ScriptedDialogs dialogs;
@@ -181,8 +155,8 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
     }
     // No account 0: the address question comes first, its answer is dropped.
     {
-        FakeRegistry registry;
-        withHome(registry).account(1, u"second"_qs, u"\x01"_qs, u"b@x"_qs);
+        MemoryRegistry registry;
+        registry.beckyHome(kHome).beckyAccount(1, u"second"_qs, u"\x01"_qs, u"b@x"_qs);
         TestFolder program;
         ScriptedDialogs dialogs;
         dialogs.expectMessage(proposalTitle, proposal(QString()), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
@@ -197,10 +171,10 @@ TEST(DiscoverBecky, NotFoundChangesOnlyTheDataFolder)
 
 TEST(DiscoverBecky, TakesAtMostTwentyOneAccounts)
 {
-    FakeRegistry registry;
-    withHome(registry);
+    MemoryRegistry registry;
+    registry.beckyHome(kHome);
     for (int k = 0; k < 25; ++k)
-        registry.account(k, u"a"_qs + QString::number(k), QString(QChar(u'0' + k)), QString());
+        registry.beckyAccount(k, u"a"_qs + QString::number(k), QString(QChar(u'0' + k)), QString());
     TestFolder program;
     ScriptedDialogs dialogs;
     BeckyEnvironment env;
@@ -214,8 +188,8 @@ TEST(DiscoverBecky, TakesAtMostTwentyOneAccounts)
 
 TEST(DiscoverBecky, RegistryTextsAreCutAtTheirFirstLineBreak)
 {
-    FakeRegistry registry;
-    withHome(registry, u"C:\\Becky\\\r\nextra"_qs).account(0, u"two\nlines"_qs, u"\x03"_qs, u"a@x\rb"_qs);
+    MemoryRegistry registry;
+    registry.beckyHome(u"C:\\Becky\\\r\nextra"_qs).beckyAccount(0, u"two\nlines"_qs, u"\x03"_qs, u"a@x\rb"_qs);
     TestFolder program;
     ScriptedDialogs dialogs;
     dialogs.expectMessage(proposalTitle, proposal(u"a@x"_qs), Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
@@ -229,8 +203,8 @@ TEST(DiscoverBecky, RegistryTextsAreCutAtTheirFirstLineBreak)
 
 TEST(DiscoverBecky, UnwritableRecordIsReported)
 {
-    FakeRegistry registry;
-    withHome(registry).account(0, u"main"_qs, u"\x01"_qs, u"a@x"_qs);
+    MemoryRegistry registry;
+    registry.beckyHome(kHome).beckyAccount(0, u"main"_qs, u"\x01"_qs, u"a@x"_qs);
     TestFolder program;
     const QString missing = program.file(u"missing"_qs);
     ScriptedDialogs dialogs;

@@ -1,6 +1,4 @@
 #include "gui/addressbook/AddressBookWindow.h"
-#include "gui/app/AddressBookOpeners.h"
-#include "gui/app/RegistrationOpener.h"
 #include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 
@@ -46,21 +44,22 @@ TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
     WindowHarness h;
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\n"_qs);
     ASSERT_TRUE(h.start());
-    RegistrationWindow *codes = openRegistrationWindow(h.window());
-    codes->ui().HScroll1->setValue(12);
-    expectReadAsShown(codes->ui().Label1);
-    EXPECT_EQ(codes->ui().Label1->text(), u"記号012"_qs);
+    h.ui().registrationEntry->trigger();
+    RegistrationWindow *codes = h.window().findChild<RegistrationWindow *>();
+    codes->ui().pictographSelector->setValue(12);
+    expectReadAsShown(codes->ui().symbolLabel);
+    EXPECT_EQ(codes->ui().symbolLabel->text(), u"記号012"_qs);
     codes->close();
 
     h.ui().addressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     // Pointing at a button shows its hint in the hint label.
-    QPushButton *newEntry = book->ui().Command3[0];
+    QPushButton *newEntry = book->ui().newEntryButton;
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QCoreApplication::sendEvent(newEntry, &enter);
-    EXPECT_EQ(book->ui().Label1->text(), newEntry->toolTip());
-    expectReadAsShown(book->ui().Label1);
+    EXPECT_EQ(book->ui().hintLabel->text(), newEntry->toolTip());
+    expectReadAsShown(book->ui().hintLabel);
     book->close();
 }
 

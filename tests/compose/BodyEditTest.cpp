@@ -1,6 +1,7 @@
 #include "gui/compose/BodyEdit.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,35 @@ TEST_F(BodyPositions, SelectionsCountEachBreakTwice)
     EXPECT_EQ(field.selectedBodyText(), u"b\r\ncd\r\n"_qs);
     field.replaceBodySelection(u"X"_qs);
     EXPECT_EQ(field.bodyText(), u"aX\r\ne"_qs);
+}
+
+// The first text in a field without a history (a file opened at start, the
+// first draft loaded) is one undo step like any later one: undo empties the
+// field and its count, redo brings the text back.
+TEST(BodyHistory, AFirstTextUndoesBackToAnEmptyField)
+{
+    BodyEdit field;
+    const QString text = u"一行目\r\n二行目\r\n"_qs;
+    field.setBodyText(text);
+    ASSERT_TRUE(field.document()->isUndoAvailable());
+    field.undoStep();
+    EXPECT_EQ(field.bodyText(), QString());
+    EXPECT_EQ(field.count().weighted, 0);
+    field.redoStep();
+    EXPECT_EQ(field.bodyText(), text);
+    EXPECT_EQ(field.count().weighted, 8);
+}
+
+// A new text, the first or a later one, is read from its start: the caret
+// waits there with nothing selected, so that typing adds to the text.
+TEST(BodyHistory, ANewTextLeavesTheCaretAtItsStartWithNothingSelected)
+{
+    BodyEdit field;
+    for (const QString &text : {u"一行目\r\n二行目"_qs, u"別の\r\n本文"_qs}) {
+        field.setBodyText(text);
+        EXPECT_EQ(field.textCursor().position(), 0);
+        EXPECT_FALSE(field.textCursor().hasSelection());
+    }
 }
 
 } // namespace

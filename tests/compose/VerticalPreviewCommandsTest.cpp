@@ -1,5 +1,5 @@
-#include "gui/app/ClickableFrame.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -10,12 +10,28 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kBudgetTitle = u"文字数オーバー"_qs;
+
+// The characters on each line of a text box, as its document lays them out.
+QList<int> lineLengths(const QPlainTextEdit *box)
+{
+    QList<int> lengths;
+    const QTextDocument *document = box->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block); // lays the block out
+        for (int i = 0; i < block.layout()->lineCount(); ++i)
+            lengths.append(block.layout()->lineAt(i).textLength());
+    }
+    return lengths;
+}
 
 class ComposeWindow : public ::testing::Test {
 protected:
@@ -28,7 +44,6 @@ protected:
         phones.setCurrentRow(static_cast<int>(phones.models().size()) - 1);
     }
     QString preview() { return h.ui().previewBox->toPlainText(); }
-    const Twips &twips() { return h.window().twips(); }
     bool isRed() { return h.ui().verticalModeButton->palette().color(QPalette::Button) == QColor(Qt::red); }
 
     WindowHarness h;
@@ -104,27 +119,68 @@ TEST_F(ComposeWindow, ForcedVerticalAndBackOnTheWorkedExample)
 
 TEST_F(ComposeWindow, ChoosingAModelSizesThePanel)
 {
-    // The first model sizes the panel from the start.
-    EXPECT_EQ(twips().width(h.ui().previewBox), 1755);
-    EXPECT_EQ(twips().height(h.ui().previewBox), 1710);
-    const int boxTop = twips().top(h.ui().previewBox);
+    // The first model sizes the box from the start; the panel follows it.
+    EXPECT_EQ(h.ui().previewBox->columns(), 8);
+    EXPECT_EQ(h.ui().previewBox->rows(), 9);
+    const QSize p501i = h.ui().previewBox->size();
 
-    h.ui().phoneModelList->setCurrentIndex(1); // N501i
-    EXPECT_EQ(twips().width(h.ui().previewBox), 2115);
-    EXPECT_EQ(twips().height(h.ui().previewBox), 1890);
-    EXPECT_EQ(twips().width(h.ui().previewPanel), 2415);
-    EXPECT_EQ(twips().top(h.ui().sendImageButton), boxTop + 1890 + 90);
-    EXPECT_EQ(twips().top(h.ui().verticalPreviewSwitch), boxTop + 1890 + 90 + 480);
-    EXPECT_EQ(twips().top(h.ui().previewNote), boxTop + 1890 + 90 + 480 + 360);
+    h.ui().phoneModelList->setCurrentIndex(1); // N501i, 10 × 10
+    EXPECT_GT(h.ui().previewBox->width(), p501i.width());
+    EXPECT_GT(h.ui().previewBox->height(), p501i.height());
+    EXPECT_GT(h.ui().previewPanel->width(), h.ui().previewBox->width());
+}
+
+TEST_F(ComposeWindow, PreviewShowsThePhonesColumnsAndRows)
+{
+    h.ui().imodeSetting->setChecked(true);
+    h.ui().panelEntries[0]->trigger(); // the preview panel
+    const QPlainTextEdit *box = h.ui().previewBox;
+    const struct { const char *name; int columns; int rows; } screens[] = {
+        {"P501i", 8, 9}, {"wide", 20, 12}, {"narrow", 5, 4}};
+    for (const auto &s : screens) {
+        SCOPED_TRACE(s.name);
+        selectModel(QString::fromLatin1(s.name), s.columns * 100 + s.rows);
+        const int c = s.columns;
+        const auto linesOf = [&](const QString &body) {
+            h.setBody(body);
+            return lineLengths(box);
+        };
+        // As the phone wraps: a row holds C full-width or 2C half-width
+        // characters, and what comes next opens a row, be it a 。 or the
+        // middle of a word.
+        EXPECT_EQ(linesOf(QString(c, u'一')), QList<int>{c});
+        EXPECT_EQ(linesOf(QString(c, u'一') + u"。"_qs), QList<int>({c, 1}));
+        EXPECT_EQ(linesOf(QString(2 * c - 2, u'a') + u" bc"_qs), QList<int>({2 * c, 1}));
+
+        // The send image of R rows shows them all, one line each; one row
+        // more needs the scroll bar.
+        h.setBody(QString(c * s.rows - 1, u'一'));
+        h.ui().sendImageButton->click();
+        QList<int> rows(s.rows, c);
+        rows.back() = c - 1;
+        EXPECT_EQ(lineLengths(box), rows);
+        EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
+        h.setBody(QString(c * s.rows + 1, u'一'));
+        h.ui().sendImageButton->click();
+        EXPECT_GT(box->verticalScrollBar()->maximum(), 0);
+
+        // A vertical page is R rows of C, those of fillers (spaces) too.
+        h.ui().verticalPreviewSwitch->setChecked(true);
+        h.setBody(u"あ\r\nい"_qs);
+        EXPECT_EQ(lineLengths(box), QList<int>(s.rows, c));
+        EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
+        h.ui().verticalPreviewSwitch->setChecked(false);
+    }
 }
 
 TEST_F(ComposeWindow, VerticalPreviewFollowsTheModelAndNeverAsks)
 {
     h.ui().verticalPreviewSwitch->setChecked(true);
     h.setBody(QString(217, u'あ')); // beyond the budget: no question while typing
-    EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11);
+    // Pages of R rows, separators between them, one line each.
+    EXPECT_EQ(preview().size(), 4 * 72 + 3 * 11 + 4 * 9 + 3 - 1);
     h.ui().phoneModelList->setCurrentIndex(1); // N501i, 10 × 10
-    EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15);
+    EXPECT_EQ(preview().size(), 3 * 100 + 2 * 15 + 3 * 10 + 2 - 1);
     EXPECT_EQ(h.body(), QString(217, u'あ'));
 }
 
@@ -161,19 +217,18 @@ TEST_F(ComposeWindow, ModelsWithoutRoomForALayoutAreRefused)
     EXPECT_EQ(preview().split(u'\n').first(), u"あいう"_qs);
 
     selectModel(u"Zero"_qs, 0);
-    EXPECT_EQ(twips().width(h.ui().previewBox), 315);
+    EXPECT_EQ(h.ui().previewBox->columns(), 0); // a box with no room for text
     h.ui().sendImageButton->click(); // no room for a row: nothing is wrapped
     EXPECT_TRUE(preview().startsWith(u"あいう\nえおかき"_qs));
 }
 
 TEST_F(ComposeWindow, PanelCommandsAreInertWhileTheImodeSettingIsOff)
 {
-    const int limitPanel = twips().height(h.ui().limitPanel);
     for (QAction *command : h.ui().panelEntries)
         command->trigger();
     EXPECT_FALSE(h.ui().previewPanel->isVisibleTo(&h.window()));
     EXPECT_FALSE(h.ui().mailList->isVisibleTo(&h.window()));
-    EXPECT_EQ(twips().height(h.ui().limitPanel), limitPanel);
+    EXPECT_FALSE(h.ui().limitFlagsPanel->isVisibleTo(&h.window()));
 
     h.ui().imodeSetting->setChecked(true);
     h.ui().panelEntries[0]->trigger();
@@ -183,7 +238,7 @@ TEST_F(ComposeWindow, PanelCommandsAreInertWhileTheImodeSettingIsOff)
     h.ui().panelEntries[1]->trigger();
     EXPECT_FALSE(h.ui().mailList->isVisibleTo(&h.window()));
     h.ui().panelEntries[2]->trigger();
-    EXPECT_NE(twips().height(h.ui().limitPanel), limitPanel);
+    EXPECT_TRUE(h.ui().limitFlagsPanel->isVisibleTo(&h.window()));
 }
 
 } // namespace

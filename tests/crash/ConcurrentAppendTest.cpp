@@ -2,7 +2,7 @@
 // whole, and one writer's failures never take the other's records away.
 #include "core/handoff/MailRecord.h"
 #include "core/handoff/Mailbox.h"
-#include "handoff/SampleMailbox.h"
+#include "support/SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 

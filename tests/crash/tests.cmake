@@ -3,5 +3,4 @@
 horonami_test(horonami_crash_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/InterruptedWriteTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConcurrentAppendTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../handoff/SampleMailbox.cpp
 )

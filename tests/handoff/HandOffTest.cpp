@@ -1,6 +1,6 @@
 #include "core/handoff/HandOff.h"
 #include "core/handoff/MailRecord.h"
-#include "SampleMailbox.h"
+#include "support/SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"

@@ -1,7 +1,7 @@
 #include "core/handoff/MailRecord.h"
 #include "core/handoff/MailboxReader.h"
 #include "core/platform/Cp932.h"
-#include "SampleMailbox.h"
+#include "support/SampleMailbox.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "core/handoff/MailRecord.h"
 #include "core/handoff/Mailbox.h"
-#include "SampleMailbox.h"
+#include "support/SampleMailbox.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 

@@ -1,6 +1,5 @@
 # Tests of the hand-off to Becky.
 horonami_test(horonami_handoff_tests SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/SampleMailbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailRecordTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SendWarningsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailboxTest.cpp

@@ -78,18 +78,22 @@ TEST(PaletteEntries, ShowEverySelectorPictographWithItsEmojiNameAndKeyword)
     EXPECT_EQ(sun.symbol, kSun);
     EXPECT_EQ(sun.code, u"F89F"_qs);
     EXPECT_EQ(sun.emojiName, u"BLACK SUN WITH RAYS"_qs);
+    EXPECT_EQ(sun.japaneseName, u"太陽"_qs);
     EXPECT_EQ(sun.keyword, u"hare"_qs); // the first definition of the symbol
-    EXPECT_EQ(sun.toolTip(), u"F89F  BLACK SUN WITH RAYS  キーワード: hare"_qs);
+    EXPECT_EQ(sun.toolTip(), u"F89F  太陽  BLACK SUN WITH RAYS  キーワード: hare"_qs);
     EXPECT_EQ(entries.last().code, u"F9B0"_qs);
 
     int pictures = 0;
     for (const PaletteEntry &e : entries) {
         EXPECT_EQ(e.hasPicture(), emoji.emojiFor(e.symbol).has_value()) << qPrintable(e.code);
+        // CLDR names every emoji of a pictograph, keycaps and sequences too.
+        EXPECT_EQ(e.japaneseName.isEmpty(), !e.hasPicture()) << qPrintable(e.code);
         pictures += e.hasPicture();
         if (!e.hasPicture()) {
             EXPECT_EQ(e.toolTip(), e.code);
         }
     }
+    EXPECT_EQ(JapaneseEmojiNames::builtIn().nameOf(u"#\uFE0F\u20E3"_qs), u"囲み数字: #"_qs);
     // Some codes of the range have no standard emoji: they show their code.
     EXPECT_GT(pictures, 150);
     EXPECT_LT(pictures, entries.size());

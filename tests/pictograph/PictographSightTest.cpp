@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -129,7 +130,7 @@ TEST_F(PictographSight, PaletteButtonsInsertTheirPictographAndShowTheirCode)
     }
     ASSERT_TRUE(sun && unmapped);
     EXPECT_EQ(sun->text(), kSun);
-    EXPECT_EQ(sun->toolTip(), u"F89F  BLACK SUN WITH RAYS"_qs);
+    EXPECT_EQ(sun->toolTip(), u"F89F  太陽  BLACK SUN WITH RAYS"_qs);
     EXPECT_EQ(unmapped->text(), unmapped->accessibleName().mid(4)); // its code instead of a picture
 
     sun->click();
@@ -170,12 +171,30 @@ TEST_F(PictographSight, UnsendableCharactersAreMarkedAndCountedInTheToolTip)
     EXPECT_TRUE(h.ui().countLabel->toolTip().isEmpty());
 }
 
+// Only the lines in view carry marks: scrolling to the end marks the last
+// line and drops the mark of the first.
+TEST_F(PictographSight, MarksFollowTheLinesInView)
+{
+    BodyEdit *body = h.ui().bodyField;
+    h.setBody(u"\u00E9\r\n"_qs + u"x\r\n"_qs.repeated(300) + u"\u00E9"_qs);
+    const auto markedAt = [body] {
+        QCoreApplication::processEvents();
+        QList<int> starts;
+        for (const QTextEdit::ExtraSelection &mark : body->extraSelections())
+            starts.append(mark.cursor.selectionStart());
+        return starts;
+    };
+    EXPECT_EQ(markedAt(), QList<int>{0});
+    body->verticalScrollBar()->setValue(body->verticalScrollBar()->maximum());
+    EXPECT_EQ(markedAt(), QList<int>{602}); // after "é" and 300 times "x", each with its break
+}
+
 TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
 {
     h.setBody(u"caf\u00E9"_qs);
     QAction *replace = h.window().findChild<QAction *>(u"replaceUnsendable"_qs);
     ASSERT_TRUE(replace);
-    EXPECT_EQ(h.ui().codeMenu->actions().indexOf(replace) + 2, h.ui().codeMenu->actions().indexOf(h.ui().pictographEntries[0]));
+    EXPECT_EQ(h.ui().codeMenu->actions().indexOf(replace) + 2, h.ui().codeMenu->actions().indexOf(h.ui().pictographEntries()[0]));
     h.dialogs.expectMessage(u"Shift-JISにない文字"_qs,
                             u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
                             u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n\r\n"

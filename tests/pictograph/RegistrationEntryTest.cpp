@@ -8,23 +8,6 @@ namespace {
 
 using namespace registration;
 
-TEST(RegistrationEntry, EntryTextRoundTripsAlsoWithASurrogatePairSymbol)
-{
-    const Definition rows[] = {
-        {u"\uE63E"_qs, u"hare"_qs},
-        {u"\U0001F600"_qs, u"smile"_qs}, // the last three code units would cut the pair
-        {u"X"_qs, QString()},            // an empty keyword is allowed
-        {u"\t"_qs, u"a\tb"_qs},          // separators inside keyword and symbol
-    };
-    for (const Definition &d : rows) {
-        const QString text = entryText(d);
-        const Definition back = parseEntry(text);
-        EXPECT_EQ(back.symbol, d.symbol) << qPrintable(text);
-        EXPECT_EQ(back.keyword, d.keyword) << qPrintable(text);
-    }
-    EXPECT_EQ(entryText({u"\uE63E"_qs, u"hare"_qs}), u"hare\t\t\uE63E"_qs);
-}
-
 TEST(RegistrationEntry, SelectorCoversBothCodeBlocksAndSkipsTheGap)
 {
     struct Row {
@@ -44,33 +27,6 @@ TEST(RegistrationEntry, SelectorCoversBothCodeBlocksAndSkipsTheGap)
     };
     for (const Row &r : rows)
         EXPECT_EQ(selectorSymbol(r.value), r.symbol) << r.value;
-}
-
-TEST(RegistrationEntry, SelectorLabelPadsToThreeDigits)
-{
-    EXPECT_EQ(selectorLabel(0), u"記号000"_qs);
-    EXPECT_EQ(selectorLabel(57), u"記号057"_qs);
-    EXPECT_EQ(selectorLabel(206), u"記号206"_qs);
-}
-
-TEST(RegistrationEntry, OverlapLooksAtTheWholeEntryText)
-{
-    const QStringList entries = {u"hare\t\t\uE63E"_qs, u"ame\t\t\uE640"_qs, u"harehare\t\t\uE63F"_qs};
-    EXPECT_EQ(overlappingEntries(entries, u"a"_qs), QList<int>({0, 1, 2}));
-    EXPECT_EQ(overlappingEntries(entries, u"hare"_qs), QList<int>({0, 2}));
-    EXPECT_EQ(overlappingEntries(entries, u"\uE640"_qs), QList<int>({1})); // the symbol counts too
-    EXPECT_EQ(overlappingEntries(entries, QString()), QList<int>({0, 1, 2}));
-    EXPECT_TRUE(overlappingEntries(entries, u"kumo"_qs).isEmpty());
-
-    EXPECT_TRUE(sameKeyword(entries[0], u"hare"_qs));
-    EXPECT_FALSE(sameKeyword(entries[2], u"hare"_qs));
-    EXPECT_TRUE(sameKeyword(u"\t\tX"_qs, QString()));
-}
-
-TEST(RegistrationEntry, SortsByKeywordIgnoringCase)
-{
-    EXPECT_EQ(sortedEntries({u"kumo\t\tc"_qs, u"Hare\t\ta"_qs, u"ame\t\tb"_qs}),
-              QStringList({u"ame\t\tb"_qs, u"Hare\t\ta"_qs, u"kumo\t\tc"_qs}));
 }
 
 TEST(DefinitionWriter, WritesOneCp932LinePerDefinitionAndReadsBack)

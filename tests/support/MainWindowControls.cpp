@@ -1,6 +1,7 @@
 #include "support/MainWindowControls.h"
 
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,11 +11,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,7 +20,8 @@ template <typename T>
 T *find(QWidget *window, const QString &name)
 {
     T *found = window->findChild<T *>(name);
-    EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
+    if (!found) // a test or benchmark cannot go on without it
+        qFatal("The main window has no control named %s", qPrintable(name));
     return found;
 }
 
@@ -48,7 +47,8 @@ std::array<T *, N> fixed(QWidget *window, const QString &pattern)
 } // namespace
 
 MainWindowControls::MainWindowControls(QWidget *w)
-    : toolBar(find<QFrame>(w, u"Frame2"_qs)),
+    : window(w),
+      toolBar(find<QFrame>(w, u"Frame2"_qs)),
       sendButton(find<QPushButton>(w, u"Command3"_qs)),
       countButton(find<QPushButton>(w, u"Command1"_qs)),
       previewButton(find<QPushButton>(w, u"Command4(0)"_qs)),
@@ -69,7 +69,7 @@ MainWindowControls::MainWindowControls(QWidget *w)
       phoneModelList(find<QComboBox>(w, u"Combo3"_qs)),
       verticalPreviewSwitch(find<QCheckBox>(w, u"Check3"_qs)),
       sendImageButton(find<QPushButton>(w, u"Command5"_qs)),
-      previewBox(find<QPlainTextEdit>(w, u"Text3"_qs)),
+      previewBox(find<PhoneScreen>(w, u"Text3"_qs)),
       previewNote(find<QLabel>(w, u"Label4"_qs)),
       statusBar(find<QFrame>(w, u"Picture1"_qs)),
       countLabel(find<QLabel>(w, u"Label1"_qs)),
@@ -101,7 +101,6 @@ MainWindowControls::MainWindowControls(QWidget *w)
       autoSubstituteEntry(find<QAction>(w, u"Aouttikan"_qs)),
       paletteEntry(find<QAction>(w, u"pictographPalette"_qs)),
       replaceUnsendableEntry(find<QAction>(w, u"replaceUnsendable"_qs)),
-      pictographEntries(numbered<QAction>(w, u"PutChar(%1)"_qs)),
       imodeMenu(find<QMenu>(w, u"imenu"_qs)),
       noConfirmationEntry(find<QAction>(w, u"IOutNO"_qs)),
       newMailAfterSendEntry(find<QAction>(w, u"IOutput"_qs)),
@@ -109,7 +108,6 @@ MainWindowControls::MainWindowControls(QWidget *w)
       bccToAccountEntry(find<QAction>(w, u"OutBcc"_qs)),
       accountChangeMenu(find<QMenu>(w, u"OutAccuntChg"_qs)),
       accountChangeModeEntries(fixed<QAction, 3>(w, u"OutAdrChg(%1)"_qs)),
-      sendingAddressEntries(numbered<QAction>(w, u"OutAdr(%1)"_qs)),
       windowMenu(find<QMenu>(w, u"MnuWindow"_qs)),
       panelEntries(fixed<QAction, 3>(w, u"ViewPre(%1)"_qs)),
       horizontalEntry(find<QAction>(w, u"YokoPre"_qs)),
@@ -124,4 +122,11 @@ MainWindowControls::MainWindowControls(QWidget *w)
 {
     for (const LimitFlag flag : allLimitFlags)
         limitFlags[flag] = find<QCheckBox>(w, u"Check1(%1)"_qs.arg(static_cast<int>(flag)));
+}
+
+QList<QAction *> MainWindowControls::pictographEntries() const { return numbered<QAction>(window, u"PutChar(%1)"_qs); }
+
+QList<QAction *> MainWindowControls::sendingAddressEntries() const
+{
+    return numbered<QAction>(window, u"OutAdr(%1)"_qs);
 }

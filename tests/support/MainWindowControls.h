@@ -7,6 +7,7 @@
 #include <array>
 
 class BodyEdit;
+class PhoneScreen;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -15,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -24,8 +24,10 @@ class QWidget;
 /// the window gives them (the control table's names), the way a user finds
 /// them by their captions. The window itself hands none of them out.
 struct MainWindowControls {
-    /// Finds every control of `window`; one that is missing fails the test.
+    /// Finds every control of `window`; one that is missing ends the program.
     explicit MainWindowControls(QWidget *window);
+
+    QWidget *window;
 
     QFrame *toolBar;
     QPushButton *sendButton;
@@ -51,7 +53,7 @@ struct MainWindowControls {
     QComboBox *phoneModelList;
     QCheckBox *verticalPreviewSwitch;
     QPushButton *sendImageButton;
-    QPlainTextEdit *previewBox;
+    PhoneScreen *previewBox;
     QLabel *previewNote;
 
     QFrame *statusBar;
@@ -87,7 +89,8 @@ struct MainWindowControls {
     QAction *autoSubstituteEntry;
     QAction *paletteEntry;
     QAction *replaceUnsendableEntry;
-    QList<QAction *> pictographEntries;
+    /// The pictograph entries as the menu holds them now.
+    QList<QAction *> pictographEntries() const;
 
     QMenu *imodeMenu;
     QAction *noConfirmationEntry;
@@ -96,7 +99,8 @@ struct MainWindowControls {
     QAction *bccToAccountEntry;
     QMenu *accountChangeMenu;
     std::array<QAction *, 3> accountChangeModeEntries;
-    QList<QAction *> sendingAddressEntries;
+    /// The sending-address entries as the menu holds them now.
+    QList<QAction *> sendingAddressEntries() const;
 
     QMenu *windowMenu;
     std::array<QAction *, 3> panelEntries;

@@ -1,28 +1,22 @@
 #include "support/WindowHarness.h"
 
+#include "gui/addressbook/AddressBookWindow.h"
+#include "gui/app/Services.h"
 #include "gui/compose/BodyEdit.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
 
-QString PlainPaths::toHost(const QString &path) const
-{
-    QString host = path;
-    return host.replace(u'\\', u'/');
-}
-
-WindowHarness::WindowHarness()
-{
-    QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
-    folder.writeText(u"Becky.mil"_qs, dataFolder() + u"\r\nme@docomo.ne.jp\r\nメイン,0\r\nme@isp.example.jp\r\n"_qs);
-}
+WindowHarness::WindowHarness() { writeBeckyRecord(folder.path()); }
 
 WindowHarness::~WindowHarness()
 {
     if (window_) {
         window_->hide();
+        ui_.reset();
         window_.reset();
     }
 }
@@ -37,28 +31,47 @@ bool WindowHarness::start()
         Services{dialogs, clipboard, registry, paths, folder.path(), commandLine,
                  folder.file(u"readme.txt"_qs)});
     window_ = std::make_unique<MainWindow>(*services_, state_);
+    ui_ = std::make_unique<MainWindowControls>(window_.get());
     const bool started = window_->startup();
     if (started)
         window_->show();
     return started;
 }
 
+AddressBookWindow *WindowHarness::addressBook() const
+{
+    for (AddressBookWindow *book : window_->findChildren<AddressBookWindow *>(Qt::FindDirectChildrenOnly)) {
+        if (!book->isClosing())
+            return book;
+    }
+    return nullptr;
+}
+
+bool WindowHarness::end(Ending how)
+{
+    if (how == Ending::ExitEntry)
+        window_->findChild<QAction *>(u"Mnuexit"_qs)->trigger();
+    else
+        window_->close();
+    return window_->hasEnded();
+}
+
 void WindowHarness::typeIntoBody(const QString &text)
 {
     for (const QChar c : text) {
         if (c == u'\n')
-            QTest::keyClick(window_->ui().bodyField, Qt::Key_Return);
+            QTest::keyClick(ui_->bodyField, Qt::Key_Return);
         else // any character, as an input method would deliver it
-            QTest::sendKeyEvent(QTest::Click, window_->ui().bodyField, Qt::Key_unknown, QString(c),
+            QTest::sendKeyEvent(QTest::Click, ui_->bodyField, Qt::Key_unknown, QString(c),
                                 Qt::NoModifier);
     }
 }
 
 void WindowHarness::pressInBody(int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(window_->ui().bodyField, static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(ui_->bodyField, static_cast<Qt::Key>(key), modifiers);
 }
 
-void WindowHarness::setBody(const QString &body) { window_->ui().bodyField->setBodyText(body); }
+void WindowHarness::setBody(const QString &body) { ui_->bodyField->setBodyText(body); }
 
-QString WindowHarness::body() const { return window_->ui().bodyField->bodyText(); }
+QString WindowHarness::body() const { return ui_->bodyField->bodyText(); }

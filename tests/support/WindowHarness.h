@@ -2,47 +2,14 @@
 
 #include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
-#include "core/platform/Desktop.h"
-#include "core/platform/Registry.h"
+#include "support/Fakes.h"
+#include "support/MainWindowControls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
-#include <QHash>
-#include <QPair>
-
 #include <memory>
 
-/// A clipboard that keeps its text in memory.
-class MemoryClipboard : public Clipboard {
-public:
-    void setText(const QString &text) override { text_ = text; }
-    QString text() const override { return text_; }
-
-private:
-    QString text_;
-};
-
-/// A registry held in memory: (key path, value name) -> text.
-class MemoryRegistry : public Registry {
-public:
-    void set(const QString &path, const QString &name, const QString &value)
-    {
-        values_.insert({path.toLower(), name.toLower()}, value);
-    }
-    QString readString(const QString &path, const QString &name) const override
-    {
-        return values_.value({path.toLower(), name.toLower()});
-    }
-
-private:
-    QHash<QPair<QString, QString>, QString> values_;
-};
-
-/// Host paths that are used as they are.
-class PlainPaths : public HostPaths {
-public:
-    QString toHost(const QString &path) const override;
-};
+class AddressBookWindow;
 
 /// A main window on a temporary program folder, with scripted dialogs and
 /// a Becky record whose first mail folder exists, so that the start-up
@@ -69,8 +36,19 @@ public:
     /// window is shown when the start-up lets it.
     bool start();
     MainWindow &window() { return *window_; }
-    MainControls &ui() { return window_->ui(); }
+    /// The window's controls, found by their names once it is created.
+    MainWindowControls &ui() { return *ui_; }
     ProgramState &state() { return state_; }
+
+    /// The address book window open over the main window (not one that is
+    /// closing), or nullptr.
+    AddressBookWindow *addressBook() const;
+
+    /// How the user ends the program.
+    enum class Ending { CloseBox, ExitEntry };
+    /// Ends the program by the close box or the file menu's Exit; true when
+    /// it ended.
+    bool end(Ending how);
 
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);
@@ -84,4 +62,5 @@ private:
     std::unique_ptr<Services> services_;
     ProgramState state_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowControls> ui_;
 };

@@ -3,10 +3,6 @@
 #include "core/compose/SignatureText.h"
 #include "core/platform/Cp932.h"
 
-namespace {
-constexpr int kCharTwips = 180;
-} // namespace
-
 QString renderSendImage(QStringView body, int columns, bool signatureOn, QStringView storedSignature)
 {
     const qint64 rowUnits = 2 * qint64(columns);
@@ -40,16 +36,4 @@ QString renderSendImage(QStringView body, int columns, bool signatureOn, QString
     if (signatureOn && !storedSignature.isEmpty())
         out += u"\r\n"_qs + signatureText(storedSignature);
     return out;
-}
-
-PreviewLayout previewLayout(int columns, int rows, int boxTop)
-{
-    PreviewLayout l;
-    l.boxWidth = columns * kCharTwips + 315;
-    l.boxHeight = rows * kCharTwips + 90;
-    l.panelWidth = l.boxWidth + 300;
-    l.buttonTop = boxTop + l.boxHeight + 90;
-    l.switchTop = l.buttonTop + 480;
-    l.noteTop = l.switchTop + 360;
-    return l;
 }

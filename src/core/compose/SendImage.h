@@ -13,19 +13,3 @@
 /// a new count. When `signatureOn` and the stored signature is not empty,
 /// CR LF and the signature (backslash + "n" as CR LF) follow, unwrapped.
 QString renderSendImage(QStringView body, int columns, bool signatureOn, QStringView storedSignature);
-
-/// Sizes and places of the preview panel in twips (one full-width character
-/// of the window font is 180 twips), for a screen of C columns and R rows.
-struct PreviewLayout {
-    int boxWidth = 0;     ///< C × 180 + 315: exactly C full-width characters a line
-    int boxHeight = 0;    ///< R × 180 + 90: R lines
-    int panelWidth = 0;   ///< box width + 300
-    int buttonTop = 0;    ///< send image button: box top + box height + 90
-    int switchTop = 0;    ///< vertical preview switch: button top + 480
-    int noteTop = 0;      ///< note: switch top + 360
-
-    friend bool operator==(const PreviewLayout &, const PreviewLayout &) = default;
-};
-
-/// The panel layout for a screen, given where the preview box's top is.
-PreviewLayout previewLayout(int columns, int rows, int boxTop);

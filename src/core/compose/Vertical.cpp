@@ -119,9 +119,12 @@ QString renderVertical(QStringView prepared, const VerticalGeometry &geometry, V
     const int rows = geometry.rows();
     const qsizetype pageSize = geometry.pageSize();
     const qsizetype pages = std::max<qsizetype>(1, (prepared.size() + pageSize - 1) / pageSize);
-    const bool textView = form == VerticalForm::TextView;
+    // The sending form runs the rows together, for the phone to wrap. A
+    // text box would not wrap them alike: it lets a run of fillers (spaces)
+    // hang past a row's end, so the preview breaks the rows itself.
+    const bool rowsEnded = form != VerticalForm::Sending;
     const QString separator = geometry.separator();
-    const int lineEnd = textView ? 2 : 0;
+    const int lineEnd = rowsEnded ? 2 : 0;
 
     QString out;
     out.reserve(pages * rows * (columns + lineEnd) + (pages - 1) * (separator.size() + lineEnd));
@@ -134,15 +137,17 @@ QString renderVertical(QStringView prepared, const VerticalGeometry &geometry, V
                 const qsizetype at = qsizetype(column) * rows + r;
                 out += at < cells.size() ? cells[at] : QChar(kVerticalFiller);
             }
-            if (textView)
+            if (rowsEnded)
                 out += u"\r\n";
         }
         if (page + 1 < pages) {
             out += separator;
-            if (textView)
+            if (rowsEnded)
                 out += u"\r\n";
         }
     }
+    if (form == VerticalForm::Preview)
+        out.chop(2); // nothing after the last row
     return out;
 }
 

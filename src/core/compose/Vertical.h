@@ -23,8 +23,8 @@ struct PhoneModel;
 
 /// Where a layout goes and how its rows are ended.
 enum class VerticalForm {
-    Preview = 0,  ///< the preview box; rows follow one another directly
-    Sending = 1,  ///< the body as sent; the same characters as Preview
+    Preview = 0,  ///< the preview box; CR LF between rows and separators
+    Sending = 1,  ///< the body as sent; rows follow one another directly
     TextView = 2, ///< the body; CR LF after every row and every separator
 };
 

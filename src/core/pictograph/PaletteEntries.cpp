@@ -7,6 +7,8 @@
 QString PaletteEntry::toolTip() const
 {
     QStringList parts{code};
+    if (!japaneseName.isEmpty())
+        parts.append(japaneseName);
     if (!emojiName.isEmpty())
         parts.append(emojiName);
     if (!keyword.isEmpty())
@@ -14,7 +16,8 @@ QString PaletteEntry::toolTip() const
     return parts.join(u"  "_qs);
 }
 
-QList<PaletteEntry> paletteEntries(const EmojiSources &emoji, const QList<Definition> &definitions)
+QList<PaletteEntry> paletteEntries(const EmojiSources &emoji, const QList<Definition> &definitions,
+                                   const JapaneseEmojiNames &names)
 {
     QList<PaletteEntry> entries;
     for (int v = 0; v <= registration::kSelectorMaximum; ++v) {
@@ -24,8 +27,10 @@ QList<PaletteEntry> paletteEntries(const EmojiSources &emoji, const QList<Defini
         PaletteEntry entry;
         entry.symbol = symbol;
         entry.code = unsendable::codeText(symbol);
-        if (const std::optional<QString> standard = emoji.emojiFor(symbol))
+        if (const std::optional<QString> standard = emoji.emojiFor(symbol)) {
             entry.emojiName = unsendable::names(*standard);
+            entry.japaneseName = names.nameOf(*standard).value_or(QString());
+        }
         const auto defined = std::find_if(definitions.begin(), definitions.end(),
                                           [&symbol](const Definition &d) { return d.symbol == symbol; });
         if (defined != definitions.end())

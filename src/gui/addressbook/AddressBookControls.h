@@ -13,43 +13,57 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QWidget;
-class Twips;
 
-/// The controls of the address book window under their program names
-/// (also their object names).
+/// The controls of the address book window; their object names are the
+/// program's control names (in the comments).
 struct AddressBookControls {
-    QComboBox *Combo1 = nullptr;               ///< kind list: the books of the mode
-    QListWidget *List1 = nullptr;              ///< entry list: one name per entry
-    std::array<QPushButton *, 4> Command3{};   ///< new entry, edit, delete, import/export
-    QGroupBox *Frame2 = nullptr;               ///< holds the detail fields
-    QLabel *Label3 = nullptr;                  ///< the six field labels
-    /// Address (0), name (1), nickname (2), home page (3), PGP user id (4).
-    std::array<QLineEdit *, 5> Text1{};
-    QComboBox *Combo2 = nullptr;               ///< model field, item data = display code
-    QLabel *Label1 = nullptr;                  ///< hint label
-    QPushButton *Command1 = nullptr;           ///< put into the mail; "保存" in save mode
-    QPushButton *Command2 = nullptr;           ///< close
-    QGroupBox *Frame1 = nullptr;               ///< file-drop panel, hidden at design
-    QLabel *Label2 = nullptr;                  ///< the drop target
+    QWidget *bookPanel = nullptr;              ///< everything but the file-read panel
+    QComboBox *bookList = nullptr;             ///< `Combo1`, the names of the mode's books
+    QListWidget *entryList = nullptr;          ///< `List1`, one name per entry
+    QPushButton *newEntryButton = nullptr;     ///< `Command3(0)`, "新規登録"
+    QPushButton *editButton = nullptr;         ///< `Command3(1)`, "変更"
+    QPushButton *deleteButton = nullptr;       ///< `Command3(2)`, "削除"
+    QPushButton *importExportButton = nullptr; ///< `Command3(3)`, "インポート"; "エクスポート" in MY ADR
+    QGroupBox *detailGroup = nullptr;          ///< `Frame2`, the details of the entry shown
+    QLineEdit *nameField = nullptr;            ///< `Text1(1)`
+    QLineEdit *addressField = nullptr;         ///< `Text1(0)`
+    QComboBox *modelField = nullptr;           ///< `Combo2`, the phone models
+    QLineEdit *nicknameField = nullptr;        ///< `Text1(2)`
+    QLineEdit *homePageField = nullptr;        ///< `Text1(3)`
+    QLineEdit *pgpField = nullptr;             ///< `Text1(4)`, PGP user id
+    QLabel *hintLabel = nullptr;               ///< `Label1`, the tool tip of the control pointed at
+    QPushButton *putIntoMailButton = nullptr;  ///< `Command1`, "ﾒｰﾙへ入力"; "保存" in save mode
+    QPushButton *closeButton = nullptr;        ///< `Command2`, "閉じる"
+    QGroupBox *fileReadPanel = nullptr;        ///< `Frame1`, "FILE READ", shown alone by the open command
+    QLabel *dropTarget = nullptr;              ///< `Label2`
     QPushButton *chooseFileButton = nullptr;   ///< opens the file chooser
 
-    QMenu *MnuList = nullptr;                  ///< pop-up menu of a Becky book
-    QAction *adrchg = nullptr;
-    QMenu *MyMnuList = nullptr;                ///< pop-up menu of MY ADR
-    QAction *OnMail = nullptr;
-    QAction *DelList = nullptr;
-    QAction *NameChg = nullptr;
-    QAction *MnuHenkou = nullptr;
-    QAction *NewAdr = nullptr;
-    QAction *BeckyEx = nullptr;
+    QMenu *bookMenu = nullptr;                 ///< `MnuList`, pop-up menu of a Becky book
+    QAction *importAction = nullptr;           ///< `adrchg`
+    QMenu *myAdrMenu = nullptr;                ///< `MyMnuList`, pop-up menu of MY ADR
+    QAction *putIntoMailAction = nullptr;      ///< `OnMail`
+    QAction *deleteAction = nullptr;           ///< `DelList`
+    QAction *renameAction = nullptr;           ///< `NameChg`
+    QAction *editAction = nullptr;             ///< `MnuHenkou`
+    QAction *newEntryAction = nullptr;         ///< `NewAdr`
+    QAction *exportAction = nullptr;           ///< `BeckyEx`
+
+    /// The five text fields: address, name, nickname, home page, PGP user id.
+    std::array<QLineEdit *, 5> textFields() const
+    {
+        return {addressField, nameField, nicknameField, homePageField, pgpField};
+    }
 };
 
 /// The model field's entry that adds a new phone model: "その他".
 QString otherModelName();
 
-/// Creates the controls in `window` at their design places (twips), the
-/// detail fields locked.
-void createAddressBookControls(AddressBookControls &c, QWidget *window, const Twips &twips);
+/// Creates the controls in `window` and lays them out as the design
+/// arranges them: the book list on top, the entry list with its buttons,
+/// the details with a caption beside each field, the hint and the two
+/// buttons at the bottom; the entry list takes what the window grows by.
+/// The file-read panel is hidden and the detail fields locked.
+void createAddressBookControls(AddressBookControls &c, QWidget *window);
 
 /// Makes the five text fields read-only and disables the model field, all
 /// on a light grey background; or makes them editable on the system's

@@ -3,7 +3,7 @@
 #include "core/addressbook/GroupName.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/TextFile.h"
-#include "gui/platform/Twips.h"
+#include "gui/platform/DesignSize.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -40,52 +41,52 @@ QStringList linesBeyond(const QStringList &now, QStringList before)
 
 } // namespace
 
-AddressBookWindow::AddressBookWindow(Dialogs &dialogs, const Twips &twips, QWidget *parent)
-    : QDialog(parent, Qt::Window), dialogs_(dialogs), twips_(twips)
+AddressBookWindow::AddressBookWindow(Dialogs &dialogs, QWidget *parent) : QDialog(parent, Qt::Window), dialogs_(dialogs)
 {
     setObjectName(u"AddressBook"_qs);
     setWindowTitle(u"アドレス帳"_qs);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(twips.toPixels(7110), twips.toPixels(4980));
-    createAddressBookControls(controls_, this, twips);
+    createAddressBookControls(controls_, this);
+    // The design's size in the font's proportions, or what the controls
+    // need when that is more.
+    resize(designSize(this, 7110, 4980).expandedTo(sizeHint()));
     connectControls();
 }
 
 void AddressBookWindow::connectControls()
 {
     AddressBookControls &c = controls_;
-    connect(c.Combo1, &QComboBox::currentIndexChanged, this, [this] { loadChosenBook(); });
-    connect(c.List1, &QListWidget::currentRowChanged, this, [this] { showEntry(); });
-    connect(c.List1, &QListWidget::itemDoubleClicked, this, [this] { putIntoMail(); });
-    connect(c.List1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) { popUpMenu(pos); });
-    connect(c.Command1, &QPushButton::clicked, this, [this] { saveMode_ ? save() : putIntoMail(); });
-    connect(c.Command2, &QPushButton::clicked, this, &QWidget::close);
-    connect(c.Command3[0], &QPushButton::clicked, this, [this] { newEntry(); });
-    connect(c.Command3[1], &QPushButton::clicked, this, [this] { edit(); });
-    connect(c.Command3[2], &QPushButton::clicked, this, [this] { deleteEntry(); });
-    connect(c.Command3[3], &QPushButton::clicked, this, [this] { exportMode_ ? exportMyAdr() : importEntry(); });
-    connect(c.adrchg, &QAction::triggered, this, [this] { importEntry(); });
-    connect(c.OnMail, &QAction::triggered, this, [this] { putIntoMail(); });
-    connect(c.DelList, &QAction::triggered, this, [this] { deleteEntry(); });
-    connect(c.NameChg, &QAction::triggered, this, [this] { rename(); });
-    connect(c.MnuHenkou, &QAction::triggered, this, [this] { edit(); });
-    connect(c.NewAdr, &QAction::triggered, this, [this] { newEntry(); });
-    connect(c.BeckyEx, &QAction::triggered, this, [this] { exportMyAdr(); });
+    connect(c.bookList, &QComboBox::currentIndexChanged, this, [this] { loadChosenBook(); });
+    connect(c.entryList, &QListWidget::currentRowChanged, this, [this] { showEntry(); });
+    connect(c.entryList, &QListWidget::itemDoubleClicked, this, [this] { putIntoMail(); });
+    connect(c.entryList, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) { popUpMenu(pos); });
+    connect(c.putIntoMailButton, &QPushButton::clicked, this, [this] { saveMode_ ? save() : putIntoMail(); });
+    connect(c.closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(c.newEntryButton, &QPushButton::clicked, this, [this] { newEntry(); });
+    connect(c.editButton, &QPushButton::clicked, this, [this] { edit(); });
+    connect(c.deleteButton, &QPushButton::clicked, this, [this] { deleteEntry(); });
+    connect(c.importExportButton, &QPushButton::clicked, this, [this] { exportMode_ ? exportMyAdr() : importEntry(); });
+    connect(c.importAction, &QAction::triggered, this, [this] { importEntry(); });
+    connect(c.putIntoMailAction, &QAction::triggered, this, [this] { putIntoMail(); });
+    connect(c.deleteAction, &QAction::triggered, this, [this] { deleteEntry(); });
+    connect(c.renameAction, &QAction::triggered, this, [this] { rename(); });
+    connect(c.editAction, &QAction::triggered, this, [this] { edit(); });
+    connect(c.newEntryAction, &QAction::triggered, this, [this] { newEntry(); });
+    connect(c.exportAction, &QAction::triggered, this, [this] { exportMyAdr(); });
 
     // Only the user's edits count as changes; text set by the window does not.
-    connect(c.Text1[0], &QLineEdit::textEdited, this, [this] { markEdited(&addressChanged_); });
-    connect(c.Text1[1], &QLineEdit::textEdited, this, [this] { markEdited(&nameChanged_); });
-    for (int i = 2; i < 5; ++i)
-        connect(c.Text1[i], &QLineEdit::textEdited, this, [this] { markEdited(&detailsChanged_); });
-    connect(c.Combo2, &QComboBox::activated, this, [this] { detailsChanged_ = true; });
+    connect(c.addressField, &QLineEdit::textEdited, this, [this] { markEdited(&addressChanged_); });
+    connect(c.nameField, &QLineEdit::textEdited, this, [this] { markEdited(&nameChanged_); });
+    for (QLineEdit *details : {c.nicknameField, c.homePageField, c.pgpField})
+        connect(details, &QLineEdit::textEdited, this, [this] { markEdited(&detailsChanged_); });
+    connect(c.modelField, &QComboBox::activated, this, [this] { detailsChanged_ = true; });
 
-    for (QWidget *hinted : {static_cast<QWidget *>(c.List1), static_cast<QWidget *>(c.Command3[0]),
-                            static_cast<QWidget *>(c.Command3[1]), static_cast<QWidget *>(c.Command3[2]),
-                            static_cast<QWidget *>(c.Command3[3])})
+    for (QWidget *hinted : std::initializer_list<QWidget *>{c.entryList, c.newEntryButton, c.editButton,
+                                                            c.deleteButton, c.importExportButton})
         hinted->installEventFilter(this);
-    for (QLineEdit *field : c.Text1)
+    for (QLineEdit *field : c.textFields())
         field->installEventFilter(this);
-    c.Label2->installEventFilter(this);
+    c.dropTarget->installEventFilter(this);
     connect(c.chooseFileButton, &QPushButton::clicked, this, [this] { chooseFile(); });
 }
 
@@ -94,15 +95,17 @@ void AddressBookWindow::openMyAdr(const MyAdrSetup &setup)
     AddressBookControls &c = controls_;
     myAdr_ = setup;
     mode_ = Mode::MyAdr;
-    c.Combo2->addItem(addressbook::unknownModel(), 809);
-    for (const PhoneModel &model : setup.models)
-        c.Combo2->addItem(model.name, model.code);
-    c.Combo2->addItem(otherModelName(), 0);
-    c.Combo1->addItem(u"addr"_qs, setup.bookFile);
-    c.Combo1->setEnabled(false);
+    modelChoices_ = {{addressbook::unknownModel(), 809}};
+    modelChoices_ += setup.models;
+    modelChoices_.append({otherModelName(), 0});
+    for (const PhoneModel &model : modelChoices_)
+        c.modelField->addItem(model.name, model.code);
+    books_ = {{u"addr"_qs, setup.bookFile}};
+    c.bookList->addItem(books_.first().shownName);
+    c.bookList->setEnabled(false);
     exportMode_ = true;
-    c.Command3[3]->setText(u"エクスポート"_qs);
-    c.Command3[3]->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
+    c.importExportButton->setText(u"エクスポート"_qs);
+    c.importExportButton->setToolTip(u"MYアドレス帳をBECKYのアドレス帳に登録します。"_qs);
 }
 
 void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books, int rememberedIndex,
@@ -112,35 +115,32 @@ void AddressBookWindow::openBeckyBooks(const QList<addressbook::BookFile> &books
     mode_ = Mode::BeckyAdr;
     myAdr_.bookFile = myAdrFile;
     {
-        const QSignalBlocker quiet(c.Combo1);
+        const QSignalBlocker quiet(c.bookList);
+        books_ = books;
         for (const addressbook::BookFile &book : books)
-            c.Combo1->addItem(book.shownName, book.path);
-        c.Combo1->setCurrentIndex(-1);
+            c.bookList->addItem(book.shownName);
+        c.bookList->setCurrentIndex(-1);
     }
     if (rememberedIndex >= 0 && rememberedIndex < books.size())
-        c.Combo1->setCurrentIndex(rememberedIndex);
+        c.bookList->setCurrentIndex(rememberedIndex);
     else if (!books.isEmpty())
-        c.Combo1->setCurrentIndex(0);
-    for (int i = 0; i < 3; ++i)
-        c.Command3[i]->setEnabled(false);
+        c.bookList->setCurrentIndex(0);
+    for (QPushButton *editing : {c.newEntryButton, c.editButton, c.deleteButton})
+        editing->setEnabled(false);
 }
 
 void AddressBookWindow::openFileDrop()
 {
     AddressBookControls &c = controls_;
     mode_ = Mode::FileDrop;
-    const Twips &twips = twips_;
-    // The panel alone: the book's controls would show through it and take
-    // the focus.
-    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        control->setVisible(control == c.Frame1);
-    // The inner area is the panel alone, at its design size unless its font
-    // needs more room; the window system adds the borders and the caption
-    // around it.
-    const int width = std::max(twips.toPixels(twips.width(c.Frame1)), c.Frame1->sizeHint().width());
-    const int height = std::max(twips.toPixels(twips.height(c.Frame1)), c.Frame1->heightForWidth(width));
-    twips.place(c.Frame1, 0, 0, twips.toTwips(width), twips.toTwips(height));
-    resize(width, height);
+    // The panel alone: the book's controls take no room and no focus.
+    c.bookPanel->hide();
+    c.fileReadPanel->show();
+    layout()->activate();
+    // The panel's design size in the font's proportions, or what its text
+    // needs; the window system adds the borders and the caption around it.
+    const QSize size = designSize(this, 3255, 735).expandedTo(sizeHint());
+    resize(size.width(), std::max(size.height(), heightForWidth(size.width())));
     setWindowTitle(u"読み込み"_qs);
 }
 
@@ -148,21 +148,21 @@ void AddressBookWindow::openFileDrop()
 void AddressBookWindow::loadChosenBook()
 {
     AddressBookControls &c = controls_;
-    const int chosen = c.Combo1->currentIndex();
-    if (chosen < 0)
+    const int chosen = c.bookList->currentIndex();
+    if (chosen < 0 || chosen >= books_.size())
         return;
-    const QString path = c.Combo1->itemData(chosen).toString();
+    const QString path = books_[chosen].path;
     const addressbook::LoadedBook book = addressbook::loadBook(path, imodeOnly_);
     entries_ = book.entries;
     setAside_ = book.setAside;
     fileLines_ = textfile::readLines(path);
     {
-        const QSignalBlocker quiet(c.List1);
-        c.List1->clear();
+        const QSignalBlocker quiet(c.entryList);
+        c.entryList->clear();
         for (const AddressEntry &entry : entries_)
-            c.List1->addItem(entry.name);
+            c.entryList->addItem(entry.name);
     }
-    c.Label1->setText(c.Combo1->itemText(chosen));
+    c.hintLabel->setText(books_[chosen].shownName);
     if (!entries_.isEmpty())
         selectEntry(0);
 }
@@ -171,8 +171,8 @@ void AddressBookWindow::loadChosenBook()
 void AddressBookWindow::selectEntry(int row)
 {
     {
-        const QSignalBlocker quiet(controls_.List1);
-        controls_.List1->setCurrentRow(row);
+        const QSignalBlocker quiet(controls_.entryList);
+        controls_.entryList->setCurrentRow(row);
     }
     showEntry();
 }
@@ -180,19 +180,15 @@ void AddressBookWindow::selectEntry(int row)
 void AddressBookWindow::showEntry()
 {
     AddressBookControls &c = controls_;
-    const int row = c.List1->currentRow();
+    const int row = c.entryList->currentRow();
     if (mode_ == Mode::MyAdr) {
         offerToKeepEdit();
         shownIndex_ = row;
     }
-    c.Text1[1]->setText(row >= 0 ? c.List1->item(row)->text() : QString());
-    if (row >= 0 && row < entries_.size())
-        fillFields(entries_[row]);
-    else
-        fillFields({});
+    fillFields(row >= 0 && row < entries_.size() ? entries_[row] : AddressEntry());
     clearFieldFlags();
     saveMode_ = false;
-    c.Command1->setText(putIntoMailCaption);
+    c.putIntoMailButton->setText(putIntoMailCaption);
     setFieldsLocked(c, true);
 }
 
@@ -208,17 +204,18 @@ void AddressBookWindow::fillFields(const AddressEntry &entry)
 {
     AddressBookControls &c = controls_;
     const addressbook::DetailFields fields = addressbook::splitDetails(entry.details);
-    c.Text1[0]->setText(entry.address);
+    c.nameField->setText(entry.name);
+    c.addressField->setText(entry.address);
     if (mode_ == Mode::MyAdr) {
-        c.Combo2->setCurrentIndex(std::max(c.Combo2->findText(fields.model, Qt::MatchExactly | Qt::MatchCaseSensitive), 0));
+        c.modelField->setCurrentIndex(modelChoiceOf(fields.model));
     } else {
-        c.Combo2->clear();
-        c.Combo2->addItem(fields.model);
-        c.Combo2->setCurrentIndex(0);
+        c.modelField->clear();
+        c.modelField->addItem(fields.model);
+        c.modelField->setCurrentIndex(0);
     }
-    c.Text1[2]->setText(fields.nickname);
-    c.Text1[3]->setText(fields.homePage);
-    c.Text1[4]->setText(fields.pgpUserId);
+    c.nicknameField->setText(fields.nickname);
+    c.homePageField->setText(fields.homePage);
+    c.pgpField->setText(fields.pgpUserId);
 }
 
 bool AddressBookWindow::anyFieldChanged() const
@@ -243,17 +240,17 @@ void AddressBookWindow::commitAt(int row)
 {
     AddressBookControls &c = controls_;
     if (row >= 0 && row < entries_.size()) {
-        addressbook::EntryEdit edit{c.Text1[0]->text(), c.Text1[1]->text(),
-                                    {QString(), c.Text1[2]->text(), c.Text1[3]->text(), c.Text1[4]->text()},
+        addressbook::EntryEdit edit{c.addressField->text(), c.nameField->text(),
+                                    {QString(), c.nicknameField->text(), c.homePageField->text(), c.pgpField->text()},
                                     addressChanged_, nameChanged_, detailsChanged_};
         const bool rebuilt = detailsChanged_ || nameChanged_;
         const QString previousModel = addressbook::splitDetails(entries_[row].details).model;
         addressbook::commitEntry(entries_[row], edit, [this, &previousModel] { return chosenModelName(previousModel); });
-        c.List1->item(row)->setText(entries_[row].name);
+        c.entryList->item(row)->setText(entries_[row].name);
         if (rebuilt) {
-            c.Text1[2]->setText(edit.details.nickname);
-            c.Text1[3]->setText(edit.details.homePage);
-            c.Text1[4]->setText(edit.details.pgpUserId);
+            c.nicknameField->setText(edit.details.nickname);
+            c.homePageField->setText(edit.details.homePage);
+            c.pgpField->setText(edit.details.pgpUserId);
         }
         bookChanged_ = true;
     }
@@ -266,22 +263,32 @@ void AddressBookWindow::commitAt(int row)
 // cancelled), the entry keeps its previous model.
 QString AddressBookWindow::chosenModelName(const QString &previousModel)
 {
-    QComboBox *models = controls_.Combo2;
+    QComboBox *models = controls_.modelField;
     const int chosen = models->currentIndex();
-    if (chosen < 0)
+    const int other = static_cast<int>(modelChoices_.size()) - 1; // "その他", always last
+    if (chosen < 0 || chosen > other)
         return addressbook::unknownModel();
-    if (models->itemText(chosen) != otherModelName())
-        return models->itemText(chosen);
+    if (chosen != other)
+        return modelChoices_[chosen].name;
     const std::optional<PhoneModel> added = myAdr_.addPhoneModel ? myAdr_.addPhoneModel() : std::nullopt;
     if (!added) {
         const QString kept = previousModel.isEmpty() ? addressbook::unknownModel() : previousModel;
-        models->setCurrentIndex(std::max(models->findText(kept, Qt::MatchExactly | Qt::MatchCaseSensitive), 0));
+        models->setCurrentIndex(modelChoiceOf(kept));
         return kept;
     }
-    const int at = models->count() - 1; // before "その他", which stays last
-    models->insertItem(at, added->name, added->code);
-    models->setCurrentIndex(at);
+    modelChoices_.insert(other, *added);
+    models->insertItem(other, added->name, added->code);
+    models->setCurrentIndex(other);
     return added->name;
+}
+
+// The model field's item of a model name: the first with that name, else
+// "不明".
+int AddressBookWindow::modelChoiceOf(const QString &name) const
+{
+    const auto found = std::find_if(modelChoices_.begin(), modelChoices_.end(),
+                                    [&name](const PhoneModel &model) { return model.name == name; });
+    return found == modelChoices_.end() ? 0 : static_cast<int>(found - modelChoices_.begin());
 }
 
 // Lines another command appended to the book file since it was loaded or
@@ -315,7 +322,7 @@ bool AddressBookWindow::saveMyAdr()
 
 void AddressBookWindow::putIntoMail()
 {
-    const int row = controls_.List1->currentRow();
+    const int row = controls_.entryList->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
     emit addressChosen(entries_[row].address);
@@ -323,19 +330,19 @@ void AddressBookWindow::putIntoMail()
 
 void AddressBookWindow::edit()
 {
-    if (!controls_.Text1[0]->isReadOnly())
+    if (!controls_.addressField->isReadOnly())
         return;
-    controls_.Command1->setText(u"保存"_qs);
+    controls_.putIntoMailButton->setText(u"保存"_qs);
     saveMode_ = true;
     setFieldsLocked(controls_, false);
 }
 
 void AddressBookWindow::save()
 {
-    commitAt(controls_.List1->currentRow());
+    commitAt(controls_.entryList->currentRow());
     if (!saveMyAdr())
         return;
-    controls_.Command1->setText(putIntoMailCaption);
+    controls_.putIntoMailButton->setText(putIntoMailCaption);
     saveMode_ = false;
     dialogs_.inform(u"保存しました。"_qs, u"アドレス帳更新"_qs);
 }
@@ -349,15 +356,15 @@ void AddressBookWindow::newEntry()
         return;
     entries_.append({answer.contains(u'@') ? answer : QString(), answer, QString()});
     {
-        const QSignalBlocker quiet(controls_.List1);
-        controls_.List1->addItem(answer);
+        const QSignalBlocker quiet(controls_.entryList);
+        controls_.entryList->addItem(answer);
     }
     bookChanged_ = true;
 }
 
 void AddressBookWindow::deleteEntry()
 {
-    QListWidget *list = controls_.List1;
+    QListWidget *list = controls_.entryList;
     const int row = list->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
@@ -382,7 +389,7 @@ void AddressBookWindow::deleteEntry()
 
 void AddressBookWindow::rename()
 {
-    const int row = controls_.List1->currentRow();
+    const int row = controls_.entryList->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
     const QString answer = addressbook::cleanField(
@@ -390,13 +397,13 @@ void AddressBookWindow::rename()
     if (answer.isEmpty())
         return;
     entries_[row].name = answer;
-    controls_.List1->item(row)->setText(answer);
+    controls_.entryList->item(row)->setText(answer);
     bookChanged_ = true;
 }
 
 void AddressBookWindow::importEntry()
 {
-    const int row = controls_.List1->currentRow();
+    const int row = controls_.entryList->currentRow();
     if (row < 0 || row >= entries_.size())
         return;
     const AddressEntry &entry = entries_[row];
@@ -406,7 +413,7 @@ void AddressBookWindow::importEntry()
         dialogs_.inform(u"MYアドレス帳に登録できませんでした。"_qs);
         return;
     }
-    emit entryImported(controls_.Text1[0]->text());
+    emit entryImported(entry.address);
 }
 
 // Asks for the export's group name until it is one a file name can carry;
@@ -453,8 +460,8 @@ void AddressBookWindow::exportMyAdr()
 
 void AddressBookWindow::popUpMenu(const QPoint &pos)
 {
-    QMenu *menu = mode_ == Mode::MyAdr ? controls_.MyMnuList : controls_.MnuList;
-    menu->popup(controls_.List1->viewport()->mapToGlobal(pos));
+    QMenu *menu = mode_ == Mode::MyAdr ? controls_.myAdrMenu : controls_.bookMenu;
+    menu->popup(controls_.entryList->viewport()->mapToGlobal(pos));
 }
 
 void AddressBookWindow::dropFiles(const QStringList &paths)
@@ -522,49 +529,15 @@ void AddressBookWindow::closeEvent(QCloseEvent *event)
     }
     // The file-drop panel shows no book: it leaves the remembered one alone.
     if (mode_ != Mode::FileDrop)
-        emit bookChosen(controls_.Combo1->currentIndex());
+        emit bookChosen(controls_.bookList->currentIndex());
     closing_ = true;
     QDialog::closeEvent(event);
-}
-
-void AddressBookWindow::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    layOut();
-}
-
-// The layout rules in twips; an assignment the window system would reject
-// is skipped by the twips setters.
-void AddressBookWindow::layOut()
-{
-    AddressBookControls &c = controls_;
-    const Twips &twips = twips_;
-    const int width = twips.toTwips(this->width());
-    const int height = twips.toTwips(this->height());
-    twips.setWidth(c.Combo1, width);
-    twips.setWidth(c.List1, width - twips.width(c.Command3[0]) - 240);
-    twips.setHeight(c.List1, height - 3240);
-    twips.setLeft(c.Command3[0], twips.width(c.List1) + 105);
-    for (int i = 1; i < 4; ++i)
-        twips.setLeft(c.Command3[i], twips.left(c.Command3[0]));
-    twips.setTop(c.Frame2, height - 2940);
-    twips.setWidth(c.Frame2, twips.width(c.Combo1));
-    twips.setWidth(c.Text1[0], twips.width(c.Frame2) - 1440);
-    for (int i = 1; i < 5; ++i)
-        twips.setWidth(c.Text1[i], twips.width(c.Text1[0]));
-    twips.setWidth(c.Combo2, twips.width(c.Text1[0]));
-    twips.setTop(c.Label1, height - 540);
-    twips.setTop(c.Command1, twips.top(c.Label1));
-    twips.setTop(c.Command2, twips.top(c.Label1));
-    // The file-drop panel, shown alone, fills the window.
-    if (!c.Frame1->isHidden())
-        twips.place(c.Frame1, 0, 0, width, height);
 }
 
 bool AddressBookWindow::eventFilter(QObject *watched, QEvent *event)
 {
     AddressBookControls &c = controls_;
-    if (watched == c.Label2) {
+    if (watched == c.dropTarget) {
         if (event->type() == QEvent::DragEnter) {
             auto *drag = static_cast<QDragEnterEvent *>(event);
             if (drag->mimeData()->hasUrls())
@@ -585,7 +558,7 @@ bool AddressBookWindow::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (event->type() == QEvent::Enter) {
         if (auto *widget = qobject_cast<QWidget *>(watched))
-            c.Label1->setText(widget->toolTip());
+            c.hintLabel->setText(widget->toolTip());
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -10,7 +10,6 @@
 #include <optional>
 
 class Dialogs;
-class Twips;
 
 /// What MY ADR works with, handed in by whoever opens the window.
 struct MyAdrSetup {
@@ -41,7 +40,7 @@ public:
     /// The window mode, set by the open functions.
     enum class Mode { FileDrop, MyAdr, BeckyAdr };
 
-    AddressBookWindow(Dialogs &dialogs, const Twips &twips, QWidget *parent);
+    AddressBookWindow(Dialogs &dialogs, QWidget *parent);
 
     AddressBookControls &ui() { return controls_; }
     Mode mode() const { return mode_; }
@@ -99,7 +98,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -114,6 +112,7 @@ private:
     void markEdited(bool *flag);
     void commitAt(int row);
     QString chosenModelName(const QString &previousModel);
+    int modelChoiceOf(const QString &name) const;
     bool saveMyAdr();
     QStringList linesAddedElsewhere() const;
 
@@ -128,14 +127,16 @@ private:
     std::optional<QString> askGroupName();
     void chooseFile();
     void popUpMenu(const QPoint &pos);
-    void layOut();
 
     Dialogs &dialogs_;
-    const Twips &twips_;
     AddressBookControls controls_;
     Mode mode_ = Mode::FileDrop;
     bool imodeOnly_ = false;
     MyAdrSetup myAdr_;
+    /// The books of the kind list, in its order.
+    QList<addressbook::BookFile> books_;
+    /// The model field's items in MY ADR: "不明", the phone models, "その他".
+    QList<PhoneModel> modelChoices_;
     QList<AddressEntry> entries_;
     QStringList setAside_;
     /// The book's lines as loaded or last saved: lines found in the file

@@ -34,7 +34,7 @@ AddressBookWindow *AddressBookOpener::freshWindow()
         if (!open->isClosing())
             return nullptr;
     }
-    auto *window = new AddressBookWindow(c_.dialogs, c_.twips, window_);
+    auto *window = new AddressBookWindow(c_.dialogs, window_);
     window->setImodeOnly(c_.mail.imode());
     connect(window, &AddressBookWindow::addressChosen, this, &AddressBookOpener::addressChosen);
     connect(window, &AddressBookWindow::addressListChanged, this, &AddressBookOpener::addressListChanged);

@@ -14,7 +14,6 @@ class Dialogs;
 class EditedMail;
 class HostPaths;
 class PhoneModelList;
-class Twips;
 class QWidget;
 
 /// The main window's openers of the address book window: the own address
@@ -27,7 +26,6 @@ public:
     /// What the openers need.
     struct Context {
         Dialogs &dialogs;
-        const Twips &twips;
         const HostPaths &hostPaths;
         QString programFolder;
         /// The i-mode setting filters Becky's books; the data folder finds

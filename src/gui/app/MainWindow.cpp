@@ -16,6 +16,7 @@
 #include "gui/compose/BodyEdit.h"
 #include "gui/compose/ComposeCommands.h"
 #include "gui/compose/ComposeContext.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/PreviewCommands.h"
 #include "gui/compose/PreviewMirror.h"
 #include "gui/handoff/AddressField.h"
@@ -43,7 +44,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -228,7 +228,7 @@ void MainWindow::createLayout()
 void MainWindow::applyFonts()
 {
     compose_.bodyField->setFont(japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12));
-    // The preview box draws every full-width character one cell wide.
+    // A full-width character of the preview box's font is one cell of the phone screen.
     compose_.previewBox->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
 }
 
@@ -263,7 +263,7 @@ void MainWindow::connectCommands()
             loadTextFile(*path);
     });
 
-    addressBooks_ = new AddressBookOpener({services_.dialogs, twips_, services_.hostPaths, services_.programFolder,
+    addressBooks_ = new AddressBookOpener({services_.dialogs, services_.hostPaths, services_.programFolder,
                                            state_.mail, state_.accounts, state_.phones},
                                           this);
     HandoffContext &h = *handoffContext_;

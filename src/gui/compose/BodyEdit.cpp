@@ -4,6 +4,7 @@
 #include "core/platform/ControlCharacters.h"
 #include "core/platform/Cp932.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAbstractUndoItem>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -43,6 +45,24 @@ BodyEdit::BodyEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(document(), &QTextDocument::contentsChange, this, &BodyEdit::onContentsChange);
     connect(this, &QPlainTextEdit::textChanged, this, &BodyEdit::onTextChanged);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &BodyEdit::keepCaretLineShaped);
+    keepCaretLineShaped();
+}
+
+// A keystroke lays out the caret's line, places the caret in it, draws the
+// line and draws the caret: four shapings of the same text, as the field
+// throws a line's shaped glyphs away after each use, and each a costly one
+// for a line of pictographs, whose pictures are decoded to be measured. The
+// caret's line keeps its glyphs from one use to the next instead; the line
+// the caret left lets them go when it is next drawn or laid out.
+void BodyEdit::keepCaretLineShaped()
+{
+    const QTextBlock line = textCursor().block();
+    const QTextBlock kept = shapedLine_.block();
+    if (kept.isValid() && kept != line)
+        kept.layout()->setCacheEnabled(false);
+    line.layout()->setCacheEnabled(true);
+    shapedLine_ = QTextCursor(line);
 }
 
 namespace {
@@ -148,14 +168,6 @@ int BodyEdit::setBodyText(const QString &body)
     const bodytext::ChangedRange same = bodytext::changedRange(current, field);
     if (same.prefix == current.size() && current.size() == field.size())
         return leftOut;
-    if (current.isEmpty() && !document()->isUndoAvailable() && !document()->isRedoAvailable()) {
-        // A first text in a field without a history has nothing to go back
-        // to. The field's own way of taking a text leaves its layout with the
-        // field's width as the widest line: typing in a long text then never
-        // makes it measure every line again.
-        setPlainText(field);
-        return leftOut;
-    }
     // A new text (a file, a mail, a new mail) is read from its start: the
     // caret waits there while the text goes in, and the change handling may
     // move it on. After a partial change it stays with the text it was in.
@@ -165,25 +177,51 @@ int BodyEdit::setBodyText(const QString &body)
     QTextCursor cursor(document());
     cursor.setPosition(static_cast<int>(same.prefix));
     cursor.setPosition(static_cast<int>(current.size() - same.suffix), QTextCursor::KeepAnchor);
-    replaceAsOneStep(cursor, field.mid(same.prefix, field.size() - same.prefix - same.suffix));
+    replaceAsOneStep(cursor, field.mid(same.prefix, field.size() - same.prefix - same.suffix),
+                     current.isEmpty() ? LastLineFirst::Yes : LastLineFirst::No);
     if (whole)
         keepCaretAtStart(false);
     return leftOut;
 }
 
+// The field's layout keeps the width of the widest line it has laid out and
+// that line's number; when that line is laid out again narrower, it measures
+// every line to find the widest anew. A line laid out while the insertion is
+// still pending is numbered as in the new text, and the layout, hearing of
+// the insertion afterwards, moves that number on by the lines added: past the
+// end, where no edit reaches it. Once the field's width changes (the scroll
+// bar a long text brings), the widest width is the field's and no line is
+// ever measured again. Without this the widest line is one of those laid out
+// on showing the text, and as every full line is as wide, typing into any of
+// them and erasing measures all lines on each Backspace.
+void BodyEdit::layOutLastLine()
+{
+    QTextBlock last = document()->lastBlock();
+    // An empty line is no wider than the empty field was.
+    while (last.length() <= 1 && last.previous().isValid())
+        last = last.previous();
+    document()->documentLayout()->blockBoundingRect(last);
+}
+
 void BodyEdit::keepCaretAtStart(bool keep)
 {
     QTextCursor caret = textCursor();
-    if (keep)
+    // Only the caret's position keeps its place while text goes in there;
+    // its anchor moves on with the text, which would leave the whole new
+    // text selected. A caret that the change handling did not move is put
+    // back at the start with nothing selected.
+    if (keep || caret.position() == 0)
         caret.setPosition(0);
     caret.setKeepPositionOnInsert(keep);
     setTextCursor(caret);
 }
 
-void BodyEdit::replaceAsOneStep(QTextCursor &cursor, const QString &fieldText)
+void BodyEdit::replaceAsOneStep(QTextCursor &cursor, const QString &fieldText, LastLineFirst lastLineFirst)
 {
     cursor.beginEditBlock();
     cursor.insertText(fieldText);
+    if (lastLineFirst == LastLineFirst::Yes)
+        layOutLastLine();
     document()->appendUndoItem(new StepEnd);
     // The change is reported here, once, when the block ends.
     cursor.endEditBlock();

@@ -78,9 +78,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    enum class LastLineFirst { No, Yes };
     /// Replaces the cursor's selection by field text as one undo step that
-    /// later typing does not join.
-    void replaceAsOneStep(QTextCursor &cursor, const QString &fieldText);
+    /// later typing does not join. A text going into an empty field has its
+    /// last line laid out first (LastLineFirst::Yes), so that typing in a
+    /// long text does not make the field measure all its lines again.
+    void replaceAsOneStep(QTextCursor &cursor, const QString &fieldText, LastLineFirst lastLineFirst = LastLineFirst::No);
+    /// Lays out the last line that holds text, before the layout hears of
+    /// the edit under way.
+    void layOutLastLine();
     void replayHistory(bool undo);
     /// Puts the caret at the start and keeps it there while text is
     /// inserted there (true), or lets it move with insertions again (false).
@@ -93,11 +99,15 @@ private:
     void weighLines(QTextBlock first, const QTextBlock &last);
     void onTextChanged();
     void recount();
+    /// Lets the caret's line keep its shaped glyphs.
+    void keepCaretLineShaped();
 
     /// Code page 932 bytes of the body, a break counting 2 (CR LF).
     int bytes_ = 0;
     int blockCount_ = 1;
     bool replaying_ = false;
+    /// A cursor in the line that keeps its shaped glyphs.
+    QTextCursor shapedLine_;
     /// The field's text as last read, until the next change.
     mutable std::optional<QString> fieldTextCopy_;
 };

@@ -2,7 +2,9 @@
 
 #include "core/compose/PhoneModel.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/platform/ControlNames.h"
+#include "gui/platform/LineFields.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,10 +50,7 @@ void createPreviewPanel(ComposeControls &c, QWidget *parent)
     c.previewPanel->setFrameShape(QFrame::StyledPanel);
     c.previewPanel->hide();
     c.phoneModelList = named(new QComboBox(c.previewPanel), u"Combo3"_qs, u"機種"_qs);
-    c.previewBox = named(new QPlainTextEdit(c.previewPanel), u"Text3"_qs, u"プレビュー"_qs);
-    c.previewBox->setReadOnly(true);
-    // Always there, so that the box wraps at the same width whatever its length.
-    c.previewBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.previewBox = named(new PhoneScreen(c.previewPanel), u"Text3"_qs, u"プレビュー"_qs);
     c.sendImageButton =
         named(new QPushButton(u"送信イメージ"_qs, c.previewPanel), u"Command5"_qs, u"送信イメージ"_qs);
     c.verticalPreviewSwitch = named(new QCheckBox(u"縦書きﾌﾟﾚﾋﾞｭｰﾓｰﾄﾞ"_qs, c.previewPanel), u"Check3"_qs,
@@ -126,6 +124,7 @@ ComposeControls ComposeControls::create(QWidget *parent)
     c.subjectCaption = namedLabel(new QLabel(u"件名：："_qs, parent), u"Label2"_qs);
     c.subjectField = named(new QLineEdit(parent), u"Text2"_qs, u"件名"_qs);
     c.subjectCaption->setBuddy(c.subjectField);
+    keepControlCharactersOut(c.subjectField);
     // The vertical scroll bar shows as soon as the body needs it (a bar
     // kept on at all times makes Qt re-measure every line on each keystroke).
     c.bodyField = named(new BodyEdit(parent), u"Text1"_qs, u"本文"_qs);

@@ -5,13 +5,13 @@
 #include <array>
 
 class BodyEdit;
+class PhoneScreen;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -43,7 +43,7 @@ struct ComposeControls {
     QComboBox *phoneModelList = nullptr;
     QCheckBox *verticalPreviewSwitch = nullptr;
     QPushButton *sendImageButton = nullptr;
-    QPlainTextEdit *previewBox = nullptr;
+    PhoneScreen *previewBox = nullptr;
     QLabel *previewNote = nullptr;
 
     QLabel *countLabel = nullptr;

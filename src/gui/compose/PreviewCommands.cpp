@@ -5,6 +5,7 @@
 #include "gui/compose/ComposeHost.h"
 #include "core/compose/EditedMail.h"
 #include "core/compose/PhoneModelList.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/PreviewMirror.h"
 #include "core/compose/SendImage.h"
 #include "gui/compose/VerticalCommands.h"
@@ -16,30 +17,20 @@
 #include <QLayout>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
-#include <QStyle>
 
 namespace {
 
-// Sizes the preview box to show exactly `columns` full-width characters a
-// row and `rows` rows: the cells from the font, the rest from the frame,
-// the document margin and the scroll bar the box really has.
-// The panel is as wide as the box or the widest of its other controls; the
-// note wraps within and is as high as its lines need.
-void fitPreviewBox(const ComposeControls &ui, int columns, int rows)
+// Makes the preview box the phone's screen; the panel is as wide as the box
+// or the widest of its other controls, and the note wraps within it, as
+// high as its lines need.
+void fitPreviewPanel(const ComposeControls &ui, int columns, int rows)
 {
-    QPlainTextEdit *box = ui.previewBox;
-    const QFontMetrics metrics = box->fontMetrics();
-    const int margin = 2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
-    const int bar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
-    box->setFixedSize(columns * metrics.horizontalAdvance(u'\u4E00') + margin + bar,
-                      rows * metrics.lineSpacing() + margin);
+    ui.previewBox->setScreen(columns, rows);
     QLayout *column = ui.previewPanel->layout();
     const QMargins around = column->contentsMargins();
-    const int inner = std::max({box->width(), ui.verticalPreviewSwitch->sizeHint().width(),
+    const int inner = std::max({ui.previewBox->sizeHint().width(), ui.verticalPreviewSwitch->sizeHint().width(),
                                 ui.sendImageButton->sizeHint().width(), ui.phoneModelList->minimumSizeHint().width()});
     ui.previewPanel->setFixedWidth(inner + around.left() + around.right());
     ui.previewNote->setMinimumHeight(ui.previewNote->heightForWidth(inner));
@@ -55,7 +46,7 @@ void choosePhoneModel(ComposeContext &c)
     if (c.phones.currentRow() < 0)
         return;
     const PhoneModel model = selectedPhoneModel(c);
-    fitPreviewBox(ui, model.columns(), model.rows());
+    fitPreviewPanel(ui, model.columns(), model.rows());
     if (ui.verticalPreviewSwitch->isChecked())
         layOutVerticalPreview(c);
 }

@@ -4,12 +4,12 @@
 #include "core/compose/BodyText.h"
 #include "core/compose/CommandProgress.h"
 #include "gui/compose/ComposeContext.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/compose/VerticalCommands.h"
 #include "gui/platform/Visibility.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 

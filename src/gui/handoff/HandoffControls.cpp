@@ -1,6 +1,7 @@
 #include "gui/handoff/HandoffControls.h"
 
 #include "gui/platform/ControlNames.h"
+#include "gui/platform/LineFields.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,6 +31,7 @@ HandoffControls HandoffControls::create(QWidget *parent)
     c.toField = named(new QComboBox(parent), u"Combo1"_qs, u"宛先"_qs);
     c.toField->setEditable(true);
     c.toField->setInsertPolicy(QComboBox::NoInsert);
+    keepControlCharactersOut(c.toField->lineEdit());
     c.mailList = named(new QListView(parent), u"List1"_qs, u"草稿とログの一覧"_qs);
     c.mailList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.mailList->setUniformItemSizes(true);

@@ -134,7 +134,6 @@ Ending draftEnding(HandoffContext &h, bool written)
 
 Ending outboxEnding(HandoffContext &h, const MailRecord &record, const QString &to, bool written)
 {
-    const HandoffControls &c = h.ui;
     EditedMail &mail = h.compose.mail;
     Dialogs &dialogs = h.dialogs;
     if (!written) {

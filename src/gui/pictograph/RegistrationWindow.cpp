@@ -3,19 +3,19 @@
 #include "core/pictograph/DefinitionWriter.h"
 #include "core/pictograph/Definitions.h"
 #include "core/pictograph/RegistrationEntry.h"
-#include "gui/platform/ControlNames.h"
-#include "core/platform/Cp932.h"
 #include "core/platform/Dialogs.h"
+#include "gui/pictograph/PictographFont.h"
+#include "gui/platform/ControlNames.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -39,132 +39,136 @@ RegistrationWindow::RegistrationWindow(Dialogs &dialogs, const QString &definiti
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle);
     createControls();
+    layOutControls();
     connectHandlers();
     loadDefinitions();
 }
 
 void RegistrationWindow::createControls()
 {
-    c_.Frame1 = named(new QGroupBox(u"コード登録"_qs), u"Frame1"_qs, u"コード登録"_qs);
-    c_.Text1 = named(new QLineEdit, u"Text1"_qs, u"記号"_qs);
-    c_.HScroll1 = named(new QScrollBar(Qt::Horizontal), u"HScroll1"_qs, u"絵文字選択"_qs);
-    c_.HScroll1->setRange(0, registration::kSelectorMaximum);
-    c_.Label1 = namedLabel(new QLabel(u"記号"_qs), u"Label1"_qs);
-    c_.Text2 = named(new QLineEdit, u"Text2"_qs, u"キーワード"_qs);
-    c_.Label2 = namedLabel(new QLabel(u"： キーワード"_qs), u"Label2"_qs);
-    c_.Command1 = button(u"Command1"_qs, u"登録"_qs);
+    c_.codeGroup = named(new QGroupBox(u"コード登録"_qs), u"Frame1"_qs, u"コード登録"_qs);
+    c_.symbolField = named(new QLineEdit, u"Text1"_qs, u"記号"_qs);
+    c_.pictographSelector = named(new QScrollBar(Qt::Horizontal), u"HScroll1"_qs, u"絵文字選択"_qs);
+    c_.pictographSelector->setRange(0, registration::kSelectorMaximum);
+    c_.symbolLabel = namedLabel(new QLabel(u"記号"_qs), u"Label1"_qs);
+    c_.symbolLabel->setBuddy(c_.symbolField);
+    c_.keywordField = named(new QLineEdit, u"Text2"_qs, u"キーワード"_qs);
+    c_.keywordLabel = namedLabel(new QLabel(u"： キーワード"_qs), u"Label2"_qs);
+    c_.keywordLabel->setBuddy(c_.keywordField);
+    c_.registerButton = button(u"Command1"_qs, u"登録"_qs);
     // The labels find the symbol and the keyword when clicked.
-    for (QLabel *label : {c_.Label1, c_.Label2}) {
+    for (QLabel *label : {c_.symbolLabel, c_.keywordLabel}) {
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
     }
 
-    auto *fields = new QGridLayout(c_.Frame1);
-    fields->addWidget(c_.Label1, 0, 0);
-    fields->addWidget(c_.Text1, 0, 1);
-    fields->addWidget(c_.Label2, 0, 2);
-    fields->addWidget(c_.Text2, 0, 3);
-    fields->addWidget(c_.Command1, 0, 4);
-    fields->addWidget(c_.HScroll1, 1, 0, 1, 5);
-    fields->setColumnStretch(3, 1);
+    c_.definitionList = named(new QListView, u"List1"_qs, u"登録一覧"_qs);
+    c_.definitionList->setSelectionMode(QAbstractItemView::SingleSelection);
+    c_.definitionList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c_.definitionList->setFont(pictographfont::withFallback(c_.definitionList->font()));
+    c_.definitionList->setModel(&model_);
+    c_.moveUpButton = button(u"Command4(0)"_qs, u"▲"_qs);
+    c_.moveDownButton = button(u"Command4(1)"_qs, u"▼"_qs);
+    c_.deleteButton = button(u"Command2(0)"_qs, u"削除"_qs);
+    c_.sortButton = button(u"Command2(1)"_qs, u"ソ ｜ ト"_qs);
+    c_.putIntoBodyButton = button(u"Command2(2)"_qs, u"本文 記入"_qs);
+    c_.applyButton = button(u"Command2(3)"_qs, u"適用"_qs);
+    c_.cancelButton = button(u"Command2(4)"_qs, u"キャンセル"_qs);
+    c_.okButton = button(u"Command2(5)"_qs, u"ＯＫ"_qs);
+}
 
-    c_.List1 = named(new QListWidget, u"List1"_qs, u"登録一覧"_qs);
-    c_.List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    c_.Command4[0] = button(u"Command4(0)"_qs, u"▲"_qs);
-    c_.Command4[1] = button(u"Command4(1)"_qs, u"▼"_qs);
-    const QString captions[] = {u"削除"_qs, u"ソ ｜ ト"_qs, u"本文 記入"_qs,
-                                u"適用"_qs, u"キャンセル"_qs, u"ＯＫ"_qs};
-    for (int i = 0; i < 6; ++i)
-        c_.Command2[i] = button(u"Command2(%1)"_qs.arg(i), captions[i]);
+// The fields and the selector above, the list with the buttons beside it
+// below; the list takes what the window grows by.
+void RegistrationWindow::layOutControls()
+{
+    auto *fields = new QGridLayout(c_.codeGroup);
+    fields->addWidget(c_.symbolLabel, 0, 0);
+    fields->addWidget(c_.symbolField, 0, 1);
+    fields->addWidget(c_.keywordLabel, 0, 2);
+    fields->addWidget(c_.keywordField, 0, 3);
+    fields->addWidget(c_.registerButton, 0, 4);
+    fields->addWidget(c_.pictographSelector, 1, 0, 1, 5);
+    fields->setColumnStretch(3, 1);
+    // The symbol field holds one character: room for a few, the keyword
+    // field takes the rest.
+    c_.symbolField->setMaximumWidth(c_.symbolField->fontMetrics().horizontalAdvance(u"あ"_qs) * 4);
 
     auto *side = new QVBoxLayout;
-    side->addWidget(c_.Command4[0]);
-    side->addWidget(c_.Command4[1]);
-    for (QPushButton *b : c_.Command2) {
-        if (b == c_.Command2[3])
-            side->addStretch();
+    for (QPushButton *b : {c_.moveUpButton, c_.moveDownButton, c_.deleteButton, c_.sortButton, c_.putIntoBodyButton})
         side->addWidget(b);
-    }
+    side->addStretch();
+    for (QPushButton *b : {c_.applyButton, c_.cancelButton, c_.okButton})
+        side->addWidget(b);
 
     auto *lower = new QHBoxLayout;
-    lower->addWidget(c_.List1, 1);
+    lower->addWidget(c_.definitionList, 1);
     lower->addLayout(side);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(c_.Frame1);
+    layout->addWidget(c_.codeGroup);
     layout->addLayout(lower, 1);
 }
 
 void RegistrationWindow::connectHandlers()
 {
-    connect(c_.HScroll1, &QScrollBar::valueChanged, this, &RegistrationWindow::chooseSelectorValue);
-    connect(c_.Text1, &QLineEdit::textChanged, this, &RegistrationWindow::keepOneSymbol);
-    connect(c_.Text2, &QLineEdit::textChanged, this, [this] { keepOneLine(c_.Text2); });
-    connect(c_.Command1, &QPushButton::clicked, this, &RegistrationWindow::registerEntry);
-    connect(c_.List1, &QListWidget::currentRowChanged, this, &RegistrationWindow::loadEntry);
-    connect(c_.List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { loadEntry(c_.List1->row(item)); });
-    connect(c_.List1, &QListWidget::itemDoubleClicked, this, &RegistrationWindow::putIntoBody);
-    connect(c_.Command4[0], &QPushButton::clicked, this, [this] { moveEntry(-1); });
-    connect(c_.Command4[1], &QPushButton::clicked, this, [this] { moveEntry(1); });
-    connect(c_.Command2[0], &QPushButton::clicked, this, &RegistrationWindow::deleteEntry);
-    connect(c_.Command2[1], &QPushButton::clicked, this, &RegistrationWindow::sortEntries);
-    connect(c_.Command2[2], &QPushButton::clicked, this, &RegistrationWindow::putIntoBody);
-    connect(c_.Command2[3], &QPushButton::clicked, this, [this] {
+    connect(c_.pictographSelector, &QScrollBar::valueChanged, this, &RegistrationWindow::chooseSelectorValue);
+    connect(c_.symbolField, &QLineEdit::textChanged, this, &RegistrationWindow::keepOneSymbol);
+    connect(c_.keywordField, &QLineEdit::textChanged, this, [this] { keepOneLine(c_.keywordField); });
+    connect(c_.registerButton, &QPushButton::clicked, this, &RegistrationWindow::registerEntry);
+    connect(c_.definitionList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { loadEntry(current.row()); });
+    connect(c_.definitionList, &QListView::clicked, this, [this](const QModelIndex &index) { loadEntry(index.row()); });
+    connect(c_.definitionList, &QListView::doubleClicked, this, &RegistrationWindow::putIntoBody);
+    connect(c_.moveUpButton, &QPushButton::clicked, this, [this] { moveEntry(-1); });
+    connect(c_.moveDownButton, &QPushButton::clicked, this, [this] { moveEntry(1); });
+    connect(c_.deleteButton, &QPushButton::clicked, this, &RegistrationWindow::deleteEntry);
+    connect(c_.sortButton, &QPushButton::clicked, this, &RegistrationWindow::sortEntries);
+    connect(c_.putIntoBodyButton, &QPushButton::clicked, this, &RegistrationWindow::putIntoBody);
+    connect(c_.applyButton, &QPushButton::clicked, this, [this] {
         if (save())
-            changed_ = false;
+            model_.setModified(false);
     });
-    connect(c_.Command2[4], &QPushButton::clicked, this, &RegistrationWindow::discardAndClose);
-    connect(c_.Command2[5], &QPushButton::clicked, this, &QWidget::close);
+    connect(c_.cancelButton, &QPushButton::clicked, this, &RegistrationWindow::discardAndClose);
+    connect(c_.okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void RegistrationWindow::loadDefinitions()
 {
     if (!QFile::exists(definitionFile_))
         return;
-    for (const Definition &d : definitions::read(definitionFile_))
-        c_.List1->addItem(registration::entryText(d));
+    model_.setDefinitions(definitions::read(definitionFile_));
     showCount();
 }
 
 void RegistrationWindow::showCount()
 {
-    setWindowTitle(kTitle + u"登録数："_qs + QString::number(c_.List1->count()));
-}
-
-QStringList RegistrationWindow::entries() const
-{
-    QStringList texts;
-    for (int i = 0; i < c_.List1->count(); ++i)
-        texts.append(c_.List1->item(i)->text());
-    return texts;
+    setWindowTitle(kTitle + u"登録数："_qs + QString::number(model_.rowCount()));
 }
 
 int RegistrationWindow::selectedRow() const
 {
-    const QListWidgetItem *item = c_.List1->currentItem();
-    return item && item->isSelected() ? c_.List1->row(item) : -1;
+    const QModelIndex current = c_.definitionList->currentIndex();
+    return current.isValid() && c_.definitionList->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void RegistrationWindow::selectEntry(int row)
 {
-    c_.List1->setCurrentRow(row);
+    c_.definitionList->setCurrentIndex(model_.index(row));
     loadEntry(row);
 }
 
 void RegistrationWindow::loadEntry(int row)
 {
-    if (row < 0 || row >= c_.List1->count())
+    if (row < 0 || row >= model_.rowCount())
         return;
-    const Definition d = registration::parseEntry(c_.List1->item(row)->text());
-    c_.Text1->setText(d.symbol);
-    c_.Text2->setText(d.keyword);
+    c_.symbolField->setText(model_.at(row).symbol);
+    c_.keywordField->setText(model_.at(row).keyword);
 }
 
 void RegistrationWindow::chooseSelectorValue(int value)
 {
-    c_.Text1->setText(registration::selectorSymbol(value));
-    c_.Label1->setText(registration::selectorLabel(value));
+    c_.symbolField->setText(registration::selectorSymbol(value));
+    c_.symbolLabel->setText(registration::selectorLabel(value));
 }
 
 // CR, LF and TAB would break the definition file's lines: they never stay
@@ -179,46 +183,20 @@ void RegistrationWindow::keepOneLine(QLineEdit *field)
 
 void RegistrationWindow::keepOneSymbol()
 {
-    keepOneLine(c_.Text1);
-    const QString text = c_.Text1->text();
+    keepOneLine(c_.symbolField);
+    const QString text = c_.symbolField->text();
     const QString first = definitions::symbolOf(text);
     if (first.size() < text.size())
-        c_.Text1->setText(first);
+        c_.symbolField->setText(first);
 }
 
 void RegistrationWindow::registerEntry()
 {
-    Dialogs &dialogs = dialogs_;
-    const QString symbol = c_.Text1->text();
-    const QString keyword = c_.Text2->text();
-    if (symbol.isEmpty()) {
-        // An entry without its symbol could not be read back from the file.
-        dialogs.inform(u"記号が入力されていません。登録する記号を１文字入力してください。"_qs);
-        return;
-    }
-    // The file is code page 932: anything else would come back as "?".
-    if (const std::optional<QString> foreign = cp932::firstUnencodable(symbol + keyword)) {
-        dialogs.inform(u"「"_qs + *foreign + u"」は、文字コードに保存できない文字です。登録できません。"_qs,
-                       Dialogs::defaultTitle(), Dialogs::Icon::Exclamation);
-        return;
-    }
-    for (int i : registration::overlappingEntries(entries(), keyword)) {
-        const QString text = c_.List1->item(i)->text();
-        if (!dialogs.askYesNo(u"キーワードが「"_qs + text + u"」と重なっています。よろしいですか？"_qs)) {
-            dialogs.inform(u"登録をキャンセルします。"_qs);
-            selectEntry(i);
-            return;
-        }
-        if (registration::sameKeyword(text, keyword)) {
-            dialogs.inform(u"全く同じキーワードは、登録できません。"_qs);
-            return;
-        }
-    }
-    const int selected = selectedRow();
-    const int row = selected >= 0 ? selected : c_.List1->count();
-    c_.List1->insertItem(row, registration::entryText({symbol, keyword}));
-    selectEntry(row);
-    changed_ = true;
+    using Outcome = DefinitionListModel::Registration::Outcome;
+    const DefinitionListModel::Registration done = model_.registerDefinition(
+        {c_.symbolField->text(), c_.keywordField->text()}, selectedRow(), dialogs_);
+    if (done.outcome != Outcome::Refused)
+        selectEntry(done.row);
 }
 
 void RegistrationWindow::deleteEntry()
@@ -227,18 +205,11 @@ void RegistrationWindow::deleteEntry()
     if (row < 0)
         return;
     // Nothing stays selected, so a second press does not take the neighbour.
-    c_.List1->setCurrentItem(nullptr);
-    delete c_.List1->takeItem(row);
-    changed_ = true;
+    c_.definitionList->setCurrentIndex({});
+    model_.removeDefinition(row);
 }
 
-void RegistrationWindow::sortEntries()
-{
-    const QStringList sorted = registration::sortedEntries(entries());
-    c_.List1->clear();
-    c_.List1->addItems(sorted);
-    changed_ = true;
-}
+void RegistrationWindow::sortEntries() { model_.sortByKeyword(); }
 
 void RegistrationWindow::moveEntry(int step)
 {
@@ -247,56 +218,39 @@ void RegistrationWindow::moveEntry(int step)
         dialogs_.inform(u"移動する部分を選択してください。"_qs);
         return;
     }
-    const int target = row + step;
-    if (target < 0 || target >= c_.List1->count())
-        return;
-    // Moving alone is not a change to be saved.
-    c_.List1->insertItem(target, c_.List1->takeItem(row));
-    selectEntry(target);
+    if (const std::optional<int> moved = model_.moveDefinition(row, step))
+        selectEntry(*moved);
 }
 
 void RegistrationWindow::putIntoBody()
 {
     const int row = selectedRow();
-    if (row < 0)
-        return;
-    emit symbolChosen(registration::parseEntry(c_.List1->item(row)->text()).symbol);
+    if (row >= 0)
+        emit symbolChosen(model_.at(row).symbol);
 }
 
 void RegistrationWindow::findSymbol()
 {
-    const QString symbol = c_.Text1->text();
-    const QStringList texts = entries();
-    for (int i = 0; i < texts.size(); ++i) {
-        if (registration::parseEntry(texts[i]).symbol == symbol) {
-            selectEntry(i);
-            return;
-        }
-    }
-    dialogs_.inform(symbol + u"は、登録されていないようです。"_qs);
+    const QString symbol = c_.symbolField->text();
+    if (const std::optional<int> row = model_.findSymbol(symbol))
+        selectEntry(*row);
+    else
+        dialogs_.inform(symbol + u"は、登録されていないようです。"_qs);
 }
 
 void RegistrationWindow::findKeyword()
 {
-    const QString keyword = c_.Text2->text();
-    const QStringList texts = entries();
-    for (int i = 0; i < texts.size(); ++i) {
-        if (registration::sameKeyword(texts[i], keyword)) {
-            selectEntry(i);
-            return;
-        }
-    }
-    dialogs_.inform(keyword + u"は、登録されていないようです。"_qs);
+    const QString keyword = c_.keywordField->text();
+    if (const std::optional<int> row = model_.findKeyword(keyword))
+        selectEntry(*row);
+    else
+        dialogs_.inform(keyword + u"は、登録されていないようです。"_qs);
 }
 
 bool RegistrationWindow::save()
 {
-    QList<Definition> list;
-    for (const QString &text : entries())
-        list.append(registration::parseEntry(text));
-    if (!definitions::write(definitionFile_, list)) {
-        dialogs_.inform(u"文字コードを保存できませんでした。"_qs, Dialogs::defaultTitle(),
-                               Dialogs::Icon::Critical);
+    if (!definitions::write(definitionFile_, model_.definitions())) {
+        dialogs_.inform(u"文字コードを保存できませんでした。"_qs, Dialogs::defaultTitle(), Dialogs::Icon::Critical);
         return false;
     }
     showCount();
@@ -305,13 +259,13 @@ bool RegistrationWindow::save()
 
 void RegistrationWindow::discardAndClose()
 {
-    changed_ = false;
+    model_.setModified(false);
     close();
 }
 
 bool RegistrationWindow::maybeSave()
 {
-    if (!changed_)
+    if (!model_.isModified())
         return true;
     const Dialogs::Answer answer = dialogs_.message(u"変更があります。文字コードを保存して終了しますか？"_qs,
                                                     u"保存確認"_qs, Dialogs::Buttons::YesNoCancel);
@@ -322,7 +276,7 @@ bool RegistrationWindow::maybeSave()
     if (answer == Dialogs::Answer::Yes) {
         if (!save())
             return false;
-        changed_ = false;
+        model_.setModified(false);
     }
     dialogs_.inform(u"Horonamiのメニューに表示されるのは、上から20個までです。"_qs);
     return true;
@@ -336,12 +290,22 @@ void RegistrationWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+// ESC, which no control of the window takes, is the close box: the close
+// question decides.
+void RegistrationWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == c_.Label1)
+        if (watched == c_.symbolLabel)
             findSymbol();
-        else if (watched == c_.Label2)
+        else if (watched == c_.keywordLabel)
             findKeyword();
     }
     return QWidget::eventFilter(watched, event);

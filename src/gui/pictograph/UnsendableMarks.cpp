@@ -9,6 +9,9 @@
 #include <QTextDocument>
 #include <QVector>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // A line's number of unsendable code points, kept with the line.
@@ -120,13 +123,24 @@ void UnsendableMarks::setCount(int count)
     emit countChanged(count);
 }
 
+// The field scrolls by lines, the scroll bar's value being its top line:
+// the lines in view are found by their numbers, without laying out or
+// shaping any of them (which a line of pictographs makes costly). A line
+// taller than the font's is counted as one of its height, so that the
+// bottom found may lie a little below the view.
+std::pair<QTextBlock, QTextBlock> UnsendableMarks::blocksInView() const
+{
+    const QTextDocument *doc = field_->document();
+    const int top = field_->verticalScrollBar()->value();
+    const int lines = field_->viewport()->height() / std::max(1, field_->fontMetrics().lineSpacing()) + 1;
+    return {doc->findBlockByLineNumber(top), doc->findBlockByLineNumber(top + lines)};
+}
+
 void UnsendableMarks::markLinesInView()
 {
     QVector<QPair<int, int>> ranges;
     if (count_ > 0) {
-        const QRect view = field_->viewport()->rect();
-        const QTextBlock top = field_->cursorForPosition(view.topLeft()).block();
-        const QTextBlock bottom = field_->cursorForPosition(view.bottomRight()).block();
+        const auto [top, bottom] = blocksInView();
         for (QTextBlock block = top; block.isValid(); block = block.next()) {
             if (lineCount(block) > 0) {
                 const QString text = block.text();

@@ -4,6 +4,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <utility>
+
 class QPlainTextEdit;
 
 /// Marks the characters of a text field that code page 932 cannot hold,
@@ -32,6 +34,9 @@ private:
     void countLines(QTextBlock first, const QTextBlock &last);
     void recount();
     void setCount(int count);
+    /// The first and the last line in view (the last one invalid when the
+    /// text ends in view).
+    std::pair<QTextBlock, QTextBlock> blocksInView() const;
     void markLinesInView();
 
     QPlainTextEdit *field_;

@@ -1,8 +1,29 @@
 #include "gui/platform/QtDialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStyle>
+
+namespace {
+
+// A box narrower than its title gets the title cut by the window system
+// ("HOR… AMI"): its button row is made at least as wide as the title in the
+// caption's bold font, with room for the caption's icon and three buttons.
+// QMessageBox sizes itself from its layout when shown, so the row's
+// minimum holds where a minimum width of the box would not.
+void keepTitleWhole(QMessageBox &box)
+{
+    QFont caption = box.font();
+    caption.setBold(true);
+    const int titleBar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const int width = QFontMetrics(caption).horizontalAdvance(box.windowTitle()) + 4 * titleBar;
+    if (auto *buttons = box.findChild<QDialogButtonBox *>())
+        buttons->setMinimumWidth(width);
+}
+
+} // namespace
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title,
                                    Buttons buttons, Icon icon)
@@ -16,6 +37,7 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title,
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     }
+    keepTitleWhole(box);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

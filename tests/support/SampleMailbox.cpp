@@ -1,4 +1,4 @@
-#include "SampleMailbox.h"
+#include "support/SampleMailbox.h"
 
 #include <QDate>
 #include <QDateTime>
