@@ -159,17 +159,6 @@ void MainWindow::createLayout()
     for (QWidget *button : {compose_.previewButton, handoff_.signatureButton, compose_.verticalModeButton,
                             controls_.beckyAddressBookButton})
         tools->addWidget(button);
-    // Square buttons, wide enough for the widest face and three lines high.
-    const QFontMetrics metrics = fontMetrics();
-    int side = 3 * metrics.height();
-    for (int i = 0; i < tools->count(); ++i) {
-        if (auto *button = qobject_cast<QPushButton *>(tools->itemAt(i)->widget()))
-            side = std::max(side, metrics.horizontalAdvance(button->text()) + 4 * metrics.averageCharWidth());
-    }
-    for (int i = 0; i < tools->count(); ++i) {
-        if (QWidget *button = tools->itemAt(i)->widget())
-            button->setFixedSize(side, side);
-    }
     auto *switches = new QVBoxLayout;
     switches->addWidget(compose_.imodeSetting);
     switches->addWidget(compose_.limitPanel, 0, Qt::AlignLeft);
@@ -191,6 +180,8 @@ void MainWindow::createLayout()
     texts->addWidget(compose_.bodyField, 2);
     texts->addWidget(handoff_.mailList, 1);
     auto *middle = new QHBoxLayout;
+    const int margin = fontMetrics().averageCharWidth();
+    middle->setContentsMargins(margin, 0, margin, 0);
     middle->addLayout(texts, 1);
     middle->addWidget(compose_.previewPanel);
 
@@ -200,14 +191,11 @@ void MainWindow::createLayout()
     auto *labels = new QWidget(controls_.statusBar);
     auto *row = new QHBoxLayout(labels);
     row->setContentsMargins(0, 0, 0, 0);
-    // The limit state may be long: it gives way first, and its tool tip
-    // holds the whole list.
-    compose_.limitStatusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row->addWidget(compose_.limitStatusLabel, 1);
+    row->setSpacing(2 * fontMetrics().averageCharWidth());
+    row->addWidget(compose_.limitStatusLabel);
     row->addWidget(handoff_.signatureStatusLabel);
     row->addStretch();
     row->addWidget(handoff_.mailCountsLabel);
-    row->addSpacing(fontMetrics().averageCharWidth() * 2);
     row->addWidget(compose_.countLabel);
     auto *status = new QStackedLayout(controls_.statusBar);
     status->addWidget(labels);

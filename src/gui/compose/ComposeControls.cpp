@@ -2,9 +2,11 @@
 
 #include "core/compose/PhoneModel.h"
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/CountLabel.h"
 #include "gui/compose/PhoneScreen.h"
 #include "gui/platform/ControlNames.h"
 #include "gui/platform/LineFields.h"
+#include "gui/platform/WrappingLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,9 +61,9 @@ void createPreviewPanel(ComposeControls &c, QWidget *parent)
                          "\u3000署名など詳細な点まで再現する場合は、送信イメージボタンを押してください。\r\n"
                          "\r\n"
                          "\u3000\uE6ECなどの絵文字を送信すると、相手側には、文字化けした物が届く可能性があります。"_qs;
-    c.previewNote = namedLabel(new QLabel(note, c.previewPanel), u"Label4"_qs);
-    c.previewNote->setWordWrap(true);
-    c.previewNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The note wraps within the width the other controls give the panel.
+    c.previewNote = namedLabel(new WrappingLabel(note, c.previewPanel), u"Label4"_qs);
+    c.previewPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     auto *column = new QVBoxLayout(c.previewPanel);
     column->addWidget(c.phoneModelList);
@@ -74,15 +76,7 @@ void createPreviewPanel(ComposeControls &c, QWidget *parent)
 void createStatusLabels(ComposeControls &c, QWidget *parent)
 {
     c.limitStatusLabel = namedLabel(new QLabel(u"・制限："_qs, parent), u"Label3(0)"_qs);
-    c.countLabel = namedLabel(new QLabel(u"\u00A5≒0.0円 000.0文字 (000)"_qs, parent), u"Label1"_qs);
-    c.countLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Rewritten on every keystroke: plain text, a fixed size and opaque, so
-    // that nothing around or beneath it is laid out or repainted with it.
-    c.countLabel->setTextFormat(Qt::PlainText);
-    c.countLabel->setAutoFillBackground(true);
-    const QFontMetrics metrics = c.countLabel->fontMetrics();
-    c.countLabel->setFixedSize(metrics.horizontalAdvance(u"\u00A5≒00000.0円 00000.0文字 (00000)"_qs),
-                               metrics.height());
+    c.countLabel = namedLabel(new CountLabel(parent), u"Label1"_qs);
     c.warningLabel = namedLabel(new QLabel(parent), u"Label5"_qs);
     c.warningLabel->setAutoFillBackground(true);
     c.warningLabel->hide();

@@ -14,29 +14,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
-
-namespace {
-
-// Makes the preview box the phone's screen; the panel is as wide as the box
-// or the widest of its other controls, and the note wraps within it, as
-// high as its lines need.
-void fitPreviewPanel(const ComposeControls &ui, int columns, int rows)
-{
-    ui.previewBox->setScreen(columns, rows);
-    QLayout *column = ui.previewPanel->layout();
-    const QMargins around = column->contentsMargins();
-    const int inner = std::max({ui.previewBox->sizeHint().width(), ui.verticalPreviewSwitch->sizeHint().width(),
-                                ui.sendImageButton->sizeHint().width(), ui.phoneModelList->minimumSizeHint().width()});
-    ui.previewPanel->setFixedWidth(inner + around.left() + around.right());
-    ui.previewNote->setMinimumHeight(ui.previewNote->heightForWidth(inner));
-}
-
-} // namespace
 
 PhoneModel selectedPhoneModel(const ComposeContext &c) { return c.phones.current(); }
 
@@ -46,7 +27,7 @@ void choosePhoneModel(ComposeContext &c)
     if (c.phones.currentRow() < 0)
         return;
     const PhoneModel model = selectedPhoneModel(c);
-    fitPreviewPanel(ui, model.columns(), model.rows());
+    ui.previewBox->setScreen(model.columns(), model.rows());
     if (ui.verticalPreviewSwitch->isChecked())
         layOutVerticalPreview(c);
 }

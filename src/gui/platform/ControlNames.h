@@ -1,9 +1,10 @@
 #pragma once
 
+#include "gui/platform/SquareButton.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-#include <QPushButton>
 #include <QString>
 
 /// Gives a control the name the program's handlers know it by and the name
@@ -50,11 +51,12 @@ inline QAction *namedAction(QObject *parent, const QString &name, const QString 
 }
 
 /// A tool bar button of the main window: a face (a short caption in place of
-/// a picture), a tool tip, reached by Tab.
+/// a picture), a tool tip, reached by Tab, square and sized by its font.
 inline QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &face,
                                   const QString &toolTip)
 {
-    auto *button = named(new QPushButton(face, parent), name, toolTip);
+    auto *button = named(new SquareButton(face, parent), name, toolTip);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     button->setToolTip(toolTip);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
