@@ -15,6 +15,7 @@ BenchWindow::BenchWindow()
         Services{dialogs_, clipboard_, registry_, paths_, folder, QString(),
                  folder + u"/readme.txt"_qs});
     window_ = std::make_unique<MainWindow>(*services_, state_);
+    ui_ = std::make_unique<MainWindowControls>(window_.get());
     if (window_->startup())
         window_->show();
 }
@@ -22,6 +23,7 @@ BenchWindow::BenchWindow()
 BenchWindow::~BenchWindow()
 {
     window_->hide();
+    ui_.reset();
     window_.reset();
 }
 

@@ -4,6 +4,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/Services.h"
 #include "support/Fakes.h"
+#include "support/MainWindowControls.h"
 
 #include <QFont>
 #include <QSize>
@@ -35,7 +36,9 @@ public:
     ~BenchWindow();
 
     MainWindow &window() { return *window_; }
-    MainControls &ui() { return window_->ui(); }
+    /// The temporary program folder.
+    QString programFolder() const { return folder_.path(); }
+    MainWindowControls &ui() { return *ui_; }
 
 private:
     QTemporaryDir folder_;
@@ -46,4 +49,5 @@ private:
     std::unique_ptr<Services> services_;
     ProgramState state_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowControls> ui_;
 };

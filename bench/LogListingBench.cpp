@@ -29,7 +29,7 @@ const QByteArray &sampleLogBytes()
 // Writes the sample log into the window's program folder; returns its path.
 QString writeLog(BenchWindow &b)
 {
-    const QString path = mailbox::logPath(b.window().services().programFolder);
+    const QString path = mailbox::logPath(b.programFolder());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(sampleLogBytes()) < 0)
         qFatal("cannot write the sample log");

@@ -1,6 +1,5 @@
 #include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
-#include "gui/app/AddressBookOpeners.h"
 #include "core/platform/Cp932.h"
 #include "core/platform/TextFile.h"
 #include "support/WindowHarness.h"
@@ -57,7 +56,7 @@ TEST_F(AddressBookKeepsData, ImportKeepsTheTypedRecipientAndEndsTheBooksLastLine
     h.state().mail.lockImodeOff(); // no i-mode question
     writeBeckyBook(h, u"c.adr"_qs, u"d@isp.jp\tディー\t\r\n"_qs);
     h.ui().beckyAddressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     h.dialogs.expectMessage(u"インポート"_qs, u"ディーをMYアドレス帳に登録しますか？"_qs, Buttons::YesNo, Icon::None,
                             Answer::Yes);

@@ -1,4 +1,3 @@
-#include "gui/app/AddressBookOpeners.h"
 #include "gui/addressbook/AddressBookWindow.h"
 #include "addressbook/BookWindowHelpers.h"
 #include "support/WindowHarness.h"
@@ -174,7 +173,7 @@ TEST_F(BeckyAddressBook, ImodeQuestionFiltersListingAndLoading)
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     h.ui().beckyAddressBookButton->click();
     EXPECT_TRUE(h.ui().imodeSetting->isChecked());
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->mode(), AddressBookWindow::Mode::BeckyAdr);
     EXPECT_EQ(book->ui().bookList->count(), 1);
@@ -200,7 +199,7 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
     for (const Row &row : {Row{2, u"c"_qs}, Row{3, u"a"_qs}, Row{-1, u"a"_qs}}) {
         h.state().accounts.beckyBookIndex = row.remembered;
         h.ui().beckyAddressBookButton->click();
-        AddressBookWindow *book = openAddressBook(h.window());
+        AddressBookWindow *book = h.addressBook();
         ASSERT_NE(book, nullptr);
         EXPECT_EQ(book->ui().bookList->currentText(), row.chosen) << row.remembered;
         book->close();
@@ -208,7 +207,7 @@ TEST_F(BeckyAddressBook, ChoosesTheRememberedBookAndImportsIntoMyAdr)
 
     h.state().accounts.beckyBookIndex = 2;
     h.ui().beckyAddressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     EXPECT_EQ(book->ui().modelField->count(), 1);
     EXPECT_EQ(book->ui().modelField->currentText(), u"メモ"_qs);
@@ -233,7 +232,7 @@ TEST_F(OpenCommand, LoadsTheDroppedFileTheUserConfirms)
     h.dialogs.expectMessage(u"Horo"_qs, QDir::toNativeSeparators(one) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::No)
         .expectMessage(u"Horo"_qs, QDir::toNativeSeparators(two) + u"を読み込みますか？"_qs, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Answer::Yes);
     QTimer::singleShot(0, &h.window(), [this, one, two] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->windowTitle(), u"読み込み"_qs);
         EXPECT_TRUE(panel->ui().dropTarget->acceptDrops());
@@ -254,7 +253,7 @@ TEST_F(OpenCommand, ThePanelOffersTheFileChooser)
     h.dialogs.expectFileChoice(u"ファイルを開く"_qs, std::nullopt)
         .expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"utf8.txt"_qs));
     QTimer::singleShot(0, &h.window(), [this] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         panel->ui().chooseFileButton->click();
         EXPECT_TRUE(panel->isVisible()) << "a cancelled chooser closed the panel";
@@ -289,7 +288,7 @@ TEST_F(OpenCommand, EscapeCancels)
     ASSERT_TRUE(h.start());
     h.setBody(u"本文"_qs);
     QTimer::singleShot(0, &h.window(), [this] {
-        AddressBookWindow *panel = openAddressBook(h.window());
+        AddressBookWindow *panel = h.addressBook();
         ASSERT_NE(panel, nullptr);
         QTest::keyClick(panel, Qt::Key_Escape);
     });

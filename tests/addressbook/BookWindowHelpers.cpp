@@ -1,6 +1,6 @@
 #include "addressbook/BookWindowHelpers.h"
 
-#include "gui/app/AddressBookOpeners.h"
+#include "gui/addressbook/AddressBookWindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-QStringList toListItems(const MainControls &c)
+QStringList toListItems(const MainWindowControls &c)
 {
     QStringList items;
     for (int i = 0; i < c.toField->count(); ++i)
@@ -39,7 +39,7 @@ void typeInto(QLineEdit *field, const QString &text)
 AddressBookWindow &openMyAdr(WindowHarness &h)
 {
     h.ui().addressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     EXPECT_NE(book, nullptr);
     return *book;
 }

@@ -13,7 +13,7 @@ class QLineEdit;
 inline const QString kAddrBook = QStringLiteral("addr.adr");
 
 /// The To list as text + "#" + item data.
-QStringList toListItems(const MainControls &c);
+QStringList toListItems(const MainWindowControls &c);
 
 /// The lines of the window's entry list.
 QStringList entryLines(AddressBookWindow &book);

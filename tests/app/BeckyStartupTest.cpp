@@ -1,4 +1,3 @@
-#include "gui/handoff/HandoffContext.h"
 #include "gui/app/BeckySetup.h"
 #include "core/platform/TextFile.h"
 #include "support/WindowHarness.h"
@@ -57,10 +56,16 @@ QStringList accountNames(WindowHarness &h)
     return names;
 }
 
+// Becky discovery as a reset or a send runs it, on the window's accounts.
+void rediscover(WindowHarness &h)
+{
+    BeckySetup({h.dialogs, h.registry, h.paths, h.folder.path(), h.state().accounts, h.state().mail}).rediscover();
+}
+
 // Checks every control the start-up switches off when Becky is missing.
 void expectBeckyFeaturesOff(WindowHarness &h)
 {
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     EXPECT_FALSE(h.state().accounts.beckyDataFolder);
     EXPECT_FALSE(c.imodeSetting->isChecked());
     EXPECT_FALSE(c.imodeSetting->isVisibleTo(&h.window()));
@@ -95,16 +100,16 @@ TEST(FindBecky, FirstRunWithBeckyAsksForTheOwnAddressAndSwitchesImodeOn)
 
     ASSERT_TRUE(h.start());
 
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     EXPECT_EQ(h.state().accounts.beckyDataFolder, h.dataFolder());
     EXPECT_TRUE(c.imodeSetting->isChecked());
     EXPECT_TRUE(c.accountList->isVisibleTo(&h.window()));
     EXPECT_TRUE(c.imodeMenu->menuAction()->isEnabled());
     EXPECT_EQ(accountNames(h), (QStringList{u"メイン=0"_qs, u"サブ=3"_qs}));
     EXPECT_EQ(c.accountList->currentIndex(), 0); // the stored account, selected by the start-up
-    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries),
+    EXPECT_EQ(captions(h.ui().sendingAddressEntries()),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs}));
-    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[0]->isChecked());
+    EXPECT_TRUE(h.ui().sendingAddressEntries()[0]->isChecked());
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{h.dataFolder(), u"me@docomo.ne.jp"_qs, u"メイン,0"_qs, u"me@isp.example.jp"_qs,
                            u"サブ,3"_qs, u"sub@isp.example.jp"_qs}));
@@ -180,10 +185,10 @@ TEST(FindBecky, StoredSetupWithItsMailFolderGoneRediscoversOnYes)
 
     ASSERT_TRUE(h.start()); // the stored own address stands: no address question
 
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     EXPECT_EQ(h.state().accounts.beckyDataFolder, moved);
     EXPECT_EQ(accountNames(h), QStringList{u"新メイン=5"_qs});
-    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
+    EXPECT_EQ(captions(h.ui().sendingAddressEntries()), (QStringList{u"me@docomo.ne.jp"_qs, u"new@isp.example.jp"_qs}));
     EXPECT_FALSE(c.imodeSetting->isChecked()); // only a first run switches the setting on
     EXPECT_EQ(textfile::splitLines(h.folder.readText(u"Becky.mil"_qs)),
               (QStringList{moved, u"me@docomo.ne.jp"_qs, u"新メイン,5"_qs, u"new@isp.example.jp"_qs}));
@@ -237,7 +242,7 @@ TEST(FindBecky, RecordWithoutAccountsLooksForUser2000)
         ASSERT_TRUE(h.start());
 
         EXPECT_EQ(h.ui().accountList->count(), 0);
-        EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), QStringList{u"me@docomo.ne.jp"_qs});
+        EXPECT_EQ(captions(h.ui().sendingAddressEntries()), QStringList{u"me@docomo.ne.jp"_qs});
         EXPECT_EQ(h.state().accounts.beckyDataFolder == h.dataFolder(), row.user2000);
     }
 }
@@ -252,44 +257,44 @@ TEST(FindBecky, RecordFillsTheListsAndKeepsTheStoredAccountSelected)
 
     ASSERT_TRUE(h.start());
 
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     EXPECT_EQ(accountNames(h), (QStringList{u"メイン=0"_qs, u"仕事=7"_qs}));
     EXPECT_EQ(c.accountList->currentIndex(), 1);
     EXPECT_EQ(h.state().accounts.accountIndex, 1);
-    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries),
+    EXPECT_EQ(captions(h.ui().sendingAddressEntries()),
               (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs, u"work@example.jp"_qs}));
-    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[2]->isChecked());
+    EXPECT_TRUE(h.ui().sendingAddressEntries()[2]->isChecked());
 }
 
 TEST(RunBeckyDiscovery, ReusesSendingAddressEntriesAndKeepsThoseBeyondTheAccounts)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     h.registry.beckyHome(h.dataFolder());
 
     // More accounts than Becky numbers: only 0 to 20 are taken.
     for (int k = 0; k < 23; ++k)
         setAccount(h, k, u"口座"_qs + QString::number(k), k, u"a"_qs + QString::number(k) + u"@x.jp"_qs);
-    QAction *firstAccountEntry = h.window().handoff().ui.sendingAddressEntries[1];
-    runBeckyDiscovery(h.window());
+    QAction *firstAccountEntry = h.ui().sendingAddressEntries()[1];
+    rediscover(h);
     EXPECT_EQ(c.accountList->count(), 21);
     EXPECT_EQ(h.state().accounts.accounts().value(20).mailDirNo, 20);
-    ASSERT_EQ(h.window().handoff().ui.sendingAddressEntries.size(), 22);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[1], firstAccountEntry);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[1]->text(), u"a0@x.jp"_qs);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
+    ASSERT_EQ(h.ui().sendingAddressEntries().size(), 22);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[1], firstAccountEntry);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[1]->text(), u"a0@x.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[0]->text(), u"me@docomo.ne.jp"_qs); // set before: nothing asked
 
     // A later run with fewer accounts overwrites the first entries only.
     setAccount(h, 2, QString(), 0, QString());
-    const QList<QAction *> before = h.window().handoff().ui.sendingAddressEntries;
-    runBeckyDiscovery(h.window());
+    const QList<QAction *> before = h.ui().sendingAddressEntries();
+    rediscover(h);
     EXPECT_EQ(accountNames(h), (QStringList{u"口座0=0"_qs, u"口座1=1"_qs}));
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries, before);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[2]->text(), u"a1@x.jp"_qs);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[3]->text(), u"a2@x.jp"_qs);
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[21]->text(), u"a20@x.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries(), before);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[2]->text(), u"a1@x.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[3]->text(), u"a2@x.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[21]->text(), u"a20@x.jp"_qs);
     EXPECT_EQ(h.state().accounts.beckyDataFolder, h.dataFolder());
 }
 
@@ -299,11 +304,11 @@ TEST(RunBeckyDiscovery, WithoutBeckyOnlyMarksTheDataFolder)
     ASSERT_TRUE(h.start());
     const QByteArray record = h.folder.readBytes(u"Becky.mil"_qs);
 
-    runBeckyDiscovery(h.window());
+    rediscover(h);
 
     EXPECT_FALSE(h.state().accounts.beckyDataFolder);
     EXPECT_EQ(accountNames(h), QStringList{u"メイン=0"_qs});
-    EXPECT_EQ(captions(h.window().handoff().ui.sendingAddressEntries), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
+    EXPECT_EQ(captions(h.ui().sendingAddressEntries()), (QStringList{u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs}));
     EXPECT_EQ(h.folder.readBytes(u"Becky.mil"_qs), record);
 }
 

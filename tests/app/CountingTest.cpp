@@ -1,4 +1,3 @@
-#include "gui/app/WindowCommands.h"
 #include "gui/compose/BodyEdit.h"
 #include "gui/compose/PhoneScreen.h"
 #include "gui/compose/PreviewCommands.h"
@@ -241,7 +240,7 @@ TEST(Counting, ImodeSettingTakesTheLimitUnaskedAndRestoresTheFlags)
     EXPECT_TRUE(h.ui().windowMenu->menuAction()->isEnabled());
     EXPECT_EQ(h.ui().limitStatusLabel->text(), u"・制限：文字数 種別 AUTO i-mode"_qs);
 
-    togglePreviewPanel(h.window().compose());
+    h.ui().previewButton->click();
     h.ui().imodeSetting->setChecked(false);
     EXPECT_FALSE(h.ui().limitFlags[LimitFlag::CharacterLimit]->isChecked());
     EXPECT_FALSE(h.ui().limitFlags[LimitFlag::Classify]->isChecked());
@@ -317,15 +316,17 @@ TEST(Counting, PreviewBoxFollowsTheBody)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
+    h.ui().imodeSetting->setChecked(true);
+    h.ui().autoSubstituteEntry->setChecked(false); // Enter substitutes nothing
     h.typeIntoBody(u"hidden"_qs);
-    togglePreviewPanel(h.window().compose());
+    h.ui().previewButton->click();
     EXPECT_EQ(h.ui().previewBox->toPlainText(), u"hidden"_qs);
     h.typeIntoBody(u" shown\nあ"_qs);
     EXPECT_EQ(h.ui().previewBox->toPlainText(), h.ui().bodyField->toPlainText());
     EXPECT_EQ(h.ui().previewBox->textCursor().position(), h.ui().bodyField->textCursor().position());
-    togglePreviewPanel(h.window().compose());
+    h.ui().previewButton->click();
     h.typeIntoBody(u"!"_qs);
-    togglePreviewPanel(h.window().compose());
+    h.ui().previewButton->click();
     EXPECT_EQ(h.ui().previewBox->toPlainText(), h.ui().bodyField->toPlainText());
 }
 

@@ -71,7 +71,7 @@ TEST(HelpCommands, DecliningTheResetChangesNothing)
     ASSERT_TRUE(h.start());
     h.dialogs.expectMessage(u"再設定"_qs, kAskReset, Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
     h.ui().resetEntry->trigger();
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_TRUE(h.folder.exists(u"Becky.mil"_qs));
 }
 
@@ -86,7 +86,7 @@ TEST(HelpCommands, PartialResetRediscoversWithoutDeleting)
     expectProposal(h);
     h.ui().resetEntry->trigger();
     EXPECT_TRUE(h.folder.exists(u"Horo.ini"_qs));
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@isp.example.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[0]->text(), u"me@isp.example.jp"_qs);
     EXPECT_EQ(h.ui().accountList->currentIndex(), 0);
 }
 
@@ -103,7 +103,7 @@ TEST(HelpCommands, ResetWithTheAddressQuestionCancelledKeepsTheAddress)
                        Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No)
         .expectInput(u"Your MailAdr!"_qs, u"あなたのメールアドレスを教えてください。"_qs, std::nullopt);
     h.ui().resetEntry->trigger();
-    EXPECT_EQ(h.window().handoff().ui.sendingAddressEntries[0]->text(), u"me@docomo.ne.jp"_qs);
+    EXPECT_EQ(h.ui().sendingAddressEntries()[0]->text(), u"me@docomo.ne.jp"_qs);
     EXPECT_EQ(h.folder.readText(u"Becky.mil"_qs).split(u"\r\n"_qs).value(1), u"me@docomo.ne.jp"_qs);
 }
 

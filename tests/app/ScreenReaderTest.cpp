@@ -1,6 +1,4 @@
 #include "gui/addressbook/AddressBookWindow.h"
-#include "gui/app/AddressBookOpeners.h"
-#include "gui/app/RegistrationOpener.h"
 #include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 
@@ -46,14 +44,15 @@ TEST(ScreenReader, ChildWindowLabelsAreReadByTheirCurrentText)
     WindowHarness h;
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\n"_qs);
     ASSERT_TRUE(h.start());
-    RegistrationWindow *codes = openRegistrationWindow(h.window());
+    h.ui().registrationEntry->trigger();
+    RegistrationWindow *codes = h.window().findChild<RegistrationWindow *>();
     codes->ui().pictographSelector->setValue(12);
     expectReadAsShown(codes->ui().symbolLabel);
     EXPECT_EQ(codes->ui().symbolLabel->text(), u"記号012"_qs);
     codes->close();
 
     h.ui().addressBookButton->click();
-    AddressBookWindow *book = openAddressBook(h.window());
+    AddressBookWindow *book = h.addressBook();
     ASSERT_NE(book, nullptr);
     // Pointing at a button shows its hint in the hint label.
     QPushButton *newEntry = book->ui().newEntryButton;

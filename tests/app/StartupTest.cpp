@@ -1,11 +1,7 @@
-#include "gui/handoff/HandoffContext.h"
-#include "gui/app/ClickableFrame.h"
 #include "core/app/FolderLock.h"
-#include "gui/app/WindowCommands.h"
 #include "gui/compose/BodyEdit.h"
 #include "gui/compose/PhoneScreen.h"
-#include "gui/compose/CountCommand.h"
-#include "gui/compose/PreviewCommands.h"
+#include "gui/app/Services.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -105,8 +101,8 @@ TEST(MainWindow, StoredChoicesOutOfRangeChooseTheFirstEntry)
         WindowHarness h;
         h.folder.writeText(u"Horo.ini"_qs, row.settings);
         ASSERT_TRUE(h.start());
-        const MainControls &c = h.ui();
-        const QList<QAction *> &addresses = h.window().handoff().ui.sendingAddressEntries;
+        const MainWindowControls &c = h.ui();
+        const QList<QAction *> &addresses = h.ui().sendingAddressEntries();
         for (qsizetype i = 0; i < addresses.size(); ++i)
             EXPECT_EQ(addresses[i]->isChecked(), i == row.address) << row.settings.toStdString() << i;
         for (int i = 0; i < 3; ++i)
@@ -177,7 +173,7 @@ TEST(MainWindow, ASecondCopyOnTheFolderSaysSoAndTouchesNothing)
                           Dialogs::Icon::Exclamation);
     EXPECT_FALSE(second.startup());
     dialogs.verifyAllShown();
-    EXPECT_FALSE(second.ui().limitFlags[LimitFlag::SkipBlanks]->isChecked()); // the settings were not read
+    EXPECT_FALSE(MainWindowControls(&second).limitFlags[LimitFlag::SkipBlanks]->isChecked()); // the settings were not read
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -197,10 +193,11 @@ TEST(MainWindow, ControlCharactersStayOutOfTheFields)
     EXPECT_EQ(h.ui().toField->currentText(), u"ab\tc"_qs);
 
     h.folder.writeBytes(u"dirty.txt"_qs, QByteArray("x\0y\x01z\r\n", 7));
-    h.dialogs.expectMessage(Dialogs::defaultTitle(),
-                            u"制御文字（NULなど）が2個含まれていました。メールには入れられないので、取り除きました。"_qs,
-                            Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    loadTextFile(h.window(), h.folder.file(u"dirty.txt"_qs));
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"dirty.txt"_qs))
+        .expectMessage(Dialogs::defaultTitle(),
+                       u"制御文字（NULなど）が2個含まれていました。メールには入れられないので、取り除きました。"_qs,
+                       Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    h.ui().chooseFileEntry->trigger();
     EXPECT_EQ(h.body(), u"xyz\r\n"_qs);
 }
 
@@ -210,10 +207,13 @@ TEST(MainWindow, LoadsTextFilesUpTo64000Bytes)
     ASSERT_TRUE(h.start());
     h.folder.writeBytes(u"exact.txt"_qs, QByteArray(64000, 'a'));
     h.folder.writeBytes(u"over.txt"_qs, QByteArray(64001, 'b'));
-    loadTextFile(h.window(), h.folder.file(u"exact.txt"_qs));
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"exact.txt"_qs));
+    h.ui().chooseFileEntry->trigger();
     EXPECT_EQ(h.ui().bodyField->bodyLength(), 64000);
-    h.dialogs.expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    loadTextFile(h.window(), h.folder.file(u"over.txt"_qs));
+    h.dialogs.expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"over.txt"_qs))
+        .expectMessage(u"ごめんなさい"_qs, u"すんまそん64K以上のファイルには、対応してまへんねん"_qs, Dialogs::Buttons::Ok,
+                       Dialogs::Icon::None);
+    h.ui().chooseFileEntry->trigger();
     EXPECT_EQ(h.ui().bodyField->bodyLength(), 64000);
     EXPECT_TRUE(h.body().startsWith(u'a'));
 }
@@ -251,63 +251,6 @@ TEST(MainWindow, ExitAsksAboutAnEditedBodyAndWritesNoSettings)
     EXPECT_TRUE(ended);
     EXPECT_FALSE(h.window().isVisible());
     EXPECT_FALSE(h.folder.exists(u"Horo.ini"_qs));
-}
-
-TEST(MainWindow, LimitPanelFoldsOnlyFromItsOpenHeight)
-{
-    WindowHarness h;
-    ASSERT_TRUE(h.start());
-    const Twips &t = h.window().twips();
-    EXPECT_EQ(t.height(h.ui().limitPanel), 255);
-    toggleLimitPanel(h.window().compose());
-    EXPECT_EQ(t.height(h.ui().limitPanel), 2655);
-    toggleLimitPanel(h.window().compose());
-    EXPECT_EQ(t.height(h.ui().limitPanel), 255);
-    t.setHeight(h.ui().limitPanel, 1000);
-    toggleLimitPanel(h.window().compose());
-    EXPECT_EQ(t.height(h.ui().limitPanel), 2655);
-}
-
-TEST(MainWindow, PreviewPanelNarrowsTheFields)
-{
-    WindowHarness h;
-    ASSERT_TRUE(h.start());
-    const Twips &t = h.window().twips();
-    const int W = h.window().clientSizeTwips().width();
-    EXPECT_EQ(t.width(h.ui().bodyField), W);
-    EXPECT_EQ(t.width(h.ui().subjectField), W - 1080);
-    togglePreviewPanel(h.window().compose());
-    const int d = t.width(h.ui().previewPanel) + 60;
-    EXPECT_EQ(t.width(h.ui().bodyField), W - d);
-    EXPECT_EQ(t.width(h.ui().subjectField), W - 1080 - d);
-    EXPECT_EQ(t.width(h.ui().toField), W - 1080 - d);
-    EXPECT_EQ(t.left(h.ui().previewPanel), W - d + 60);
-}
-
-TEST(MainWindow, LayoutSkipsSizesTheWindowCannotTake)
-{
-    WindowHarness h;
-    ASSERT_TRUE(h.start());
-    const Twips &t = h.window().twips();
-    const int bodyHeight = t.height(h.ui().bodyField);
-    h.window().resize(40, 40); // far below the fields' sizes
-    h.window().layoutControls();
-    EXPECT_EQ(t.height(h.ui().bodyField), bodyHeight); // the negative height was skipped
-    EXPECT_GE(t.width(h.ui().statusBar), 0);
-}
-
-TEST(MainWindow, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
-{
-    WindowHarness h;
-    ASSERT_TRUE(h.start());
-    showProgress(h.window().compose(), 42);
-    EXPECT_EQ(h.ui().countButton->text(), u"42%完了"_qs);
-    h.window().showMinimized();
-    showProgress(h.window().compose(), 50);
-    EXPECT_EQ(h.window().windowTitle(), u"50%完了"_qs);
-    showProgress(h.window().compose(), -1);
-    EXPECT_EQ(h.ui().countButton->text(), u"実行"_qs);
-    EXPECT_EQ(h.window().windowTitle(), u"Horonami"_qs);
 }
 
 // A new mail asks before it drops an edited body, keeps the recipient, and
@@ -348,16 +291,16 @@ TEST(MainWindow, PictographMenuHoldsTheFirstTwentyDefinitions)
         definitions += QChar(0xE63E + i) + u"\tkey"_qs + QString::number(i) + u"\r\n"_qs;
     h.folder.writeText(u"Emoji.code"_qs, definitions);
     ASSERT_TRUE(h.start());
-    ASSERT_EQ(h.ui().pictographEntries.size(), 20);
-    EXPECT_EQ(h.ui().pictographEntries[0]->text(), u"\uE63E   =   key0"_qs);
-    EXPECT_EQ(h.ui().pictographEntries[19]->text(), u"\uE651   =   key19"_qs);
+    ASSERT_EQ(h.ui().pictographEntries().size(), 20);
+    EXPECT_EQ(h.ui().pictographEntries()[0]->text(), u"\uE63E   =   key0"_qs);
+    EXPECT_EQ(h.ui().pictographEntries()[19]->text(), u"\uE651   =   key19"_qs);
 
     h.typeIntoBody(u"ab"_qs);
     h.ui().bodyField->setBodySelection(0, 1);
     h.pressInBody(Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(h.body(), u"\uE640b"_qs);
     h.pressInBody(Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier);
-    h.ui().pictographEntries[0]->trigger();
+    h.ui().pictographEntries()[0]->trigger();
     EXPECT_EQ(h.body(), u"\uE640\uE641\uE63Eb"_qs);
     EXPECT_EQ(h.state().mail.usedPictographs, u"\uE640\uE641\uE63E"_qs);
 }
@@ -366,7 +309,7 @@ TEST(MainWindow, PlaceholderPictographEntryInsertsNothing)
 {
     WindowHarness h;
     ASSERT_TRUE(h.start());
-    EXPECT_EQ(h.ui().pictographEntries[0]->text(), u"なし"_qs);
+    EXPECT_EQ(h.ui().pictographEntries()[0]->text(), u"なし"_qs);
     h.pressInBody(Qt::Key_0, Qt::ControlModifier);
     h.pressInBody(Qt::Key_5, Qt::ControlModifier);
     EXPECT_TRUE(h.body().isEmpty());

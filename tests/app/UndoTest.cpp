@@ -1,4 +1,3 @@
-#include "gui/app/WindowCommands.h"
 #include "gui/compose/BodyEdit.h"
 #include "support/WindowHarness.h"
 
@@ -31,7 +30,7 @@ TEST(Undo, EveryCommandIsOneStepAndTheTypingBeforeItSurvives)
         {"半角変換", u"ＡＢカ"_qs, [](WindowHarness &h) { h.ui().filterEntries[6]->trigger(); }, {}},
         {"vertical layout", u"あいう"_qs, [](WindowHarness &h) { h.ui().textViewLayoutEntry->trigger(); }, {}},
         {"無理矢理横書き", u"あいうえおかきく"_qs, [](WindowHarness &h) { h.ui().horizontalEntry->trigger(); }, {}},
-        {"pictograph", u"晴れ"_qs, [](WindowHarness &h) { h.ui().pictographEntries[0]->trigger(); }, {}},
+        {"pictograph", u"晴れ"_qs, [](WindowHarness &h) { h.ui().pictographEntries()[0]->trigger(); }, {}},
         {"置換", u"今日は\\hare"_qs, [](WindowHarness &h) { h.ui().substituteEntry->trigger(); }, {}},
         {"絵文字消去", u"今日は"_qs + kSun, [](WindowHarness &h) { h.ui().removePictographsEntry->trigger(); }, {}},
         {"substitution on Enter", u"今日は\\hare"_qs,
@@ -53,7 +52,8 @@ TEST(Undo, EveryCommandIsOneStepAndTheTypingBeforeItSurvives)
         {"a file", u"書きかけ"_qs,
          [](WindowHarness &h) {
              h.folder.writeText(u"mail.txt"_qs, u"読み込んだ本文"_qs);
-             loadTextFile(h.window(), h.folder.file(u"mail.txt"_qs));
+             h.dialogs.expectFileChoice(u"ファイルを開く"_qs, h.folder.file(u"mail.txt"_qs));
+             h.ui().chooseFileEntry->trigger();
          },
          {}},
     };

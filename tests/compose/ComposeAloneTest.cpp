@@ -4,16 +4,18 @@
 #include "core/compose/CommandProgress.h"
 #include "gui/compose/ComposeCommands.h"
 #include "gui/compose/ComposeContext.h"
+#include "gui/compose/CountCommand.h"
 #include "core/compose/EditedMail.h"
 #include "core/compose/PhoneModelList.h"
-#include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
-#include "support/StandaloneControls.h"
+#include "support/Fakes.h"
+#include "support/RecordingHosts.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,7 +24,7 @@ namespace {
 
 class ComposeAlone : public ::testing::Test {
 protected:
-    ComposeAlone() : context{makeComposeControls(&window), mail, phones, command, dialogs, clipboard, twips, host}
+    ComposeAlone() : context{ComposeControls::create(&window), mail, phones, command, dialogs, clipboard, host}
     {
         connectComposeCommands(context, &window);
     }
@@ -35,7 +37,6 @@ protected:
     CommandProgress command;
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;
-    Twips twips{96};
     RecordingHost host;
     ComposeContext context;
 };
@@ -71,15 +72,30 @@ TEST_F(ComposeAlone, EditsKeepTheMailStateAndTheCountLabel)
     EXPECT_TRUE(body()->bodyText().isEmpty());
 }
 
-TEST_F(ComposeAlone, PanelCommandsLayTheHostOutOnlyWithTheImodeSettingOn)
+TEST_F(ComposeAlone, PanelCommandsWorkOnlyWithTheImodeSettingOn)
 {
     context.ui.panelEntries[0]->trigger(); // the preview button starts disabled
-    EXPECT_EQ(host.layouts, 1);            // only the phone model applied at the start
+    context.ui.panelEntries[1]->trigger();
+    EXPECT_TRUE(context.ui.previewPanel->isHidden());
+    EXPECT_EQ(host.mailListToggles, 0);
     context.ui.imodeSetting->setChecked(true);
     dialogs.verifyAllShown();
     context.ui.panelEntries[0]->trigger();
+    context.ui.panelEntries[1]->trigger();
     EXPECT_FALSE(context.ui.previewPanel->isHidden());
-    EXPECT_EQ(host.layouts, 2);
+    EXPECT_EQ(host.mailListToggles, 1);
+}
+
+TEST_F(ComposeAlone, ProgressShowsOnTheButtonOrTheTitleWhenMinimised)
+{
+    showProgress(context, 42);
+    EXPECT_EQ(context.ui.countButton->text(), u"42%完了"_qs);
+    window.showMinimized();
+    showProgress(context, 50);
+    EXPECT_EQ(window.windowTitle(), u"50%完了"_qs);
+    showProgress(context, -1);
+    EXPECT_EQ(context.ui.countButton->text(), u"実行"_qs);
+    EXPECT_EQ(window.windowTitle(), u"Horonami"_qs);
 }
 
 } // namespace

@@ -42,13 +42,13 @@ TEST_F(CountCommand, ReadsFlagsAndBodyAsTheyStandAtEachCharacter)
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.ui().limitFlags[LimitFlag::Classify]->setChecked(true); });
     h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"3.5"_qs), Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    countCommand(h.window().compose());
+    h.ui().countButton->click();
 
     h.ui().limitFlags[LimitFlag::Classify]->setChecked(false);
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.setBody(u"ab"_qs); });
     h.dialogs.expectMessage(Dialogs::defaultTitle(), countReport(6, u"2"_qs), Dialogs::Buttons::Ok, Dialogs::Icon::None);
-    countCommand(h.window().compose());
+    h.ui().countButton->click();
 }
 
 TEST_F(CountCommand, SilentWithFlag8)
@@ -56,7 +56,7 @@ TEST_F(CountCommand, SilentWithFlag8)
     h.ui().limitFlags[LimitFlag::AutoCount]->setChecked(true);
     h.setBody(u"abc"_qs);
     const QString caption = h.ui().countButton->text();
-    countCommand(h.window().compose()); // no box expected
+    h.ui().countButton->click(); // no box expected
     EXPECT_EQ(h.ui().countLabel->text(), u"3文字 (3)"_qs);
     EXPECT_EQ(h.ui().countButton->text(), caption);
 
@@ -71,7 +71,7 @@ TEST_F(CountCommand, StopsQuietlyWhenTheWindowEndsWhileItRuns)
 {
     h.setBody(u"abcdef"_qs);
     QTimer::singleShot(0, &h.window(), [this] { h.window().endProgram(); });
-    countCommand(h.window().compose()); // no report to a window that is gone
+    h.ui().countButton->click(); // no report to a window that is gone
     EXPECT_TRUE(h.window().hasEnded());
 }
 

@@ -54,15 +54,6 @@ TEST(SendImage, NoColumnsNeverHangs)
     EXPECT_EQ(QString(image).remove(u"\r\n"_qs), u"aあb"_qs);
 }
 
-TEST(SendImage, PreviewLayoutInTwips)
-{
-    const PreviewLayout n501i = previewLayout(QRect(120, 1000, 2115, 1890));
-    EXPECT_EQ(n501i.panelWidth, 2415);
-    EXPECT_EQ(n501i.buttonTop, 1000 + 1890 + 90);
-    EXPECT_EQ(n501i.switchTop, n501i.buttonTop + 480);
-    EXPECT_EQ(n501i.noteTop, n501i.switchTop + 360);
-}
-
 TEST(SignatureText, BackslashNBecomesCrLfFromTheLeft)
 {
     struct Row { const char16_t *stored; const char16_t *text; };

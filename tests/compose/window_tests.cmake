@@ -7,7 +7,6 @@ horonami_test(horonami_compose_window_tests GUI SOURCES
 # The compose commands on their own: linked without the main window's library.
 add_executable(horonami_compose_alone_tests
   ${CMAKE_CURRENT_LIST_DIR}/ComposeAloneTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/StandaloneControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../support/gui_main.cpp)
 target_link_libraries(horonami_compose_alone_tests PRIVATE
   horonami_compose_gui horonami_test_support Qt6::Test GTest::gtest)

@@ -12,9 +12,9 @@
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
 #include "core/handoff/MailRecord.h"
-#include "gui/platform/Twips.h"
 #include "support/ScriptedDialogs.h"
-#include "support/StandaloneControls.h"
+#include "support/Fakes.h"
+#include "support/RecordingHosts.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -30,62 +30,15 @@
 
 namespace {
 
-class RecordingHandoffHost : public HandoffHost {
-public:
-    void layOut() override { ++layouts; }
-    void rediscoverBecky() override { ++rediscoveries; }
-    void closeProgram() override { ++closes; }
-    bool offerSendableText(bool) override { return true; } // the window's offer is tested with the window
-    bool registerRecipient(const QString &) override { return true; }
-
-    int layouts = 0;
-    int rediscoveries = 0;
-    int closes = 0;
-};
-
-// Every control the hand-off commands need besides the compose ones.
-HandoffControls makeHandoffControls(QWidget *window, const ComposeControls &compose)
-{
-    HandoffControls c;
-    auto entry = [window] {
-        auto *action = new QAction(window);
-        action->setCheckable(true);
-        return action;
-    };
-    c.toField = new QComboBox(window);
-    c.toField->setEditable(true);
-    c.subjectField = compose.subjectField;
-    c.bodyField = compose.bodyField;
-    c.addressBookButton = new QPushButton(window);
-    c.sendButton = new QPushButton(window);
-    c.saveDraftEntry = new QAction(window);
-    c.signatureButton = new QPushButton(window);
-    c.signatureStatusLabel = new QLabel(window);
-    c.accountList = new QComboBox(window);
-    for (QAction *&mode : c.accountChangeModeEntries)
-        mode = entry();
-    c.imodeMenu = new QMenu(window);
-    c.noConfirmationEntry = entry();
-    c.newMailAfterSendEntry = entry();
-    c.endAfterSendEntry = entry();
-    c.bccToAccountEntry = entry();
-    for (QAction *&copy : c.copyEntries)
-        copy = new QAction(window);
-    c.listDraftsEntry = new QAction(window);
-    c.listLogEntry = new QAction(window);
-    c.mailList = new QListView(window);
-    c.mailCountsLabel = new QLabel(window);
-    return c;
-}
-
 class HandoffAlone : public ::testing::Test {
 protected:
     HandoffAlone()
-        : compose{makeComposeControls(&window), mail, phones, command, dialogs, clipboard, twips, composeHost},
-          handoff{makeHandoffControls(&window, compose.ui), compose, accounts, sending, counts, dialogs, clipboard,
+        : compose{ComposeControls::create(&window), mail, phones, command, dialogs, clipboard, composeHost},
+          handoff{HandoffControls::create(&window), compose, accounts, sending, counts, dialogs, clipboard,
                   paths, folder.path(), host}
     {
         QDir(folder.path()).mkpath(u"becky/User0/OutBox"_qs);
+        handoff.ui.sendingAddressMenu = new QMenu(&window);
         connectHandoffCommands(handoff, &window);
         accounts.setEnvironment({folder.file(u"becky/"_qs), u"me@docomo.ne.jp"_qs, {{u"メイン"_qs, 0, QString()}}});
         handoff.ui.accountList->setCurrentIndex(0);
@@ -102,7 +55,6 @@ protected:
     ScriptedDialogs dialogs;
     MemoryClipboard clipboard;
     PlainPaths paths;
-    Twips twips{96};
     RecordingHost composeHost;
     RecordingHandoffHost host;
     ComposeContext compose;
@@ -114,8 +66,8 @@ TEST_F(HandoffAlone, DraftGoesToTheAccountsDraftMailboxAndTheHostClosesOnYes)
     mail.setSignatureOn(true); // a draft carries no signature
     mail.signatureText = u"署名"_qs;
     handoff.ui.toField->setEditText(u"friend@docomo.ne.jp"_qs);
-    handoff.ui.subjectField->setText(u"件名"_qs);
-    handoff.ui.bodyField->setBodyText(u"本文"_qs);
+    compose.ui.subjectField->setText(u"件名"_qs);
+    compose.ui.bodyField->setBodyText(u"本文"_qs);
     for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
         dialogs.expectMessage(u"終了？"_qs,
                               u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"
@@ -157,6 +109,7 @@ TEST_F(HandoffAlone, WithoutBeckyTheDraftIsNotWrittenAndTheHostIsAskedToFindBeck
 // menu's placeholder: it is refused, with the way to set one.
 TEST_F(HandoffAlone, WithoutAnOwnAddressNothingIsSent)
 {
+    mail.setImode(true); // enables the send button
     accounts.setOwnAddress(std::nullopt);
     EXPECT_EQ(handoff.ui.sendingAddressEntries[0]->text(), u"なし"_qs);
     for (QAction *draft : {static_cast<QAction *>(nullptr), handoff.ui.saveDraftEntry}) {

@@ -141,8 +141,8 @@ TEST(MailReader, LoadingAskFirstForAnEditedBodyThenFillsTheMailAndItsSendingAddr
     EXPECT_EQ(h.ui().subjectField->text(), u"題\t|副"_qs);
     EXPECT_EQ(h.ui().toField->currentText(), u"花子@docomo.ne.jp"_qs);
     EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
-    EXPECT_FALSE(h.window().handoff().ui.sendingAddressEntries[0]->isChecked());
-    EXPECT_TRUE(h.window().handoff().ui.sendingAddressEntries[1]->isChecked());
+    EXPECT_FALSE(h.ui().sendingAddressEntries()[0]->isChecked());
+    EXPECT_TRUE(h.ui().sendingAddressEntries()[1]->isChecked());
     EXPECT_FALSE(h.state().mail.bodyModified);
     EXPECT_FALSE(h.state().mail.verticalMode());
 

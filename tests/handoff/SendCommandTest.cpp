@@ -174,7 +174,8 @@ TEST(SendCommand, VerticalModeSendsTheLayoutWithoutSignatureAndLogsTate)
     h.ui().newMailAfterSendEntry->setChecked(true);
     h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
-    setVerticalMode(h.window().compose(), true);
+    h.state().mail.setVerticalMode(true);
+    h.ui().verticalPreviewSwitch->setChecked(true);
     fill(h, kFriend, u"縦"_qs, u"あいう"_qs);
     const auto geometry = VerticalGeometry::of(builtInPhoneModels()[0]);
     ASSERT_TRUE(geometry);
@@ -324,7 +325,8 @@ TEST(DraftCommand, WritesTheTypedMailToTheDraftsWithoutQuestionsOrLog)
     start(h);
     h.state().mail.setSignatureOn(true);
     h.state().mail.signatureText = u"署名"_qs;
-    setVerticalMode(h.window().compose(), true);
+    h.state().mail.setVerticalMode(true);
+    h.ui().verticalPreviewSwitch->setChecked(true);
     fill(h, QString(), QString(), u"下書き"_qs);
     h.dialogs.expectMessage(u"終了？"_qs,
                             u"メインアカウントの草稿に保存しました。編集を終了し、Horonamiを閉じますか？ \r\n"

@@ -126,26 +126,26 @@ TEST(SendingAddress, AsksBeforeSwitchingAndKeepsExactlyOneMark)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    MainControls &c = h.ui();
-    ASSERT_EQ(h.window().handoff().ui.sendingAddressEntries.size(), 2);
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{true, false}));
+    MainWindowControls &c = h.ui();
+    ASSERT_EQ(h.ui().sendingAddressEntries().size(), 2);
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::No);
-    h.window().handoff().ui.sendingAddressEntries[1]->trigger();
+    h.ui().sendingAddressEntries()[1]->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 0);
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{true, false}));
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{true, false}));
 
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@docomo.ne.jp"_qs, u"me@isp.example.jp"_qs),
                             Dialogs::Buttons::YesNo, Dialogs::Icon::None, Dialogs::Answer::Yes);
-    h.window().handoff().ui.sendingAddressEntries[1]->trigger();
+    h.ui().sendingAddressEntries()[1]->trigger();
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true}));
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{false, true}));
 
-    h.window().handoff().ui.sendingAddressEntries[1]->trigger(); // the chosen one: no question, the mark stays
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true}));
+    h.ui().sendingAddressEntries()[1]->trigger(); // the chosen one: no question, the mark stays
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{false, true}));
 }
 
 TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
@@ -153,7 +153,7 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
     WindowHarness h;
     writeTwoAccounts(h);
     ASSERT_TRUE(startImode(h));
-    MainControls &c = h.ui();
+    MainWindowControls &c = h.ui();
     EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{true, false, false}));
 
     c.accountList->setCurrentIndex(1); // mode 0: only the index is stored
@@ -167,7 +167,7 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
     EXPECT_EQ(marks(c.accountChangeModeEntries), (QList<bool>{false, true, false}));
     c.accountList->setCurrentIndex(0); // mode 1: switches without a question
     EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 1);
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, true, false}));
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{false, true, false}));
 
     c.accountChangeModeEntries[2]->trigger();
     h.dialogs.expectMessage(kChangeTitle, changeQuestion(u"me@isp.example.jp"_qs, u"sub@isp.example.jp"_qs),
@@ -175,7 +175,7 @@ TEST(SendingAddress, AccountChangeModeDecidesWhatChoosingAnAccountDoes)
     c.accountList->setCurrentIndex(1); // mode 2: asks
     h.dialogs.verifyAllShown();
     EXPECT_EQ(h.state().accounts.sendingAddressIndex(), 2);
-    EXPECT_EQ(marks(h.window().handoff().ui.sendingAddressEntries), (QList<bool>{false, false, true}));
+    EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{false, false, true}));
 }
 
 TEST(CopyCommands, CopyTheShownFieldAndLeaveTheClipboardForAnEmptyOne)

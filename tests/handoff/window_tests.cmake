@@ -10,7 +10,6 @@ horonami_test(horonami_handoff_window_tests GUI SOURCES
 # The hand-off commands on their own: linked without the main window's library.
 add_executable(horonami_handoff_alone_tests
   ${CMAKE_CURRENT_LIST_DIR}/HandoffAloneTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/StandaloneControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../support/gui_main.cpp)
 target_link_libraries(horonami_handoff_alone_tests PRIVATE
   horonami_handoff_gui horonami_test_support GTest::gtest)

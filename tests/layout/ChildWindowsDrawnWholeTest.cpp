@@ -34,20 +34,8 @@ namespace {
 
 using Window = std::unique_ptr<QWidget>;
 
-// A screen of 1024 × 600 less the window system's caption and a panel.
-const QSize kSmallScreen(1024, 600 - 2 * 32);
-
-// The application font, scaled while it lives.
-struct ScaledFont {
-    explicit ScaledFont(double factor)
-    {
-        QFont scaled = normal;
-        scaled.setPointSizeF(normal.pointSizeF() * factor);
-        QApplication::setFont(scaled);
-    }
-    ~ScaledFont() { QApplication::setFont(normal); }
-    const QFont normal = QApplication::font();
-};
+using drawnwhole::kSmallScreen;
+using drawnwhole::ScaledFont;
 
 class ChildWindows : public ::testing::Test {
 protected:

@@ -194,7 +194,7 @@ TEST_F(PictographSight, TheCodeMenuOffersTheReplacements)
     h.setBody(u"caf\u00E9"_qs);
     QAction *replace = h.window().findChild<QAction *>(u"replaceUnsendable"_qs);
     ASSERT_TRUE(replace);
-    EXPECT_EQ(h.ui().codeMenu->actions().indexOf(replace) + 2, h.ui().codeMenu->actions().indexOf(h.ui().pictographEntries[0]));
+    EXPECT_EQ(h.ui().codeMenu->actions().indexOf(replace) + 2, h.ui().codeMenu->actions().indexOf(h.ui().pictographEntries()[0]));
     h.dialogs.expectMessage(u"Shift-JISにない文字"_qs,
                             u"Shift-JISにない文字があります。そのままでは「?」になります。\r\n\r\n"
                             u"\u00E9  (LATIN SMALL LETTER E WITH ACUTE)  →  e\r\n\r\n"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/app/RegistrationOpener.h"
 #include "gui/pictograph/RegistrationWindow.h"
 #include "support/WindowHarness.h"
 

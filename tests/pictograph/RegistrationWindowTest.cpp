@@ -119,7 +119,8 @@ TEST_F(RegistrationWindowTest, ClosingWithChangesAsksAndShowsTheNote)
         WindowHarness local;
         local.folder.writeText(kDefinitionFile, kSun + u"\thare\r\n"_qs);
         ASSERT_TRUE(local.start());
-        QPointer<RegistrationWindow> window = openRegistrationWindow(local.window());
+        local.ui().registrationEntry->trigger();
+        QPointer<RegistrationWindow> window = local.window().findChild<RegistrationWindow *>();
         window->ui().definitionList->setCurrentIndex(window->definitions().index(0));
         window->ui().deleteButton->click();
         local.dialogs.expectMessage(kSaveTitle, kSaveQuestion, Buttons::YesNoCancel, Icon::None, row.answer)

@@ -1,6 +1,7 @@
 #include "support/DrawnWhole.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -151,5 +152,14 @@ QStringList cutTexts(const QWidget &window)
     }
     return found;
 }
+
+ScaledFont::ScaledFont(double factor) : normal(QApplication::font())
+{
+    QFont scaled = normal;
+    scaled.setPointSizeF(normal.pointSizeF() * factor);
+    QApplication::setFont(scaled);
+}
+
+ScaledFont::~ScaledFont() { QApplication::setFont(normal); }
 
 } // namespace drawnwhole

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -36,5 +38,15 @@ QStringList cutTexts(const QWidget &window);
 
 /// The widget's name as the lines above give it: "parent/name".
 QString nameOf(const QWidget *widget);
+
+/// A screen of 1024 × 600 less the window system's caption and a panel.
+inline const QSize kSmallScreen(1024, 600 - 2 * 32);
+
+/// The application font, scaled while it lives.
+struct ScaledFont {
+    explicit ScaledFont(double factor);
+    ~ScaledFont();
+    const QFont normal;
+};
 
 } // namespace drawnwhole

@@ -1,5 +1,7 @@
 #include "support/WindowHarness.h"
 
+#include "gui/addressbook/AddressBookWindow.h"
+#include "gui/app/Services.h"
 #include "gui/compose/BodyEdit.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@ WindowHarness::~WindowHarness()
 {
     if (window_) {
         window_->hide();
+        ui_.reset();
         window_.reset();
     }
 }
@@ -28,10 +31,20 @@ bool WindowHarness::start()
         Services{dialogs, clipboard, registry, paths, folder.path(), commandLine,
                  folder.file(u"readme.txt"_qs)});
     window_ = std::make_unique<MainWindow>(*services_, state_);
+    ui_ = std::make_unique<MainWindowControls>(window_.get());
     const bool started = window_->startup();
     if (started)
         window_->show();
     return started;
+}
+
+AddressBookWindow *WindowHarness::addressBook() const
+{
+    for (AddressBookWindow *book : window_->findChildren<AddressBookWindow *>(Qt::FindDirectChildrenOnly)) {
+        if (!book->isClosing())
+            return book;
+    }
+    return nullptr;
 }
 
 bool WindowHarness::end(Ending how)
@@ -47,18 +60,18 @@ void WindowHarness::typeIntoBody(const QString &text)
 {
     for (const QChar c : text) {
         if (c == u'\n')
-            QTest::keyClick(window_->ui().bodyField, Qt::Key_Return);
+            QTest::keyClick(ui_->bodyField, Qt::Key_Return);
         else // any character, as an input method would deliver it
-            QTest::sendKeyEvent(QTest::Click, window_->ui().bodyField, Qt::Key_unknown, QString(c),
+            QTest::sendKeyEvent(QTest::Click, ui_->bodyField, Qt::Key_unknown, QString(c),
                                 Qt::NoModifier);
     }
 }
 
 void WindowHarness::pressInBody(int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(window_->ui().bodyField, static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(ui_->bodyField, static_cast<Qt::Key>(key), modifiers);
 }
 
-void WindowHarness::setBody(const QString &body) { window_->ui().bodyField->setBodyText(body); }
+void WindowHarness::setBody(const QString &body) { ui_->bodyField->setBodyText(body); }
 
-QString WindowHarness::body() const { return window_->ui().bodyField->bodyText(); }
+QString WindowHarness::body() const { return ui_->bodyField->bodyText(); }

@@ -3,10 +3,13 @@
 #include "core/app/ProgramState.h"
 #include "gui/app/MainWindow.h"
 #include "support/Fakes.h"
+#include "support/MainWindowControls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <memory>
+
+class AddressBookWindow;
 
 /// A main window on a temporary program folder, with scripted dialogs and
 /// a Becky record whose first mail folder exists, so that the start-up
@@ -33,8 +36,13 @@ public:
     /// window is shown when the start-up lets it.
     bool start();
     MainWindow &window() { return *window_; }
-    MainControls &ui() { return window_->ui(); }
+    /// The window's controls, found by their names once it is created.
+    MainWindowControls &ui() { return *ui_; }
     ProgramState &state() { return state_; }
+
+    /// The address book window open over the main window (not one that is
+    /// closing), or nullptr.
+    AddressBookWindow *addressBook() const;
 
     /// How the user ends the program.
     enum class Ending { CloseBox, ExitEntry };
@@ -54,4 +62,5 @@ private:
     std::unique_ptr<Services> services_;
     ProgramState state_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowControls> ui_;
 };

@@ -37,13 +37,3 @@ QString renderSendImage(QStringView body, int columns, bool signatureOn, QString
         out += u"\r\n"_qs + signatureText(storedSignature);
     return out;
 }
-
-PreviewLayout previewLayout(const QRect &box)
-{
-    PreviewLayout l;
-    l.panelWidth = box.width() + 300;
-    l.buttonTop = box.top() + box.height() + 90;
-    l.switchTop = l.buttonTop + 480;
-    l.noteTop = l.switchTop + 360;
-    return l;
-}

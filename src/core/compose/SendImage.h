@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
 #include <QStringView>
 
@@ -14,17 +13,3 @@
 /// a new count. When `signatureOn` and the stored signature is not empty,
 /// CR LF and the signature (backslash + "n" as CR LF) follow, unwrapped.
 QString renderSendImage(QStringView body, int columns, bool signatureOn, QStringView storedSignature);
-
-/// Width and places of the preview panel's controls in twips, around the
-/// preview box (which takes the size of the phone's screen).
-struct PreviewLayout {
-    int panelWidth = 0;   ///< box width + 300
-    int buttonTop = 0;    ///< send image button: box top + box height + 90
-    int switchTop = 0;    ///< vertical preview switch: button top + 480
-    int noteTop = 0;      ///< note: switch top + 360
-
-    friend bool operator==(const PreviewLayout &, const PreviewLayout &) = default;
-};
-
-/// The panel layout around the preview box's geometry in twips.
-PreviewLayout previewLayout(const QRect &box);

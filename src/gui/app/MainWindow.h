@@ -2,8 +2,9 @@
 
 #include "core/app/FolderLock.h"
 #include "gui/app/MainControls.h"
-#include "gui/app/Services.h"
+#include "gui/compose/ComposeControls.h"
 #include "gui/compose/ComposeHost.h"
+#include "gui/handoff/HandoffControls.h"
 #include "gui/handoff/HandoffHost.h"
 #include "gui/platform/Twips.h"
 
@@ -11,14 +12,18 @@
 
 #include <memory>
 
-class Dialogs;
+class AddressBookOpener;
+class BeckySetup;
+class CodeMenuCommands;
+class HelpCommands;
 struct ComposeContext;
-struct ProgramState;
 struct HandoffContext;
+struct ProgramState;
+struct Services;
 
-/// The mail editor: the program's start-up object. It holds the controls
-/// and the state, hands each subsystem the part it works on, and answers
-/// what the subsystems ask of the window.
+/// The mail editor: the program's start-up object. It composes the
+/// subsystems' controls into its layout and menus, hands each subsystem its
+/// part of the program's state, and runs the start-up and the close.
 class MainWindow : public QMainWindow, private ComposeHost, private HandoffHost {
     Q_OBJECT
 public:
@@ -27,43 +32,19 @@ public:
     ~MainWindow() override;
 
     /// Runs the start-up sequence before the window is shown. Returns false
-    /// when the program is to end at once instead of showing the window.
+    /// when the program is to end at once instead of showing the window
+    /// (another copy runs on the program folder, or a successful manual
+    /// Becky set-up).
     bool startup();
 
-    /// Claims the program folder for this copy; when another copy holds it,
-    /// says so and returns false.
-    bool claimProgramFolder();
-
-    MainControls &ui() { return controls_; }
-    ProgramState &state() { return state_; }
-    Services &services() { return services_; }
-    Dialogs &dialogs();
-    const Twips &twips() const { return twips_; }
-    /// What the compose commands work with.
-    ComposeContext &compose() { return *compose_; }
-    /// What the hand-off commands work with.
-    HandoffContext &handoff() { return *handoff_; }
-    /// A file of the program folder.
-    QString programFile(const QString &name) const;
-
-    /// The layout rules: run on every size change and on demand.
-    void layoutControls();
-    /// The client area in twips.
-    QSize clientSizeTwips() const;
-    /// The whole window (with its menu bar) in twips: width and height.
+    /// The whole window (with its menu bar) in twips, as the settings file
+    /// keeps it.
     QSize windowSizeTwips() const;
     void setWindowSizeTwips(int width, int height);
-
-    /// Runs the close questions of each open child window; false when one
-    /// of them must stay open, and with it the program.
-    bool maybeSaveChildWindows();
 
     /// Ends the program at once, without the close sequence.
     void endProgram();
     bool hasEnded() const override { return ended_; }
-
-    /// Appends an entry to the pictograph menu, wired to its command.
-    QAction *addPictographEntry(const QString &caption);
 
 signals:
     /// The program has ended (Exit, a finished manual set-up, a close).
@@ -74,28 +55,46 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createLayout();
     void applyFonts();
-    void connectHandlers();
+    void connectCommands();
+    void readSettings();
+    void takeWindowSettings();
+    bool maybeSaveChildWindows();
+    bool mayDropEditedBody();
+    bool runCloseSequence();
+    void switchBeckyFeaturesOff();
+    void restoreAccountChoice();
+    void placeLimitFlags();
+    void setBodyFontSize(int index);
+    void loadTextFile(const QString &path);
+    QString programFile(const QString &name) const;
 
     // What the subsystems ask of the window.
-    void layOut() override;
+    void toggleMailList() override;
     void send() override;
     void insertPictograph(int slot) override;
     void substituteKeywords() override;
     void rediscoverBecky() override;
     void closeProgram() override;
-    bool registerRecipient(const QString &address) override;
+    void recipientRegistered() override;
     bool offerSendableText(bool withSignature) override;
 
     Services &services_;
-    Twips twips_;
-    MainControls controls_;
     ProgramState &state_;
-    std::unique_ptr<ComposeContext> compose_;
-    std::unique_ptr<HandoffContext> handoff_;
+    Twips twips_;
+    FolderLock folderLock_;
     QWidget *client_ = nullptr;
+    ComposeControls compose_;
+    HandoffControls handoff_;
+    MainControls controls_;
+    std::unique_ptr<ComposeContext> composeContext_;
+    std::unique_ptr<HandoffContext> handoffContext_;
+    std::unique_ptr<BeckySetup> becky_;
+    AddressBookOpener *addressBooks_ = nullptr;
+    CodeMenuCommands *codeMenu_ = nullptr;
+    HelpCommands *help_ = nullptr;
     /// The size last asked for in twips; pixels round it.
     QSize sizeTwips_;
-    FolderLock folderLock_;
     bool ended_ = false;
 };

@@ -6,7 +6,6 @@ class Clipboard;
 struct CommandProgress;
 class ComposeHost;
 class Dialogs;
-class Twips;
 class EditedMail;
 class PhoneModelList;
 
@@ -20,6 +19,5 @@ struct ComposeContext {
     CommandProgress &command;
     Dialogs &dialogs;
     Clipboard &clipboard;
-    const Twips &twips;
     ComposeHost &host;
 };

@@ -12,47 +12,51 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
-/// The controls the compose commands work on, handed over by the window that
-/// owns them.
+/// The compose subsystem's controls: the subject and body fields, the count
+/// and mode buttons, the limit panel, the preview panel, the count and
+/// warning lines and the compose entries of the menus. create() makes them
+/// with their names, captions and starting states; the window that holds
+/// them places them and puts the entries into its menus.
 struct ComposeControls {
-    BodyEdit *bodyField = nullptr;
+    /// Makes every control as a child of `parent`, unplaced.
+    static ComposeControls create(QWidget *parent);
+
+    QLabel *subjectCaption = nullptr;
     QLineEdit *subjectField = nullptr;
+    BodyEdit *bodyField = nullptr;
     QPushButton *countButton = nullptr;
+    QPushButton *previewButton = nullptr;       ///< shows or hides the preview panel
     QPushButton *verticalModeButton = nullptr;
     QCheckBox *imodeSetting = nullptr;
-    QWidget *limitPanel = nullptr;
+
+    /// The limit panel: a header that opens and folds it, and the frame of
+    /// its nine switches, shown only while it is open.
+    QToolButton *limitPanel = nullptr;
+    QFrame *limitFlagsPanel = nullptr;
     LimitFlagBoxes limitFlags;
-    QAction *autoSubstituteEntry = nullptr;
 
     QFrame *previewPanel = nullptr;
-    QPushButton *previewButton = nullptr;
-    QComboBox *phoneModelList = nullptr;        ///< item data = the model's code
+    QComboBox *phoneModelList = nullptr;
     QCheckBox *verticalPreviewSwitch = nullptr;
     QPushButton *sendImageButton = nullptr;
     PhoneScreen *previewBox = nullptr;
     QLabel *previewNote = nullptr;
-    QListView *mailList = nullptr;              ///< shown and hidden by a panel command
 
     QLabel *countLabel = nullptr;
     QLabel *warningLabel = nullptr;
     QLabel *limitStatusLabel = nullptr;
 
-    /// Controls that work only while the i-mode setting is on: the account
-    /// list shows, the buttons and menus are enabled.
-    QWidget *accountList = nullptr;
-    std::array<QPushButton *, 2> imodeButtons{};  ///< send, signature
-    std::array<QAction *, 2> imodeMenus{};        ///< the window and i-mode menus
-
     QAction *undoEntry = nullptr;                 ///< the edit menu's undo and redo of the body
     QAction *redoEntry = nullptr;
     std::array<QAction *, 9> filterEntries{};     ///< in the order of the filter table
     QAction *allFiltersEntry = nullptr;
+    QAction *autoSubstituteEntry = nullptr;
+    std::array<QAction *, 3> panelEntries{};      ///< preview panel, mail list, limit panel
+    QAction *horizontalEntry = nullptr;
     QAction *textViewLayoutEntry = nullptr;
     QAction *sendingLayoutEntry = nullptr;
-    QAction *horizontalEntry = nullptr;
-    std::array<QAction *, 3> panelEntries{};      ///< preview panel, mail list, limit panel
 };

@@ -4,8 +4,8 @@
 class ComposeHost {
 public:
     virtual ~ComposeHost() = default;
-    /// Lays the window out again after a panel was shown, hidden or resized.
-    virtual void layOut() = 0;
+    /// The panel command: shows the draft and log list, or hides it.
+    virtual void toggleMailList() = 0;
     /// True once the program has ended; a long command stops then.
     virtual bool hasEnded() const = 0;
     /// Ctrl+Enter in the body: the send command.

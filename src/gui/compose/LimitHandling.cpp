@@ -152,10 +152,7 @@ void onImodeSettingChanged(ComposeContext &c)
         }
         mail.setAutoSubstitute(false);
         setImodeControlsEnabled(c, false);
-        if (isShownInWindow(c.ui.previewPanel)) {
-            c.ui.previewPanel->hide();
-            c.host.layOut();
-        }
+        c.ui.previewPanel->hide();
     }
     // The status label ends in "i-mode" exactly while the setting is on.
     rebuildLimitStatus(c);
@@ -164,13 +161,8 @@ void onImodeSettingChanged(ComposeContext &c)
 
 void setImodeControlsEnabled(ComposeContext &c, bool on)
 {
-    c.ui.accountList->setVisible(on);
-    for (QPushButton *button : c.ui.imodeButtons)
-        button->setEnabled(on);
     c.ui.verticalModeButton->setEnabled(on);
     c.ui.previewButton->setEnabled(on);
-    for (QAction *menu : c.ui.imodeMenus)
-        menu->setEnabled(on);
 }
 
 QString withinSendingLimit(ComposeContext &c, QString outgoing)

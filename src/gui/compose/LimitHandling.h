@@ -21,7 +21,8 @@ void onLimitFlagChanged(ComposeContext &c, LimitFlag flag);
 /// The i-mode setting changed its value.
 void onImodeSettingChanged(ComposeContext &c);
 
-/// Enables the controls that work only with the i-mode setting on.
+/// Enables the compose controls that work only with the i-mode setting on
+/// (the other subsystems follow the setting on their own).
 void setImodeControlsEnabled(ComposeContext &c, bool on);
 
 /// The limit applied to a text about to be sent (the body with its signature

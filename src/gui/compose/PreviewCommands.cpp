@@ -9,7 +9,6 @@
 #include "gui/compose/PreviewMirror.h"
 #include "core/compose/SendImage.h"
 #include "gui/compose/VerticalCommands.h"
-#include "gui/platform/Twips.h"
 #include "gui/platform/Visibility.h"
 
 #include <QCheckBox>
@@ -18,13 +17,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-
-namespace {
-
-constexpr int kLimitPanelOpen = 2655;
-constexpr int kLimitPanelFolded = 255;
-
-} // namespace
+#include <QToolButton>
 
 PhoneModel selectedPhoneModel(const ComposeContext &c) { return c.phones.current(); }
 
@@ -35,13 +28,6 @@ void choosePhoneModel(ComposeContext &c)
         return;
     const PhoneModel model = selectedPhoneModel(c);
     ui.previewBox->setScreen(model.columns(), model.rows());
-    const Twips &t = c.twips;
-    const PreviewLayout l = previewLayout(t.geometry(ui.previewBox));
-    t.setWidth(ui.previewPanel, l.panelWidth);
-    t.setTop(ui.sendImageButton, l.buttonTop);
-    t.setTop(ui.verticalPreviewSwitch, l.switchTop);
-    t.setTop(ui.previewNote, l.noteTop);
-    c.host.layOut();
     if (ui.verticalPreviewSwitch->isChecked())
         layOutVerticalPreview(c);
 }
@@ -59,14 +45,13 @@ void togglePreviewPanel(ComposeContext &c)
     QFrame *panel = c.ui.previewPanel;
     panel->setVisible(!isShownInWindow(panel));
     refreshPreviewCopy(c);
-    c.host.layOut();
 }
 
 void toggleLimitPanel(ComposeContext &c)
 {
-    QWidget *panel = c.ui.limitPanel;
-    const int height = c.twips.height(panel) == kLimitPanelOpen ? kLimitPanelFolded : kLimitPanelOpen;
-    c.twips.setHeight(panel, height);
+    const bool open = !c.ui.limitFlagsPanel->isVisible();
+    c.ui.limitFlagsPanel->setVisible(open);
+    c.ui.limitPanel->setArrowType(open ? Qt::UpArrow : Qt::DownArrow);
 }
 
 void runPanelCommand(ComposeContext &c, PanelCommand command)
@@ -78,8 +63,7 @@ void runPanelCommand(ComposeContext &c, PanelCommand command)
         togglePreviewPanel(c);
         break;
     case PanelCommand::ToggleMailList:
-        c.ui.mailList->setVisible(!isShownInWindow(c.ui.mailList));
-        c.host.layOut();
+        c.host.toggleMailList();
         break;
     case PanelCommand::FoldLimitPanel:
         toggleLimitPanel(c);

@@ -1,22 +1,18 @@
 #pragma once
 
-class QString;
-
 /// What the hand-off commands ask of the window that holds them.
 class HandoffHost {
 public:
     virtual ~HandoffHost() = default;
-    /// Lays the window out again after the mail list was shown or hidden.
-    virtual void layOut() = 0;
     /// Finds Becky again and refills the account and sending-address lists
     /// (when a send finds the account's mail folder gone).
     virtual void rediscoverBecky() = 0;
     /// Closes the window through its close sequence and ends the program
     /// when it closed.
     virtual void closeProgram() = 0;
-    /// Adds a recipient to the own address book file as an address-only
-    /// line. False when the file could not be written.
-    virtual bool registerRecipient(const QString &address) = 0;
+    /// A recipient was added to the own address book file: the book can be
+    /// opened now.
+    virtual void recipientRegistered() = 0;
     /// Before a send or draft: offers replacements for the characters of the
     /// To field, the subject, the body and, with `withSignature`, the
     /// signature that code page 932 cannot hold. False when the user goes

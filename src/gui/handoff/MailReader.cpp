@@ -119,7 +119,6 @@ void listMails(HandoffContext &h, MailSource source)
     rows.setRecords(std::move(found));
     h.counts.setCount(source, count);
     c.mailList->show();
-    h.host.layOut();
 }
 
 void loadMail(HandoffContext &h, int row)
@@ -148,8 +147,8 @@ void loadMail(HandoffContext &h, int row)
     int leftOutOfTo = 0;
     const QString subject = controlcharacters::without(loaded.subject, &leftOutOfSubject);
     const QString to = controlcharacters::without(loaded.to, &leftOutOfTo);
-    const int leftOut = c.bodyField->setBodyText(body) + leftOutOfSubject + leftOutOfTo;
-    replaceLineText(c.subjectField, subject);
+    const int leftOut = h.compose.ui.bodyField->setBodyText(body) + leftOutOfSubject + leftOutOfTo;
+    replaceLineText(h.compose.ui.subjectField, subject);
     showRecipient(h, to);
     mail.bodyModified = false;
     if (leftOut > 0)
@@ -159,7 +158,6 @@ void loadMail(HandoffContext &h, int row)
 void hideMailList(HandoffContext &h)
 {
     h.ui.mailList->hide();
-    h.host.layOut();
 }
 
 } // namespace mailreader

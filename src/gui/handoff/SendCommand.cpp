@@ -8,6 +8,7 @@
 #include "gui/compose/LimitHandling.h"
 #include "core/compose/SignatureText.h"
 #include "gui/compose/VerticalCommands.h"
+#include "core/addressbook/AddressBookFile.h"
 #include "core/handoff/AccountModel.h"
 #include "gui/handoff/AccountMailboxes.h"
 #include "core/handoff/HandOff.h"
@@ -18,6 +19,7 @@
 #include "core/handoff/SendWarnings.h"
 #include "core/handoff/SendingOptions.h"
 #include "core/platform/Dialogs.h"
+#include "core/platform/ProgramFolder.h"
 #include "core/platform/Registry.h"
 
 #include <QAction>
@@ -107,8 +109,10 @@ bool offerRegistration(HandoffContext &h, const QString &to)
     if (to.isEmpty() || !h.dialogs.askYesNo(u"このｱﾄﾞﾚｽを登録しますか？"_qs, u"ｱﾄﾞﾚｽ登録"_qs))
         return true;
     addresses->addItem(to);
-    h.ui.addressBookButton->setEnabled(true);
-    return h.host.registerRecipient(to);
+    if (!addressbook::appendAddress(programFile(h.programFolder, programfiles::addressBook), to))
+        return false;
+    h.host.recipientRegistered();
+    return true;
 }
 
 enum class Ending { Stay, EndProgram };
@@ -130,7 +134,6 @@ Ending draftEnding(HandoffContext &h, bool written)
 
 Ending outboxEnding(HandoffContext &h, const MailRecord &record, const QString &to, bool written)
 {
-    const HandoffControls &c = h.ui;
     EditedMail &mail = h.compose.mail;
     Dialogs &dialogs = h.dialogs;
     if (!written) {
@@ -168,13 +171,13 @@ Ending runSend(HandoffContext &h, SendTarget target)
     const bool signatureGoesOut = target == SendTarget::Outbox && mail.signatureOn() && !mail.verticalMode();
     if (!h.host.offerSendableText(signatureGoesOut))
         return Ending::Stay;
-    const QString typed = c.bodyField->bodyText();
+    const QString typed = h.compose.ui.bodyField->bodyText();
     const QString to = c.toField->currentText();
 
     QString body = typed;
     if (target == SendTarget::Outbox) {
         const QString warnings =
-            sendwarnings::collect(to, c.subjectField->text(), typed, h.compose.mail.usedPictographs);
+            sendwarnings::collect(to, h.compose.ui.subjectField->text(), typed, h.compose.mail.usedPictographs);
         const std::optional<QString> outgoing = outgoingBody(h, typed);
         if (!outgoing
             || (!warnings.isEmpty()

@@ -50,7 +50,7 @@ void showAccounts(HandoffContext &h, QObject *owner)
     QList<QAction *> &entries = h.ui.sendingAddressEntries;
     for (int k = 0; k < h.accounts.sendingAddressCount(); ++k) {
         if (k == entries.size()) {
-            QAction *entry = menuEntry(h.ui.imodeMenu, u"OutAdr(%1)"_qs.arg(k), QString());
+            QAction *entry = menuEntry(h.ui.sendingAddressMenu, u"OutAdr(%1)"_qs.arg(k), QString());
             entry->setCheckable(true);
             QObject::connect(entry, &QAction::triggered, owner,
                              [&h, k] { sendingchoices::chooseSendingAddress(h, k); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/platform/SquareButton.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -34,4 +36,28 @@ inline QAction *menuEntry(QMenu *menu, const QString &name, const QString &capti
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
+}
+
+/// A menu entry under its program name, for the window that composes the
+/// menus to put in its place.
+inline QAction *namedAction(QObject *parent, const QString &name, const QString &caption,
+                            const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+/// A tool bar button of the main window: a face (a short caption in place of
+/// a picture), a tool tip, reached by Tab, square and sized by its font.
+inline QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &face,
+                                  const QString &toolTip)
+{
+    auto *button = named(new SquareButton(face, parent), name, toolTip);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
 }

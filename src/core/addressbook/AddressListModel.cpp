@@ -1,4 +1,4 @@
-#include "core/app/AddressListModel.h"
+#include "core/addressbook/AddressListModel.h"
 
 void AddressListModel::Entries::add(QStringView text, int model)
 {

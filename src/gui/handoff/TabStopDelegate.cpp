@@ -1,4 +1,4 @@
-#include "gui/app/TabStopDelegate.h"
+#include "gui/handoff/TabStopDelegate.h"
 
 #include "core/platform/Cp932.h"
 

@@ -1,0 +1,115 @@
+#include "gui/handoff/AddressField.h"
+
+#include "core/addressbook/AddressBookFile.h"
+#include "core/addressbook/AddressListModel.h"
+#include "core/addressbook/CarrierDomain.h"
+#include "core/compose/PhoneModelList.h"
+#include "core/platform/TextFile.h"
+#include "gui/compose/ComposeContext.h"
+#include "gui/handoff/HandoffContext.h"
+#include "gui/platform/LineFields.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+
+namespace {
+
+// The index of the first phone model of each name.
+QHash<QString, int> modelIndexesByName(const PhoneModelList &phones)
+{
+    QHash<QString, int> indexes;
+    for (int i = static_cast<int>(phones.models().size()) - 1; i >= 0; --i)
+        indexes.insert(phones.models()[i].name, i);
+    return indexes;
+}
+
+AddressListModel &addressList(HandoffContext &h) { return *qobject_cast<AddressListModel *>(h.ui.toField->model()); }
+
+// Typing "@" at the end of the recipient offers the carrier's domain,
+// selected so that typing on replaces it.
+void completeDomain(HandoffContext &h, const QString &text)
+{
+    if (!text.endsWith(u'@'))
+        return;
+    QLineEdit *edit = h.ui.toField->lineEdit();
+    const QString domain = carrierMailDomain();
+    edit->setText(text + domain);
+    edit->setSelection(static_cast<int>(text.size()), static_cast<int>(domain.size()));
+}
+
+void chooseEntry(HandoffContext &h, int index)
+{
+    if (index < 0)
+        return;
+    PhoneModelList &phones = h.compose.phones;
+    if (phones.currentRow() < 0)
+        phones.setCurrentRow(0);
+    else
+        phones.setCurrentRow(h.ui.toField->itemData(index).toInt());
+}
+
+} // namespace
+
+namespace addressfield {
+
+void fill(HandoffContext &h, const QString &bookPath)
+{
+    const QHash<QString, int> models = modelIndexesByName(h.compose.phones);
+    AddressListModel::Entries entries;
+    // Line by line from the decoded file: the lines are never all held at
+    // once beside the entries made from them.
+    textfile::forEachLine(textfile::read(bookPath), [&](QStringView line) {
+        if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
+            entries.add(item->text, models.value(item->modelName, 0));
+    });
+    // One insertion instead of one per entry.
+    addressList(h).append(entries);
+    h.ui.toField->setCurrentIndex(-1);
+    h.ui.toField->setEditText(QString());
+}
+
+void add(HandoffContext &h, const addressbook::AddressListItem &item)
+{
+    QComboBox *to = h.ui.toField;
+    const QString recipient = to->currentText();
+    const bool wasEmpty = to->count() == 0;
+    to->addItem(item.text, std::max(h.compose.phones.indexOf(item.modelName), 0));
+    // An editable combo box selects the first item added to an empty list:
+    // the recipient being typed stays.
+    if (wasEmpty) {
+        to->setCurrentIndex(-1);
+        to->setEditText(recipient);
+    }
+}
+
+void replace(HandoffContext &h, const QList<addressbook::AddressListItem> &items)
+{
+    QComboBox *to = h.ui.toField;
+    const QString recipient = to->currentText();
+    const QHash<QString, int> models = modelIndexesByName(h.compose.phones);
+    AddressListModel::Entries entries;
+    for (const addressbook::AddressListItem &item : items)
+        entries.add(item.text, models.value(item.modelName, 0));
+    to->clear();
+    addressList(h).append(entries);
+    to->setCurrentIndex(-1);
+    to->setEditText(recipient);
+}
+
+void addRecipient(HandoffContext &h, const QString &address)
+{
+    QLineEdit *to = h.ui.toField->lineEdit();
+    const QString current = to->text();
+    replaceLineText(to, current.isEmpty() ? address : current + u',' + address);
+}
+
+void connect(HandoffContext &h, QObject *owner)
+{
+    QComboBox *to = h.ui.toField;
+    to->setModel(new AddressListModel(to));
+    QObject::connect(to, &QComboBox::editTextChanged, owner, [&h](const QString &text) { completeDomain(h, text); });
+    QObject::connect(to, &QComboBox::activated, owner, [&h](int index) { chooseEntry(h, index); });
+}
+
+} // namespace addressfield
