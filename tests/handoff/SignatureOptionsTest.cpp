@@ -126,7 +126,6 @@ TEST(SendingAddress, AsksBeforeSwitchingAndKeepsExactlyOneMark)
 {
     WindowHarness h;
     ASSERT_TRUE(startImode(h));
-    MainWindowControls &c = h.ui();
     ASSERT_EQ(h.ui().sendingAddressEntries().size(), 2);
     EXPECT_EQ(marks(h.ui().sendingAddressEntries()), (QList<bool>{true, false}));
 

@@ -61,8 +61,9 @@ TEST(MainWindowDrawnWhole, NoControlCoversAnotherAndNoTextIsCut)
 
         SCOPED_TRACE("1024 × 600");
         h.window().resize(h.window().size().boundedTo(drawnwhole::kSmallScreen));
-        if (scale == 1)
+        if (scale == 1) {
             EXPECT_EQ(h.window().size().boundedTo(drawnwhole::kSmallScreen), h.window().size());
+        }
         expectDrawnWhole(h);
         h.ui().limitPanel->click();
         expectLimitFlagsShown(h, false);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <array>
 #include <string_view>
 
@@ -55,6 +56,24 @@ bool takeField(std::string_view line, const char (&prefix)[N], QString &field)
 bool marksOwnRecord(std::string_view line)
 {
     return line.find("Horonami"sv) != line.npos && decodeField(line).contains(u"Horonami");
+}
+
+// Where the last CR LF of `bytes` starts, or -1. It looks for CR from the
+// end with memrchr, which scans many bytes a step: a mailbox with LF-only
+// line ends holds no CR at all, and in an ordinary one the last CR is near
+// the end.
+qsizetype lastLineEnd(QByteArrayView bytes)
+{
+    const char *begin = bytes.data();
+    for (qsizetype length = bytes.size() - 1; length > 0;) {
+        const auto *cr = static_cast<const char *>(memrchr(begin, '\r', static_cast<std::size_t>(length)));
+        if (!cr)
+            return -1;
+        if (cr[1] == '\n')
+            return cr - begin;
+        length = cr - begin;
+    }
+    return -1;
 }
 
 } // namespace
@@ -167,18 +186,20 @@ QList<MailRow> readDevice(QIODevice &device, MailSource source)
     QByteArray pending;
     qsizetype searched = 0;
     for (;;) {
-        const QByteArray chunk = device.read(chunkSize);
-        if (chunk.isEmpty())
+        // Read straight into the pending bytes, without a chunk between.
+        const qsizetype before = pending.size();
+        pending.resize(before + chunkSize);
+        const qint64 got = device.read(pending.data() + before, chunkSize);
+        pending.resize(before + std::max<qint64>(got, 0));
+        if (got <= 0)
             break;
-        pending += chunk;
-        const qsizetype found = QByteArrayView(pending).sliced(searched).lastIndexOf("\r\n");
-        if (found < 0) {
+        const qsizetype lastEnd = lastLineEnd(QByteArrayView(pending).sliced(searched));
+        if (lastEnd < 0) {
             searched = pending.size() - 1;
             continue;
         }
-        const qsizetype lastEnd = searched + found;
-        parser.addLines(QByteArrayView(pending).first(lastEnd));
-        pending.remove(0, lastEnd + 2);
+        parser.addLines(QByteArrayView(pending).first(searched + lastEnd));
+        pending.remove(0, searched + lastEnd + 2);
         searched = std::max<qsizetype>(pending.size() - 1, 0);
     }
     if (!pending.isEmpty())

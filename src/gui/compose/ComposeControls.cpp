@@ -52,6 +52,9 @@ void createPreviewPanel(ComposeControls &c, QWidget *parent)
     c.previewPanel->setFrameShape(QFrame::StyledPanel);
     c.previewPanel->hide();
     c.phoneModelList = named(new QComboBox(c.previewPanel), u"Combo3"_qs, u"機種"_qs);
+    // As wide as the panel, not measured over every model of a long list.
+    c.phoneModelList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c.phoneModelList->setMinimumContentsLength(8);
     c.previewBox = named(new PhoneScreen(c.previewPanel), u"Text3"_qs, u"プレビュー"_qs);
     c.sendImageButton =
         named(new QPushButton(u"送信イメージ"_qs, c.previewPanel), u"Command5"_qs, u"送信イメージ"_qs);

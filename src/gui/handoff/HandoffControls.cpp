@@ -31,6 +31,10 @@ HandoffControls HandoffControls::create(QWidget *parent)
     c.toField = named(new QComboBox(parent), u"Combo1"_qs, u"宛先"_qs);
     c.toField->setEditable(true);
     c.toField->setInsertPolicy(QComboBox::NoInsert);
+    // The layout gives the field its width: its size is not measured over
+    // the thousands of addresses a book may hold.
+    c.toField->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c.toField->setMinimumContentsLength(20);
     keepControlCharactersOut(c.toField->lineEdit());
     c.mailList = named(new QListView(parent), u"List1"_qs, u"草稿とログの一覧"_qs);
     c.mailList->setEditTriggers(QAbstractItemView::NoEditTriggers);
