@@ -18,6 +18,7 @@
 #include <QDirIterator>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -48,7 +49,9 @@ CommandLine readArguments(int &argc, char **argv)
 }
 
 // The desktop's name of the program (the Wayland app_id, matching the
-// desktop entry) and its icon: the icon theme's, else the one built in.
+// desktop entry) and its icon: the one built in at once, the icon theme's
+// once the window shows (looking through the theme's folders takes longer
+// than the rest of the start).
 void setIdentity()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral(HORONAMI_APP_ID));
@@ -56,7 +59,11 @@ void setIdentity()
     QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
     while (sizes.hasNext())
         builtIn.addFile(sizes.next());
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID), builtIn));
+    QApplication::setWindowIcon(builtIn);
+    QTimer::singleShot(0, [] {
+        if (QIcon::hasThemeIcon(QStringLiteral(HORONAMI_APP_ID)))
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID)));
+    });
 }
 
 // Reading the address book and the other files at start-up leaves freed

@@ -147,6 +147,8 @@ bool holds(char16_t unit) { return unitTables().held[unit]; }
 
 int questionMarks(QStringView text)
 {
+    if (text.isEmpty()) // an empty body at the start needs no table
+        return 0;
     const auto &held = unitTables().held;
     int count = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
