@@ -16,8 +16,10 @@ BenchWindow::BenchWindow()
                  folder + u"/readme.txt"_qs});
     window_ = std::make_unique<MainWindow>(*services_, state_);
     ui_ = std::make_unique<MainWindowControls>(window_.get());
-    if (window_->startup())
+    if (window_->startup()) {
         window_->show();
+        QCoreApplication::processEvents();
+    }
 }
 
 BenchWindow::~BenchWindow()

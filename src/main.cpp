@@ -49,20 +49,19 @@ CommandLine readArguments(int &argc, char **argv)
 }
 
 // The desktop's name of the program (the Wayland app_id, matching the
-// desktop entry) and its icon: the one built in at once, the icon theme's
-// once the window shows (looking through the theme's folders takes longer
-// than the rest of the start).
+// desktop entry), and its icon once the window shows: the icon theme's, else
+// the one built in. Looking through the theme's folders and reading the
+// built-in pictures (which loads Qt's image plugins) take longer than the
+// rest of the start.
 void setIdentity()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral(HORONAMI_APP_ID));
-    QIcon builtIn;
-    QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        builtIn.addFile(sizes.next());
-    QApplication::setWindowIcon(builtIn);
     QTimer::singleShot(0, [] {
-        if (QIcon::hasThemeIcon(QStringLiteral(HORONAMI_APP_ID)))
-            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID)));
+        QIcon builtIn;
+        QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
+        while (sizes.hasNext())
+            builtIn.addFile(sizes.next());
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID), builtIn));
     });
 }
 

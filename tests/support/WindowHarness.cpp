@@ -5,6 +5,7 @@
 #include "gui/compose/BodyEdit.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -33,8 +34,10 @@ bool WindowHarness::start()
     window_ = std::make_unique<MainWindow>(*services_, state_);
     ui_ = std::make_unique<MainWindowControls>(window_.get());
     const bool started = window_->startup();
-    if (started)
+    if (started) {
         window_->show();
+        QCoreApplication::processEvents(); // what the window does once it shows
+    }
     return started;
 }
 

@@ -63,10 +63,11 @@ void fill(HandoffContext &h, const QString &bookPath)
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
             entries.add(item->text, models.value(item->modelName, 0));
     });
-    // One insertion instead of one per entry.
+    // One insertion instead of one per entry; a recipient already typed stays.
+    const QString typed = h.ui.toField->currentText();
     addressList(h).append(entries);
     h.ui.toField->setCurrentIndex(-1);
-    h.ui.toField->setEditText(QString());
+    h.ui.toField->setEditText(typed);
 }
 
 void add(HandoffContext &h, const addressbook::AddressListItem &item)
