@@ -71,4 +71,25 @@ TEST(MainWindowDrawnWhole, NoControlCoversAnotherAndNoTextIsCut)
     }
 }
 
+// Tab reaches the controls as the eye reads them: the tool bar from the
+// left, then the fields from the top, then the preview panel.
+TEST(MainWindowDrawnWhole, TabGoesAsTheEyeReads)
+{
+    WindowHarness h;
+    h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\n"_qs); // enables the address book button
+    ASSERT_TRUE(h.start());
+    h.ui().imodeSetting->setChecked(true);
+    h.ui().previewButton->click();
+    QStringList reached;
+    QWidget *w = h.ui().sendButton;
+    do {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            reached.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != h.ui().sendButton);
+    EXPECT_EQ(reached.join(u' ').toStdString(),
+              "Command3 Command1 Command4(0) Command4(1) Command7 Command2 Check2 Frame1 Combo2 Command6 Combo1 "
+              "Text2 Text1 Combo3 Command5 Check3 Text3");
+}
+
 } // namespace

@@ -209,6 +209,21 @@ void MainWindow::createLayout()
     column->addLayout(middle, 1);
     column->addWidget(controls_.statusBar);
 
+    // Tab goes as the eye reads: the tool bar from the left, the fields from
+    // the top, the preview panel last. The subsystems made their controls in
+    // their own order.
+    QList<QWidget *> order{handoff_.sendButton,         compose_.countButton,
+                           compose_.previewButton,      handoff_.signatureButton,
+                           compose_.verticalModeButton, controls_.beckyAddressBookButton,
+                           compose_.imodeSetting,       compose_.limitPanel};
+    for (const LimitFlag flag : allLimitFlags) // reached while the panel is open
+        order.append(compose_.limitFlags[flag]);
+    order << handoff_.accountList << controls_.addressBookButton << handoff_.toField << compose_.subjectField
+          << compose_.bodyField << handoff_.mailList << compose_.phoneModelList << compose_.sendImageButton
+          << compose_.verticalPreviewSwitch;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     // The open limit panel lies over the fields under its header.
     compose_.limitFlagsPanel->installEventFilter(this);
     client_->installEventFilter(this);
