@@ -93,14 +93,12 @@ void createEntries(ComposeControls &c, QWidget *parent)
     // The backslash of "↑変換\" is shown as the yen sign the Japanese font draws.
     const QString filters[9] = {u"改行抜き"_qs, u"→変換>"_qs, u"←変換<"_qs, u"↑変換\u00A5"_qs,
                                 u"×変換x"_qs, u"SP抜き"_qs, u"半角変換"_qs, u"(抜き"_qs, u")抜き"_qs};
-    for (int i = 0; i < 9; ++i)
-        c.filterEntries[i] = namedAction(parent, u"nuki(%1)"_qs.arg(i), filters[i]);
+    c.filterEntries = numberedActions(parent, u"nuki(%1)"_qs, filters);
     c.allFiltersEntry = namedAction(parent, u"Cmero"_qs, u"上記処理連続動作"_qs, QKeySequence(u"Ctrl+M"_qs));
     c.autoSubstituteEntry = namedAction(parent, u"Aouttikan"_qs, u"自動置換(&A)"_qs);
     c.autoSubstituteEntry->setCheckable(true);
     const QString panels[3] = {u"ﾌﾟﾚﾋﾞｭｰ画面表示(&P)"_qs, u"ログor草稿画面(&L)"_qs, u"制限画面表示(&S)"_qs};
-    for (int i = 0; i < 3; ++i)
-        c.panelEntries[i] = namedAction(parent, u"ViewPre(%1)"_qs.arg(i), panels[i]);
+    c.panelEntries = numberedActions(parent, u"ViewPre(%1)"_qs, panels);
     c.horizontalEntry = namedAction(parent, u"YokoPre"_qs, u"無理矢理横書き(&Y)"_qs);
     c.textViewLayoutEntry = namedAction(parent, u"PreTate(0)"_qs, u"TEXT_Viewモード(&T)"_qs);
     c.sendingLayoutEntry = namedAction(parent, u"PreTate(1)"_qs, u"送信_TEXTモード(&S)"_qs);

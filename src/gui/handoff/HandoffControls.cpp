@@ -47,8 +47,7 @@ HandoffControls HandoffControls::create(QWidget *parent)
     c.listDraftsEntry = namedAction(parent, u"ReadingBecky(0)"_qs, u"草稿から読み込み(&R)"_qs);
     c.listLogEntry = namedAction(parent, u"ReadingBecky(1)"_qs, u"ログから読み込み(&L)"_qs);
     const QString copies[3] = {u"表示アドレスコピー(&A)"_qs, u"表示タイトルコピー(&T)"_qs, u"表示件名コピー(&S)"_qs};
-    for (int i = 0; i < 3; ++i)
-        c.copyEntries[i] = namedAction(parent, u"CopyDisp(%1)"_qs.arg(i), copies[i]);
+    c.copyEntries = numberedActions(parent, u"CopyDisp(%1)"_qs, copies);
     c.noConfirmationEntry = checkableAction(parent, u"IOutNO"_qs, u"送信時確認なし(&O)"_qs);
     c.newMailAfterSendEntry = checkableAction(parent, u"IOutput"_qs, u"送信後新規画面(&N)"_qs);
     c.endAfterSendEntry = checkableAction(parent, u"IOutEnd"_qs, u"送信後終了確認(&E)"_qs);
@@ -57,9 +56,10 @@ HandoffControls HandoffControls::create(QWidget *parent)
     c.accountChangeMenu->setObjectName(u"OutAccuntChg"_qs);
     const QString modes[3] = {u"送信ｱﾄﾞﾚｽ変更しない(&N)"_qs, u"送信ｱﾄﾞﾚｽも変更(&A)"_qs,
                               u"送信ｱﾄﾞﾚｽ変更確認ﾒｯｾｰｼﾞを出す(&M)"_qs};
-    for (int i = 0; i < 3; ++i) {
-        c.accountChangeModeEntries[i] = checkableAction(c.accountChangeMenu, u"OutAdrChg(%1)"_qs.arg(i), modes[i]);
-        c.accountChangeMenu->addAction(c.accountChangeModeEntries[i]);
+    c.accountChangeModeEntries = numberedActions(c.accountChangeMenu, u"OutAdrChg(%1)"_qs, modes);
+    for (QAction *mode : c.accountChangeModeEntries) {
+        mode->setCheckable(true);
+        c.accountChangeMenu->addAction(mode);
     }
     return c;
 }

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QString>
 
+#include <array>
+
 /// Gives a control the name the program's handlers know it by and the name
 /// a screen reader says for it.
 template <typename W>
@@ -48,6 +50,17 @@ inline QAction *namedAction(QObject *parent, const QString &name, const QString 
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
+}
+
+/// A numbered row of menu entries, named `namePattern` with %1 the index,
+/// one per caption.
+template <std::size_t N>
+std::array<QAction *, N> numberedActions(QObject *parent, const QString &namePattern, const QString (&captions)[N])
+{
+    std::array<QAction *, N> actions{};
+    for (std::size_t i = 0; i < N; ++i)
+        actions[i] = namedAction(parent, namePattern.arg(i), captions[i]);
+    return actions;
 }
 
 /// A tool bar button of the main window: a face (a short caption in place of
