@@ -5,6 +5,7 @@
 #include "gui/app/Services.h"
 #include "gui/pictograph/PictographFont.h"
 #include "core/platform/ProgramFolder.h"
+#include "gui/platform/DeferredIconStyle.h"
 #include "gui/platform/QtDesktop.h"
 #include "gui/platform/QtDialogs.h"
 #ifdef Q_OS_WIN
@@ -15,9 +16,11 @@
 #endif
 
 #include <QApplication>
-#include <QDirIterator>
+#include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
 
@@ -48,25 +51,36 @@ CommandLine readArguments(int &argc, char **argv)
     return readCommandLine(QCoreApplication::arguments());
 }
 
+// The pictures of the program's icon built in, each read as the PNG it is:
+// naming the format keeps Qt from loading every image plugin to find out.
+QIcon builtInIcon()
+{
+    QIcon icon;
+    const QDir sizes(u":/icons"_qs);
+    for (const QString &size : sizes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QImageReader picture(sizes.filePath(size + QStringLiteral("/" HORONAMI_APP_ID ".png")), "png");
+        picture.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(picture.read()));
+    }
+    return icon;
+}
+
 // The desktop's name of the program (the Wayland app_id, matching the
 // desktop entry), and its icon once the window shows: the icon theme's, else
-// the one built in. Looking through the theme's folders and reading the
-// built-in pictures (which loads Qt's image plugins) take longer than the
-// rest of the start.
+// the one built in. Looking through the theme's folders takes longer than
+// the rest of the start.
 void setIdentity()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral(HORONAMI_APP_ID));
     QTimer::singleShot(0, [] {
-        QIcon builtIn;
-        QDirIterator sizes(u":/icons"_qs, {u"*.png"_qs}, QDir::Files, QDirIterator::Subdirectories);
-        while (sizes.hasNext())
-            builtIn.addFile(sizes.next());
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID), builtIn));
+        QIcon icon = QIcon::fromTheme(QStringLiteral(HORONAMI_APP_ID));
+        QApplication::setWindowIcon(icon.isNull() ? builtInIcon() : icon);
     });
 }
 
 // Reading the address book and the other files at start-up leaves freed
-// buffers of some megabytes inside the heap; give their pages back.
+// buffers of some megabytes inside the heap; their pages go back once the
+// work left for after the window shows is done.
 void releaseStartupBuffers()
 {
 #ifdef __GLIBC__
@@ -91,6 +105,7 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QApplication::setApplicationName(u"Horonami"_qs);
     setIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -119,7 +134,7 @@ int main(int argc, char **argv)
     QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
     if (!window.startup())
         return 0;
-    releaseStartupBuffers();
     window.show();
+    QTimer::singleShot(0, &releaseStartupBuffers);
     return QApplication::exec();
 }
