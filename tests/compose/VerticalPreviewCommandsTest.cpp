@@ -119,10 +119,14 @@ TEST_F(ComposeWindow, ForcedVerticalAndBackOnTheWorkedExample)
 
 TEST_F(ComposeWindow, ChoosingAModelSizesTheBox)
 {
-    // The first model sizes the box from the start.
+    // The first model sizes the box from the start; the box is measured
+    // once the preview panel shows.
     EXPECT_EQ(h.ui().previewBox->columns(), 8);
     EXPECT_EQ(h.ui().previewBox->rows(), 9);
+    h.ui().imodeSetting->setChecked(true);
+    h.ui().panelEntries[0]->trigger();
     const QSize p501i = h.ui().previewBox->size();
+    EXPECT_EQ(p501i, h.ui().previewBox->sizeHint());
 
     h.ui().phoneModelList->setCurrentIndex(1); // N501i, 10 × 10
     EXPECT_GT(h.ui().previewBox->width(), p501i.width());

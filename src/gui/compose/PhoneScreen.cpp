@@ -25,14 +25,14 @@ PhoneScreen::PhoneScreen(QWidget *parent) : QPlainTextEdit(parent)
     setViewportMargins(gap, gap, gap, gap);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setFixedSize(sizeHint());
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void PhoneScreen::setScreen(int columns, int rows)
 {
     columns_ = columns;
     rows_ = rows;
-    setFixedSize(sizeHint());
+    fitToScreen();
 }
 
 QSize PhoneScreen::sizeHint() const { return textAreaSize() + surroundSize(); }
@@ -41,7 +41,17 @@ void PhoneScreen::changeEvent(QEvent *event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        setFixedSize(sizeHint());
+        fitToScreen();
+}
+
+// Measuring lays text out in the box's font. A hidden box (the preview
+// panel is hidden at start) is measured by its layout when it shows; a
+// shown one takes its new size at once.
+void PhoneScreen::fitToScreen()
+{
+    updateGeometry();
+    if (isVisible())
+        resize(sizeHint());
 }
 
 void PhoneScreen::paintEvent(QPaintEvent *event)

@@ -8,7 +8,7 @@
 /// word boundaries, nor before a 。), and keeps its scroll bar shown so that
 /// its width never changes.
 ///
-/// The box fixes its own size, measured from the font (the advance of a
+/// The box has one size, measured from the font (the advance of a
 /// full-width character, the height of a line) and from its frame, margins
 /// and scroll bar, and measures again when its font or style changes.
 class PhoneScreen : public QPlainTextEdit {
@@ -30,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fitToScreen();
     QSize textAreaSize() const;
     QSize surroundSize() const;
 
