@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
-  libicu-dev
+  libicu-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   unicode-data unicode-cldr-core fonts-noto-color-emoji python3-fonttools

@@ -13,6 +13,8 @@
 #else
 #include "core/platform/WinePaths.h"
 #include "core/platform/WineRegistry.h"
+
+#include <fontconfig/fontconfig.h>
 #endif
 
 #include <QApplication>
@@ -25,12 +27,26 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <thread>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 namespace {
+
+// fontconfig reads its configuration and the font caches, some
+// milliseconds, when the first font is looked up. Reading them on another
+// core while the program connects to the display takes that wait off the
+// way to the window. The thread is joined when it is dropped.
+std::jthread readFontConfiguration()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return std::jthread([] { FcInit(); });
+#endif
+}
 
 // Every text of the program is Japanese, so the standard buttons of message
 // boxes and the headings of the command-line help are too, whatever the
@@ -92,6 +108,7 @@ void releaseStartupBuffers()
 
 int main(int argc, char **argv)
 {
+    std::jthread fontConfiguration = readFontConfiguration();
     const CommandLine command = readArguments(argc, argv);
     switch (command.action) {
     case CommandLine::Action::Print:
@@ -105,6 +122,8 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     QApplication::setStyle(new DeferredIconStyle);
     QApplication::setApplicationName(u"Horonami"_qs);
     setIdentity();
