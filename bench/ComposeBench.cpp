@@ -69,27 +69,19 @@ void spaceFilter(benchmark::State &state)
         state, [&] { b.ui().filterEntries[5]->trigger(); }, [&] { b.ui().bodyField->setBodyText(body); });
 }
 
+// The filtered text put over the whole text of a bare field as one edit.
 void spaceFilterFloor(benchmark::State &state)
 {
     QPlainTextEdit field;
     field.show();
     const QString text = spacedBody().replace(u"\r\n"_qs, u"\n"_qs);
-    // Where each space stands once the spaces before it are gone.
-    QList<int> positions;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u' ')
-            positions.append(i - static_cast<int>(positions.size()));
-    }
-    const auto removeSpaces = [&] {
-        for (const int position : positions) {
-            QTextCursor cursor = field.textCursor();
-            cursor.setPosition(position);
-            cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-            field.setTextCursor(cursor);
-            cursor.removeSelectedText();
-        }
+    const QString filtered = QString(text).remove(u' ');
+    const auto replaceAll = [&] {
+        QTextCursor cursor(field.document());
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(filtered);
     };
-    ratio::measure(state, removeSpaces, [&] { field.setPlainText(text); });
+    ratio::measure(state, replaceAll, [&] { field.setPlainText(text); });
 }
 
 // "SP抜き" on 64,000 characters and Ctrl+Z, one undo step each way, against
