@@ -1,3 +1,4 @@
+#include "core/compose/BodyText.h"
 #include "core/compose/Filters.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,20 @@ TEST(Filters, OnePassGivesWhatSearchingFromTheStartGives)
             const QString filtered = applyFilter(body, e);
             ASSERT_EQ(filtered, searchFromTheStart(body, e)) << i << ": " << body.toStdString();
             ASSERT_FALSE(filtered.contains(e.find));
+        }
+    }
+}
+
+// An entry that keeps the breaks gives the same text run on the field's
+// form (one LF per break) as on the body's (CR LF); only "改行抜き" does not.
+TEST(Filters, EntriesThatKeepBreaksRunOnTheFieldsForm)
+{
+    const QString field = u"（あ）\u3000→ ab\n\n←↑×( ＡＢ１\nｶﾞ)"_qs;
+    for (int i = 0; i < 9; ++i) {
+        const FilterEntry &e = entry(i);
+        ASSERT_EQ(keepsLineBreaks(e), i != 0) << i;
+        if (keepsLineBreaks(e)) {
+            EXPECT_EQ(applyFilter(field, e), bodytext::toField(applyFilter(bodytext::toBody(field), e))) << i;
         }
     }
 }

@@ -74,3 +74,9 @@ QString applyFilter(QStringView body, const FilterEntry &entry)
         return body.toString().replace(entry.find[0], entry.replacement);
     return scan(body, entry);
 }
+
+bool keepsLineBreaks(const FilterEntry &entry)
+{
+    const auto holdsBreak = [](const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); };
+    return !holdsBreak(entry.find) && !holdsBreak(entry.replacement);
+}

@@ -35,3 +35,8 @@ inline constexpr std::array<int, 9> kCmeroOrder{0, 1, 2, 3, 4, 5, 6, 7, 8};
 /// body's narrow form. An entry whose replacement holds its own find text
 /// (the search would never end) leaves the body as it is.
 QString applyFilter(QStringView body, const FilterEntry &entry);
+
+/// True for an entry that neither finds nor puts in a CR or an LF. Such an
+/// entry gives the same text on the field's form of the body (a break as
+/// one LF) as on the body's own (CR LF), so it can run there.
+bool keepsLineBreaks(const FilterEntry &entry);

@@ -161,13 +161,18 @@ int BodyEdit::bodyLength() const
 int BodyEdit::setBodyText(const QString &body)
 {
     int leftOut = 0;
-    const QString field = controlcharacters::without(bodytext::toField(body), &leftOut);
+    setFieldText(controlcharacters::without(bodytext::toField(body), &leftOut));
+    return leftOut;
+}
+
+void BodyEdit::setFieldText(const QString &field)
+{
     const QString current = fieldText();
     // Only the differing middle is replaced: the undo step holds no more than
     // it, and the count weighs only the lines it touches.
     const bodytext::ChangedRange same = bodytext::changedRange(current, field);
     if (same.prefix == current.size() && current.size() == field.size())
-        return leftOut;
+        return;
     // A new text (a file, a mail, a new mail) is read from its start: the
     // caret waits there while the text goes in, and the change handling may
     // move it on. After a partial change it stays with the text it was in.
@@ -181,7 +186,6 @@ int BodyEdit::setBodyText(const QString &body)
                      current.isEmpty() ? LastLineFirst::Yes : LastLineFirst::No);
     if (whole)
         keepCaretAtStart(false);
-    return leftOut;
 }
 
 // The field's layout keeps the width of the widest line it has laid out and

@@ -30,6 +30,9 @@ public:
     int setBodyText(const QString &body);
     /// The field's own text, one "\n" per break.
     QString fieldText() const;
+    /// Replaces the whole text with `field` in the field's own form, holding
+    /// no control characters but TAB and "\n", as setBodyText does.
+    void setFieldText(const QString &field);
     /// `length` characters of the field's text from `position`.
     QString fieldText(int position, int length) const;
 

@@ -7,7 +7,14 @@
 void runFilter(ComposeContext &c, int index)
 {
     BodyEdit *body = c.ui.bodyField;
-    body->setBodyText(applyFilter(body->bodyText(), filterEntries().at(static_cast<std::size_t>(index))));
+    const FilterEntry &entry = filterEntries().at(static_cast<std::size_t>(index));
+    // The field's text holds no control characters and no entry puts one
+    // in; one that leaves the breaks alone runs on it without the two
+    // conversions of the whole text.
+    if (keepsLineBreaks(entry))
+        body->setFieldText(applyFilter(body->fieldText(), entry));
+    else
+        body->setBodyText(applyFilter(body->bodyText(), entry));
 }
 
 void runAllFilters(ComposeContext &c)
