@@ -108,7 +108,6 @@ void releaseStartupBuffers()
 
 int main(int argc, char **argv)
 {
-    std::jthread fontConfiguration = readFontConfiguration();
     const CommandLine command = readArguments(argc, argv);
     switch (command.action) {
     case CommandLine::Action::Print:
@@ -121,6 +120,7 @@ int main(int argc, char **argv)
         break;
     }
 
+    std::jthread fontConfiguration = readFontConfiguration();
     QApplication app(argc, argv);
     if (fontConfiguration.joinable())
         fontConfiguration.join();
