@@ -69,19 +69,28 @@ void spaceFilter(benchmark::State &state)
         state, [&] { b.ui().filterEntries[5]->trigger(); }, [&] { b.ui().bodyField->setBodyText(body); });
 }
 
+// The spaced body in a bare field's form, and the same without its spaces.
+struct SpacedTexts {
+    QString text = spacedBody().replace(u"\r\n"_qs, u"\n"_qs);
+    QString filtered = QString(text).remove(u' ');
+};
+
+// Puts `text` over the whole text of a bare field as one edit.
+void replaceWholeText(QPlainTextEdit &field, const QString &text)
+{
+    QTextCursor cursor(field.document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+}
+
 // The filtered text put over the whole text of a bare field as one edit.
 void spaceFilterFloor(benchmark::State &state)
 {
     QPlainTextEdit field;
     field.show();
-    const QString text = spacedBody().replace(u"\r\n"_qs, u"\n"_qs);
-    const QString filtered = QString(text).remove(u' ');
-    const auto replaceAll = [&] {
-        QTextCursor cursor(field.document());
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(filtered);
-    };
-    ratio::measure(state, replaceAll, [&] { field.setPlainText(text); });
+    const SpacedTexts texts;
+    ratio::measure(
+        state, [&] { replaceWholeText(field, texts.filtered); }, [&] { field.setPlainText(texts.text); });
 }
 
 // "SP抜き" on 64,000 characters and Ctrl+Z, one undo step each way, against
@@ -109,13 +118,10 @@ void undoFilterFloor(benchmark::State &state)
     field.resize(look.size);
     field.setFont(look.font);
     field.show();
-    const QString text = spacedBody().replace(u"\r\n"_qs, u"\n"_qs);
-    const QString filtered = QString(text).remove(u' ');
-    field.setPlainText(text);
+    const SpacedTexts texts;
+    field.setPlainText(texts.text);
     const auto replaceAndUndo = [&] {
-        QTextCursor cursor(field.document());
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(filtered);
+        replaceWholeText(field, texts.filtered);
         field.document()->undo();
         QCoreApplication::processEvents();
     };
