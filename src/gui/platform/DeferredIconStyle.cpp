@@ -2,7 +2,6 @@
 
 #include <QIconEngine>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
