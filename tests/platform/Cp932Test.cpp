@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct EncodeCase {
@@ -41,6 +43,21 @@ TEST(Cp932, ByteLengthMatchesEncodedLength)
     const QString text = QString::fromUtf16(u"漢字かなｶﾅabc\r\n\t①\uE63E\U0001F600x");
     EXPECT_EQ(cp932::byteLength(text), cp932::encode(text).size());
     EXPECT_EQ(cp932::byteLength(u""), 0);
+}
+
+// Halves of surrogate pairs in every order: only a high half right before a
+// low one makes a single "?".
+TEST(Cp932, WeighingAgreesWithEncodingForStraySurrogates)
+{
+    const char16_t high = 0xD83D, low = 0xDE00;
+    const std::u16string texts[] = {{high, high, low}, {low, high, low}, {u'a', low}, {high}, {high, u'a', low},
+                                    {low, low, high, high}, {high, low, high, low, u'漢'}};
+    for (const std::u16string &t : texts) {
+        const QString text = QString::fromStdU16String(t);
+        const QByteArray bytes = cp932::encode(text);
+        EXPECT_EQ(cp932::byteLength(text), bytes.size());
+        EXPECT_EQ(cp932::questionMarks(text), bytes.count('?'));
+    }
 }
 
 TEST(Cp932, UnitLengths)

@@ -88,6 +88,17 @@ const UnitTables &unitTables()
 
 const std::array<std::uint8_t, 0x10000> &unitLengths() { return unitTables().lengths; }
 
+// The surrogate pairs of the text: a high half followed by a low one. The
+// loops that weigh text add this up only when they met a surrogate at all,
+// so that plain text costs one table look-up per character and no branch.
+int surrogatePairs(QStringView text)
+{
+    int pairs = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        pairs += text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+    return pairs;
+}
+
 } // namespace
 
 QByteArray encode(QStringView text)
@@ -151,32 +162,26 @@ int questionMarks(QStringView text)
         return 0;
     const auto &held = unitTables().held;
     int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (held[u])
-            continue;
-        ++count;
-        // A surrogate pair is one code point and one "?".
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+    bool surrogates = false;
+    for (const QChar c : text) {
+        count += !held[c.unicode()];
+        surrogates |= c.isSurrogate();
     }
-    return count;
+    // A surrogate pair is one code point and one "?", not two.
+    return surrogates ? count - surrogatePairs(text) : count;
 }
 
 int byteLength(QStringView text)
 {
     const auto &lengths = unitLengths();
-    const char16_t *p = text.utf16();
-    const qsizetype n = text.size();
     int total = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = p[i];
-        total += lengths[u];
-        // A surrogate pair becomes a single "?": the low half adds nothing.
-        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1]))
-            ++i;
+    bool surrogates = false;
+    for (const QChar c : text) {
+        total += lengths[c.unicode()];
+        surrogates |= c.isSurrogate();
     }
-    return total;
+    // A surrogate pair becomes a single "?": its low half adds nothing.
+    return surrogates ? total - surrogatePairs(text) : total;
 }
 
 } // namespace cp932

@@ -3,6 +3,7 @@
 #include "core/compose/BodyText.h"
 #include "core/platform/ControlCharacters.h"
 #include "core/platform/Cp932.h"
+#include "gui/platform/LineTexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAbstractUndoItem>
@@ -109,26 +110,9 @@ void BodyEdit::onContentsChange(int position, int removed, int added)
     emit fieldEdited(std::min(position, end), removed, std::min(position + added, end) - std::min(position, end));
 }
 
-// A few lines are read one by one; many (a command over the whole body, or
-// its undo) from one copy of the text, which costs less than a copy per line.
 void BodyEdit::weighLines(QTextBlock first, const QTextBlock &last)
 {
-    constexpr int kLinesReadOneByOne = 16;
-    if (last.blockNumber() - first.blockNumber() < kLinesReadOneByOne) {
-        for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            block.setUserState(cp932::byteLength(block.text()));
-            if (block == last)
-                break;
-        }
-        return;
-    }
-    const QString text = document()->toRawText();
-    const QStringView lines = QStringView(text).sliced(first.position(), last.position() + last.length() - 1 - first.position());
-    QTextBlock block = first;
-    for (const QStringView line : QStringTokenizer(lines, QChar(QChar::ParagraphSeparator))) {
-        block.setUserState(cp932::byteLength(line));
-        block = block.next();
-    }
+    forEachLineText(first, last, [](QTextBlock block, QStringView line) { block.setUserState(cp932::byteLength(line)); });
 }
 
 void BodyEdit::onTextChanged() { emit bodyChanged(); }

@@ -1,6 +1,7 @@
 #include "gui/pictograph/UnsendableMarks.h"
 
 #include "core/platform/Cp932.h"
+#include "gui/platform/LineTexts.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -14,24 +15,29 @@
 
 namespace {
 
-// A line's number of unsendable code points, kept with the line.
+// A line's number of unsendable code points, kept with the line. Only lines
+// that have some keep one: most lines have none, and a command over a long
+// text would otherwise make and free one for every line.
 class LineCount : public QTextBlockUserData {
 public:
     explicit LineCount(int n) : n(n) {}
     int n;
 };
 
-int lineCount(QTextBlock block)
+int lineCount(const QTextBlock &block)
 {
-    auto *kept = static_cast<LineCount *>(block.userData());
-    if (!kept) {
-        kept = new LineCount(cp932::questionMarks(block.text()));
-        block.setUserData(kept);
-    }
-    return kept->n;
+    const auto *kept = static_cast<const LineCount *>(block.userData());
+    return kept ? kept->n : 0;
 }
 
-void forget(QTextBlock block) { block.setUserData(nullptr); }
+// Counts the lines from `first` to `last` anew.
+void countLines(const QTextBlock &first, const QTextBlock &last)
+{
+    forEachLineText(first, last, [](QTextBlock block, QStringView line) {
+        const int n = cp932::questionMarks(line);
+        block.setUserData(n > 0 ? new LineCount(n) : nullptr);
+    });
+}
 
 QTextCharFormat markFormat()
 {
@@ -53,6 +59,7 @@ UnsendableMarks::UnsendableMarks(QPlainTextEdit *field) : QObject(field), field_
     connect(field->verticalScrollBar(), &QScrollBar::valueChanged, &markTimer_, qOverload<>(&QTimer::start));
     field->installEventFilter(this);
     field->viewport()->installEventFilter(this);
+    countLines(field->document()->begin(), field->document()->lastBlock());
     recount();
 }
 
@@ -80,10 +87,10 @@ void UnsendableMarks::onContentsChange(int position, int, int added)
     const int end = doc->characterCount() - 1;
     const QTextBlock first = doc->findBlock(std::min(position, end));
     const QTextBlock last = doc->findBlock(std::min(position + added, end));
-    if (doc->blockCount() == blockCount_ && first == last && first.userData()) {
+    if (doc->blockCount() == blockCount_ && first == last) {
         // An edit inside one line: only that line's count changes.
         const int before = lineCount(first);
-        forget(first);
+        countLines(first, first);
         setCount(count_ + lineCount(first) - before);
     } else {
         countLines(first, last);
@@ -91,28 +98,6 @@ void UnsendableMarks::onContentsChange(int position, int, int added)
     }
     if (count_ > 0 || !field_->extraSelections().isEmpty())
         markTimer_.start();
-}
-
-// A few lines are read one by one; many (a command over the whole text, or
-// its undo) from one copy of the text, which costs less than a copy per line.
-void UnsendableMarks::countLines(QTextBlock first, const QTextBlock &last)
-{
-    constexpr int kLinesReadOneByOne = 16;
-    if (last.blockNumber() - first.blockNumber() < kLinesReadOneByOne) {
-        for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            forget(block);
-            if (block == last)
-                break;
-        }
-        return;
-    }
-    const QString text = field_->document()->toRawText();
-    const QStringView lines = QStringView(text).sliced(first.position(), last.position() + last.length() - 1 - first.position());
-    QTextBlock block = first;
-    for (const QStringView line : QStringTokenizer(lines, QChar(QChar::ParagraphSeparator))) {
-        block.setUserData(new LineCount(cp932::questionMarks(line)));
-        block = block.next();
-    }
 }
 
 void UnsendableMarks::setCount(int count)

@@ -30,8 +30,6 @@ protected:
 
 private:
     void onContentsChange(int position, int removed, int added);
-    /// Counts the lines from `first` to `last` anew.
-    void countLines(QTextBlock first, const QTextBlock &last);
     void recount();
     void setCount(int count);
     /// The first and the last line in view (the last one invalid when the
