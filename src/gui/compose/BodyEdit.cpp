@@ -164,10 +164,14 @@ void BodyEdit::setFieldText(const QString &field)
     if (whole)
         keepCaretAtStart(true);
     QTextCursor cursor(document());
+    // Inside an edit block a cursor put on a line does not lay the line out
+    // to find its x: the old line would be shaped only to be replaced.
+    cursor.beginEditBlock();
     cursor.setPosition(static_cast<int>(same.prefix));
     cursor.setPosition(static_cast<int>(current.size() - same.suffix), QTextCursor::KeepAnchor);
     replaceAsOneStep(cursor, field.mid(same.prefix, field.size() - same.prefix - same.suffix),
                      current.isEmpty() ? LastLineFirst::Yes : LastLineFirst::No);
+    cursor.endEditBlock();
     if (whole)
         keepCaretAtStart(false);
 }
@@ -211,7 +215,7 @@ void BodyEdit::replaceAsOneStep(QTextCursor &cursor, const QString &fieldText, L
     if (lastLineFirst == LastLineFirst::Yes)
         layOutLastLine();
     document()->appendUndoItem(new StepEnd);
-    // The change is reported here, once, when the block ends.
+    // The change is reported once, when the outermost edit block ends.
     cursor.endEditBlock();
 }
 
