@@ -94,9 +94,9 @@ void setIdentity()
     });
 }
 
-// Reading the address book and the other files at start-up leaves freed
-// buffers of some megabytes inside the heap; their pages go back once the
-// work left for after the window shows is done.
+// Reading the program's files and building the window leave freed buffers
+// inside the heap; their pages go back once the work left for after the
+// window shows is done.
 void releaseStartupBuffers()
 {
 #ifdef __GLIBC__

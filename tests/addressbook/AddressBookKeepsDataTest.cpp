@@ -51,6 +51,7 @@ TEST_F(AddressBookKeepsData, ImportKeepsTheTypedRecipientAndEndsTheBooksLastLine
     // A hand-edited book whose last line has no line end.
     h.folder.writeText(kAddrBook, u"x@isp.jp"_qs);
     ASSERT_TRUE(h.start());
+    h.focusToField(); // reads the book into the To list
     h.ui().toField->clear(); // the first import fills an empty To list
     h.ui().toField->setEditText(u"typed@docomo.ne.jp"_qs);
     h.state().mail.lockImodeOff(); // no i-mode question

@@ -30,6 +30,7 @@ TEST(AddressField, ChoosingAnEntrySelectsTheRecipientsPhone)
     WindowHarness h;
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\r\nb@docomo.ne.jp\t花子\tF501i\t.\t.\t.\r\n"_qs);
     ASSERT_TRUE(h.start());
+    h.focusToField();
     QComboBox *to = h.ui().toField;
     to->setCurrentIndex(1);
     emit to->activated(1);
@@ -49,6 +50,7 @@ TEST(AddressField, EntriesTakeTheFirstModelOfTheirName)
     h.folder.writeText(u"addr.adr"_qs, u"a@docomo.ne.jp\t太郎\t新機種\r\nb@docomo.ne.jp\t花子\tF501i\r\n"
                                        u"c@docomo.ne.jp\t次郎\tない機種\r\n"_qs);
     ASSERT_TRUE(h.start());
+    h.focusToField();
     QComboBox *to = h.ui().toField;
     ASSERT_EQ(to->count(), 3);
     EXPECT_EQ(h.ui().phoneModelList->itemText(to->itemData(0).toInt()), u"新機種"_qs);

@@ -5,9 +5,11 @@
 #include "gui/compose/BodyEdit.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -57,6 +59,12 @@ bool WindowHarness::end(Ending how)
     else
         window_->close();
     return window_->hasEnded();
+}
+
+void WindowHarness::focusToField()
+{
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(ui_->toField, &focusIn);
 }
 
 void WindowHarness::typeIntoBody(const QString &text)

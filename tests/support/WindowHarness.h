@@ -50,6 +50,8 @@ public:
     /// it ended.
     bool end(Ending how);
 
+    /// Gives the To field the keyboard focus, as a click or Tab does.
+    void focusToField();
     /// Types text into the body at the caret, key by key.
     void typeIntoBody(const QString &text);
     /// Presses a key in the body.

@@ -1,5 +1,7 @@
 #include "core/addressbook/AddressListModel.h"
 
+#include <utility>
+
 void AddressListModel::Entries::add(QStringView text, int model)
 {
     text_.append(text.toUtf8());
@@ -53,6 +55,15 @@ void AddressListModel::Entries::append(const Entries &more)
 }
 
 AddressListModel::AddressListModel(QObject *parent) : QAbstractListModel(parent) {}
+
+bool AddressListModel::readPending()
+{
+    if (!pending_)
+        return false;
+    const std::function<Entries()> read = std::exchange(pending_, {});
+    append(read());
+    return true;
+}
 
 void AddressListModel::append(const Entries &entries)
 {

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 /// The To field's list: each entry's text and the index of its phone model
 /// (item data, Qt::UserRole). The texts are kept one after another in a
 /// single UTF-8 buffer: an address book of thousands of entries held as a
@@ -39,6 +41,13 @@ public:
     /// Appends entries as one insertion.
     void append(const Entries &entries);
 
+    /// Entries to read only when the list is first needed (readPending):
+    /// a big address book costs neither start-up time nor memory until the
+    /// list is used. An empty function drops entries still pending.
+    void setPending(std::function<Entries()> read) { pending_ = std::move(read); }
+    /// Appends the pending entries, once; false when none were pending.
+    bool readPending();
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     /// The text for the display and edit roles, the model index for
     /// Qt::UserRole.
@@ -52,4 +61,5 @@ private:
     bool holds(const QModelIndex &index) const;
 
     Entries entries_;
+    std::function<Entries()> pending_;
 };

@@ -48,7 +48,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedLayout>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -316,13 +315,9 @@ bool MainWindow::startup()
     if (exists(programfiles::phoneModels))
         state_.phones.append(presetfile::read(programFile(programfiles::phoneModels)));
     state_.phones.setCurrentRow(0);
-    if (exists(programfiles::addressBook)) {
-        // The list fills once the window shows: a big book does not hold
-        // the window back, and nobody opens the list before it shows.
-        QTimer::singleShot(0, this, [this] {
-            addressfield::fill(*handoffContext_, programFile(programfiles::addressBook));
-        });
-    } else
+    if (exists(programfiles::addressBook))
+        addressfield::fill(*handoffContext_, programFile(programfiles::addressBook));
+    else
         controls_.addressBookButton->setEnabled(false);
     if (exists(programfiles::settings))
         readSettings();

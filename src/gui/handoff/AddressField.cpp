@@ -10,6 +10,7 @@
 #include "gui/platform/LineFields.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHash>
 #include <QLineEdit>
 
@@ -49,11 +50,7 @@ void chooseEntry(HandoffContext &h, int index)
         phones.setCurrentRow(h.ui.toField->itemData(index).toInt());
 }
 
-} // namespace
-
-namespace addressfield {
-
-void fill(HandoffContext &h, const QString &bookPath)
+AddressListModel::Entries entriesOfBook(HandoffContext &h, const QString &bookPath)
 {
     const QHash<QString, int> models = modelIndexesByName(h.compose.phones);
     AddressListModel::Entries entries;
@@ -63,15 +60,51 @@ void fill(HandoffContext &h, const QString &bookPath)
         if (const std::optional<addressbook::AddressListItem> item = addressbook::addressListItemOfLine(line))
             entries.add(item->text, models.value(item->modelName, 0));
     });
-    // One insertion instead of one per entry; a recipient already typed stays.
-    const QString typed = h.ui.toField->currentText();
-    addressList(h).append(entries);
-    h.ui.toField->setCurrentIndex(-1);
-    h.ui.toField->setEditText(typed);
+    return entries;
+}
+
+// Reads the address book into the list if it is still waiting to be read;
+// a recipient already typed stays.
+void readPendingBook(HandoffContext &h)
+{
+    QComboBox *to = h.ui.toField;
+    const QString typed = to->currentText();
+    if (!addressList(h).readPending())
+        return;
+    // An editable combo box selects the first item added to an empty list.
+    to->setCurrentIndex(-1);
+    to->setEditText(typed);
+}
+
+// The book is read once the To field is first used: focus comes before
+// typing, completion and opening the list, by mouse, wheel or keyboard.
+class ReadBookOnFocus : public QObject {
+public:
+    ReadBookOnFocus(HandoffContext &h, QObject *parent) : QObject(parent), h_(h) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            readPendingBook(h_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    HandoffContext &h_;
+};
+
+} // namespace
+
+namespace addressfield {
+
+void fill(HandoffContext &h, const QString &bookPath)
+{
+    addressList(h).setPending([&h, bookPath] { return entriesOfBook(h, bookPath); });
 }
 
 void add(HandoffContext &h, const addressbook::AddressListItem &item)
 {
+    readPendingBook(h);
     QComboBox *to = h.ui.toField;
     const QString recipient = to->currentText();
     const bool wasEmpty = to->count() == 0;
@@ -84,6 +117,12 @@ void add(HandoffContext &h, const addressbook::AddressListItem &item)
     }
 }
 
+int indexOf(HandoffContext &h, const QString &text)
+{
+    readPendingBook(h);
+    return h.ui.toField->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
 void replace(HandoffContext &h, const QList<addressbook::AddressListItem> &items)
 {
     QComboBox *to = h.ui.toField;
@@ -92,6 +131,7 @@ void replace(HandoffContext &h, const QList<addressbook::AddressListItem> &items
     AddressListModel::Entries entries;
     for (const addressbook::AddressListItem &item : items)
         entries.add(item.text, models.value(item.modelName, 0));
+    addressList(h).setPending({}); // the items are the whole book
     to->clear();
     addressList(h).append(entries);
     to->setCurrentIndex(-1);
@@ -109,6 +149,7 @@ void connect(HandoffContext &h, QObject *owner)
 {
     QComboBox *to = h.ui.toField;
     to->setModel(new AddressListModel(to));
+    to->installEventFilter(new ReadBookOnFocus(h, to));
     QObject::connect(to, &QComboBox::editTextChanged, owner, [&h](const QString &text) { completeDomain(h, text); });
     QObject::connect(to, &QComboBox::activated, owner, [&h](int index) { chooseEntry(h, index); });
 }

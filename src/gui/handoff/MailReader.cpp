@@ -7,6 +7,7 @@
 #include "gui/compose/VerticalCommands.h"
 #include "core/handoff/AccountModel.h"
 #include "gui/handoff/AccountMailboxes.h"
+#include "gui/handoff/AddressField.h"
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
 #include "core/handoff/MailCounts.h"
@@ -48,12 +49,8 @@ void showRecipient(HandoffContext &h, const QString &to)
 {
     QComboBox *field = h.ui.toField;
     replaceLineText(field->lineEdit(), to);
-    for (int i = 0; i < field->count(); ++i) {
-        if (field->itemText(i) == to) {
-            emit field->activated(i);
-            return;
-        }
-    }
+    if (const int entry = addressfield::indexOf(h, to); entry >= 0)
+        emit field->activated(entry);
 }
 
 // Asks whether a record is in vertical layout and whether to edit it

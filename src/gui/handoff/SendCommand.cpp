@@ -12,6 +12,7 @@
 #include "core/handoff/AccountModel.h"
 #include "gui/handoff/AccountMailboxes.h"
 #include "core/handoff/HandOff.h"
+#include "gui/handoff/AddressField.h"
 #include "gui/handoff/HandoffContext.h"
 #include "gui/handoff/HandoffHost.h"
 #include "core/handoff/MailRecord.h"
@@ -101,14 +102,11 @@ bool writeRecord(HandoffContext &h, const MailRecord &record, SendTarget target)
 // exactly. Returns false when the address book could not be written.
 bool offerRegistration(HandoffContext &h, const QString &to)
 {
-    QComboBox *addresses = h.ui.toField;
-    for (int i = 0; i < addresses->count(); ++i) {
-        if (addresses->itemText(i) == to)
-            return true;
-    }
+    if (addressfield::indexOf(h, to) >= 0)
+        return true;
     if (to.isEmpty() || !h.dialogs.askYesNo(u"このｱﾄﾞﾚｽを登録しますか？"_qs, u"ｱﾄﾞﾚｽ登録"_qs))
         return true;
-    addresses->addItem(to);
+    h.ui.toField->addItem(to);
     if (!addressbook::appendAddress(programFile(h.programFolder, programfiles::addressBook), to))
         return false;
     h.host.recipientRegistered();
