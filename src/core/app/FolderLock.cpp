@@ -8,11 +8,9 @@ FolderLock::FolderLock(const QString &programFolder) : lock_(programFile(program
 {
     // Held for the whole run: never stale by age, only when its copy is gone.
     lock_.setStaleLockTime(0);
-}
-
-bool FolderLock::claim()
-{
-    return lock_.tryLock() || lock_.error() != QLockFile::LockFailedError;
+    claimed_ = std::async(std::launch::async, [this] {
+        return lock_.tryLock() || lock_.error() != QLockFile::LockFailedError;
+    });
 }
 
 QString FolderLock::heldMessage(const QString &programFolder)
