@@ -1,14 +1,18 @@
 #include "gui/compose/BodyEdit.h"
+#include "gui/compose/PhoneScreen.h"
 #include "gui/pictograph/PictographPalette.h"
 #include "core/pictograph/RegistrationEntry.h"
 #include "core/platform/Cp932.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPainter>
 #include <QRawFont>
@@ -104,6 +108,17 @@ TEST_F(PictographSight, TheBodyFontDrawsAPictographInColour)
         EXPECT_EQ(metrics.horizontalAdvance(kSun), metrics.horizontalAdvance(u"あ"_qs)) << points;
         EXPECT_LE(metrics.boundingRect(kSun).height(), metrics.height()) << points;
     }
+}
+
+// Every field that shows the user's text (a loaded mail's subject and
+// recipient, the mail list, the preview) draws pictographs, not only the
+// body.
+TEST_F(PictographSight, TheOtherTextFieldsDrawPictographsToo)
+{
+    const MainWindowControls &c = h.ui();
+    for (QWidget *field : std::initializer_list<QWidget *>{c.subjectField, c.toField, c.toField->lineEdit(),
+                                                           c.mailList, c.previewBox})
+        EXPECT_GT(colouredPixels(drawn(field->font(), kSun)), 20) << field->objectName().toStdString();
 }
 
 TEST_F(PictographSight, PaletteButtonsInsertTheirPictographAndShowTheirCode)

@@ -84,7 +84,7 @@ QFont japaneseFont(const QStringList &families, int points)
     // whole file: some 1.5 MB of IPA Gothic read at start-up. The fonts' own
     // hinting draws them without that.
     font.setHintingPreference(QFont::PreferFullHinting);
-    return pictographfont::withFallback(font);
+    return font;
 }
 
 // Shows the warning line in place of the status labels while it shows.
@@ -228,11 +228,20 @@ void MainWindow::createLayout()
     client_->installEventFilter(this);
 }
 
+// The fields that show the user's text draw pictographs in the built-in font
+// before any other. Only they name it: a font with a fallback family makes
+// Qt look up the system's fallback fonts for every script it draws in that
+// font, which the captions, buttons and menus, all in the window's Japanese
+// font, do not need.
 void MainWindow::applyFonts()
 {
-    compose_.bodyField->setFont(japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12));
+    const QFont text = pictographfont::withFallback(font());
+    for (QWidget *field : std::initializer_list<QWidget *>{compose_.subjectField, handoff_.toField, handoff_.mailList})
+        field->setFont(text);
+    compose_.bodyField->setFont(pictographfont::withFallback(
+        japaneseFont({u"ＭＳ 明朝"_qs, u"MS Mincho"_qs, u"IPAMincho"_qs, u"IPA明朝"_qs}, 12)));
     // A full-width character of the preview box's font is one cell of the phone screen.
-    compose_.previewBox->setFont(japaneseFont({u"ＭＳ ゴシック"_qs, u"MS Gothic"_qs, u"IPAGothic"_qs}, 9));
+    compose_.previewBox->setFont(text);
 }
 
 void MainWindow::connectCommands()
