@@ -14,6 +14,7 @@
 #include "core/platform/WinePaths.h"
 #include "core/platform/WineRegistry.h"
 
+#include <QDBusConnection>
 #include <fontconfig/fontconfig.h>
 #endif
 
@@ -45,6 +46,20 @@ std::jthread readFontConfiguration()
     return {};
 #else
     return std::jthread([] { FcInit(); });
+#endif
+}
+
+// The first control that gets its text starts Qt's accessibility bridge,
+// which connects to the session bus and waits for it: some milliseconds, and
+// more where there is no bus and D-Bus tries to start one. Connecting on
+// another core while the window is built takes that wait off the way to the
+// window; the bridge then finds the connection made (or given up).
+std::jthread connectSessionBus()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return std::jthread([] { QDBusConnection::sessionBus(); });
 #endif
 }
 
@@ -124,6 +139,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (fontConfiguration.joinable())
         fontConfiguration.join();
+    std::jthread sessionBus = connectSessionBus();
     QApplication::setStyle(new DeferredIconStyle);
     QApplication::setApplicationName(u"Horonami"_qs);
     setIdentity();
@@ -149,6 +165,8 @@ int main(int argc, char **argv)
 
     ProgramState state;
     MainWindow window(services, state);
+    if (sessionBus.joinable())
+        sessionBus.join();
     dialogs.setParent(&window);
     QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
     if (!window.startup())
