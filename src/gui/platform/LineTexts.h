@@ -13,19 +13,13 @@ template <typename Visit>
 void forEachLineText(QTextBlock first, const QTextBlock &last, Visit visit)
 {
     constexpr int kLinesReadOneByOne = 16;
-    if (last.blockNumber() - first.blockNumber() < kLinesReadOneByOne) {
-        for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            visit(block, QStringView(block.text()));
-            if (block == last)
-                return;
-        }
-        return;
-    }
-    const QString text = first.document()->toRawText();
+    const bool oneByOne = last.blockNumber() - first.blockNumber() < kLinesReadOneByOne;
+    const QString whole = oneByOne ? QString() : first.document()->toRawText();
     qsizetype at = first.position();
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const qsizetype length = block.length() - 1; // without the line's separator
-        visit(block, QStringView(text).sliced(at, length));
+        const QString own = oneByOne ? block.text() : QString();
+        visit(block, oneByOne ? QStringView(own) : QStringView(whole).sliced(at, length));
         if (block == last)
             return;
         at += length + 1;
