@@ -1,4 +1,6 @@
 #include "gui/compose/BodyEdit.h"
+#include "gui/pictograph/UnsendableMarks.h"
+#include "core/platform/Cp932.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -81,6 +83,39 @@ TEST(BodyHistory, ANewTextLeavesTheCaretAtItsStartWithNothingSelected)
         EXPECT_EQ(field.textCursor().position(), 0);
         EXPECT_FALSE(field.textCursor().hasSelection());
     }
+}
+
+// The body's byte count and the unsendable marks keep per-line records in
+// step with each edit; after each kind of edit they equal a count of the
+// whole text from scratch. Lines with nothing unsendable, empty lines and
+// surrogate pairs are mixed, and the changes cover both few and many lines.
+TEST(BodyCounters, MatchAWholeCountAfterEveryKindOfEdit)
+{
+    BodyEdit field;
+    UnsendableMarks marks(&field);
+    const auto expectWholeCount = [&](const char *step) {
+        const QString body = field.bodyText();
+        EXPECT_EQ(field.count().weighted, cp932::byteLength(body) / 2.0) << step;
+        EXPECT_EQ(marks.count(), cp932::questionMarks(body)) << step;
+    };
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += i % 5 == 0 ? u"\r\n"_qs : u"行%1 é\U0001F600ab\r\n"_qs.arg(i).left(4 + i % 9) + u"\r\n"_qs;
+    field.setBodyText(text);
+    expectWholeCount("new text");
+    field.setFieldText(field.fieldText().remove(u'a'));
+    expectWholeCount("filter over many lines");
+    QTextCursor cursor(field.document());
+    cursor.movePosition(QTextCursor::Down, QTextCursor::MoveAnchor, 3);
+    cursor.insertText(u"éé"_qs);
+    expectWholeCount("typing in a line");
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+    cursor.removeSelectedText();
+    expectWholeCount("joining lines");
+    field.undoStep();
+    expectWholeCount("undo");
+    field.setBodyText(QString());
+    expectWholeCount("empty");
 }
 
 } // namespace
