@@ -25,4 +25,21 @@ TEST(FolderLock, ACrashedCopysClaimIsTakenOver)
     EXPECT_TRUE(next.claim());
 }
 
+// The claim runs on its own thread: a second claim on the folder waits for
+// the first to answer and is refused, and the folder is free again once the
+// first claim ends.
+TEST(FolderLock, ASecondClaimIsRefusedUntilTheFirstEnds)
+{
+    TestFolder folder;
+    {
+        const FolderLock first(folder.path());
+        ASSERT_TRUE(first.claim());
+        const FolderLock second(folder.path());
+        EXPECT_FALSE(second.claim());
+    }
+    EXPECT_FALSE(folder.exists(u"Horonami.lock"_qs));
+    const FolderLock again(folder.path());
+    EXPECT_TRUE(again.claim());
+}
+
 } // namespace
