@@ -83,4 +83,29 @@ TEST(AddressListModel, AppendsABatchAsOneInsertionAfterTheEntriesThere)
     EXPECT_EQ(inserted.size(), 1);
 }
 
+// A book waiting to be read is read once, into the list as it is then; a
+// list replaced in the meantime drops it, so no entry comes twice.
+TEST(AddressListModel, APendingBookIsReadOnceOrDropped)
+{
+    AddressListModel model;
+    int reads = 0;
+    const auto book = [&reads] {
+        ++reads;
+        AddressListModel::Entries entries;
+        entries.add(u"a@docomo.ne.jp"_qs, 2);
+        return entries;
+    };
+    model.setPending(book);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_TRUE(model.readPending());
+    EXPECT_FALSE(model.readPending());
+    EXPECT_EQ(texts(model), QStringList{u"a@docomo.ne.jp"_qs});
+    EXPECT_EQ(phoneModels(model), QList<int>{2});
+
+    model.setPending(book);
+    model.setPending({});
+    EXPECT_FALSE(model.readPending());
+    EXPECT_EQ(reads, 1);
+}
+
 } // namespace
