@@ -14,9 +14,9 @@ struct AddressListItem;
 namespace addressfield {
 
 /// Fills the address list from the own address book `bookPath` once the To
-/// field is first used (or an entry is added): an entry line shows as
-/// name + "<" + address + ">" with the index of its phone model; an
-/// address-only line shows as it is.
+/// field is first used, or an entry is added or looked up: an entry line
+/// shows as name + "<" + address + ">" with the index of its phone model;
+/// an address-only line shows as it is.
 void fill(HandoffContext &h, const QString &bookPath);
 
 /// Appends an entry to the address list; its phone model is the first one
