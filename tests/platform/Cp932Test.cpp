@@ -2,6 +2,7 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucnv.h>
 
 #include <string>
 
@@ -106,12 +107,39 @@ TEST(Cp932, DecodesAndRoundTrips)
     EXPECT_EQ(cp932::decode(cp932::encode(text)), text);
 }
 
+// Decoding takes shortcuts past ICU (for plain ASCII, and through the C
+// library's reader); every text ICU reads must still come out as ICU reads
+// it, the three controls ICU swaps among them.
+TEST(Cp932, DecodesEveryCharacterAsIcuDoes)
+{
+    UErrorCode err = U_ZERO_ERROR;
+    UConverter *icu = ucnv_open("windows-932", &err);
+    ucnv_setToUCallBack(icu, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &err);
+    ASSERT_TRUE(U_SUCCESS(err));
+    const auto expectSameAsIcu = [icu](const QByteArray &bytes) {
+        char16_t units[8];
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_resetToUnicode(icu);
+        const int32_t n = ucnv_toUChars(icu, units, 8, bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
+        if (U_SUCCESS(status)) {
+            EXPECT_EQ(cp932::decode(bytes), QStringView(units, n)) << bytes.toHex().constData();
+        }
+    };
+    for (int first = 0; first < 0x100; ++first) {
+        expectSameAsIcu(QByteArray(1, static_cast<char>(first)));
+        for (int second = 0; second < 0x100; ++second)
+            expectSameAsIcu(QByteArray{static_cast<char>(first), static_cast<char>(second)});
+    }
+    ucnv_close(icu);
+}
+
 TEST(Cp932, InvalidBytesDecodeWithoutLoss)
 {
     // A byte that starts nothing and a lone lead byte at the end decode
     // to U+FFFD; the valid text around them survives.
     const QString decoded = cp932::decode(hexBytes("41 ff 42 82"));
     EXPECT_EQ(decoded, u"A\uFFFDB\uFFFD"_qs);
+    EXPECT_EQ(cp932::decode(hexBytes("82a0 82")), u"あ\uFFFD"_qs);
 }
 
 } // namespace

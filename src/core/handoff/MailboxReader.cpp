@@ -9,33 +9,17 @@
 
 #include <algorithm>
 #include <cstring>
-#include <array>
 #include <string_view>
 
 using namespace std::string_view_literals;
 
 namespace {
 
-// The text of a field's bytes. Most ASCII bytes are the same code points in
-// code page 932 (the converter swaps three control codes, which the table
-// finds out), and a field made only of them, like an address or a date,
-// needs no converter call.
+// The text of a field's bytes (plain ASCII ones, like an address or a date,
+// need no converter).
 QString decodeField(std::string_view bytes)
 {
-    static const std::array<bool, 256> asItself = [] {
-        std::array<bool, 256> same{};
-        for (int b = 0; b < 0x80; ++b) {
-            const char byte = static_cast<char>(b);
-            same[static_cast<std::size_t>(b)] = cp932::decode(QByteArrayView(&byte, 1)) == QChar(b);
-        }
-        return same;
-    }();
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    for (const char byte : bytes) {
-        if (!asItself[static_cast<unsigned char>(byte)])
-            return cp932::decode(view);
-    }
-    return QString::fromLatin1(view);
+    return cp932::decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 // Takes the rest of `line` after `prefix` into `field` when the line starts
