@@ -62,10 +62,10 @@ void createCodeMenu(MainControls &c, QMenuBar *bar, const ComposeControls &compo
 {
     c.codeMenu = topMenu(bar, u"Mnucode"_qs, u"コード登録(&C)"_qs);
     c.registrationEntry = menuEntry(c.codeMenu, u"mojio"_qs, u"文字コード登録(&M)"_qs);
-    c.substituteEntry = menuEntry(c.codeMenu, u"MnuTouroku(0)"_qs, u"置換(&T)"_qs, QKeySequence(u"Ctrl+T"_qs));
+    c.substituteEntry = menuEntry(c.codeMenu, u"MnuTouroku(0)"_qs, u"置換(&T)"_qs, QKeySequence(Qt::CTRL | Qt::Key_T));
     c.removePictographsEntry = menuEntry(c.codeMenu, u"MnuTouroku(1)"_qs, u"絵文字消去(&D)"_qs);
     c.pictographCheckEntry =
-        menuEntry(c.codeMenu, u"EmojiChk"_qs, u"絵文字チェック(&E)"_qs, QKeySequence(u"Ctrl+E"_qs));
+        menuEntry(c.codeMenu, u"EmojiChk"_qs, u"絵文字チェック(&E)"_qs, QKeySequence(Qt::CTRL | Qt::Key_E));
     c.codeMenu->addAction(compose.autoSubstituteEntry);
     c.paletteEntry = menuEntry(c.codeMenu, u"pictographPalette"_qs, u"絵文字パレット(&P)"_qs);
     c.replaceUnsendableEntry =

@@ -87,14 +87,14 @@ void createStatusLabels(ComposeControls &c, QWidget *parent)
 
 void createEntries(ComposeControls &c, QWidget *parent)
 {
-    c.undoEntry = namedAction(parent, u"undo"_qs, u"元に戻す(&U)"_qs, QKeySequence(u"Ctrl+Z"_qs));
+    c.undoEntry = namedAction(parent, u"undo"_qs, u"元に戻す(&U)"_qs, QKeySequence(Qt::CTRL | Qt::Key_Z));
     c.redoEntry = namedAction(parent, u"redo"_qs, u"やり直し(&R)"_qs);
-    c.redoEntry->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_qs), QKeySequence(u"Ctrl+Y"_qs)});
+    c.redoEntry->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The backslash of "↑変換\" is shown as the yen sign the Japanese font draws.
     const QString filters[9] = {u"改行抜き"_qs, u"→変換>"_qs, u"←変換<"_qs, u"↑変換\u00A5"_qs,
                                 u"×変換x"_qs, u"SP抜き"_qs, u"半角変換"_qs, u"(抜き"_qs, u")抜き"_qs};
     c.filterEntries = numberedActions(parent, u"nuki(%1)"_qs, filters);
-    c.allFiltersEntry = namedAction(parent, u"Cmero"_qs, u"上記処理連続動作"_qs, QKeySequence(u"Ctrl+M"_qs));
+    c.allFiltersEntry = namedAction(parent, u"Cmero"_qs, u"上記処理連続動作"_qs, QKeySequence(Qt::CTRL | Qt::Key_M));
     c.autoSubstituteEntry = namedAction(parent, u"Aouttikan"_qs, u"自動置換(&A)"_qs);
     c.autoSubstituteEntry->setCheckable(true);
     const QString panels[3] = {u"ﾌﾟﾚﾋﾞｭｰ画面表示(&P)"_qs, u"ログor草稿画面(&L)"_qs, u"制限画面表示(&S)"_qs};
