@@ -10,7 +10,6 @@
 #include <iconv.h>
 #endif
 
-#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -112,10 +111,18 @@ int surrogatePairs(QStringView text)
 // U+007F and 0x7F as U+001A.
 bool isSwappedControl(char byte) { return byte == 0x1A || byte == 0x1C || byte == 0x7F; }
 
-// Whether every byte is ASCII that the code page reads as itself.
-bool isPlainAscii(QByteArrayView bytes)
+// What decoding a text needs, found in one pass over its bytes.
+enum class Bytes { PlainAscii, WithSwappedControl, Other };
+
+Bytes classify(QByteArrayView bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return byte >= 0 && !isSwappedControl(byte); });
+    bool ascii = true;
+    for (const char byte : bytes) {
+        if (isSwappedControl(byte))
+            return Bytes::WithSwappedControl;
+        ascii = ascii && byte >= 0;
+    }
+    return ascii ? Bytes::PlainAscii : Bytes::Other;
 }
 
 #ifndef Q_OS_WIN
@@ -129,12 +136,13 @@ using ReaderPtr = std::unique_ptr<std::remove_pointer_t<iconv_t>, ReaderDeleter>
 // reads only small files, so ICU stays unloaded until text is first weighed
 // or written. The converter reads every byte sequence it accepts as ICU
 // does, but for the three controls ICU swaps; a test compares the two over
-// every one- and two-byte sequence. ICU reads big texts twice as fast.
-// Nothing when the bytes are big, hold a swapped control or are refused.
+// every one- and two-byte sequence, and texts holding one of those controls
+// never come here. ICU reads big texts twice as fast. Nothing when the bytes
+// are big or refused.
 std::optional<QString> decodeWithCLibrary(QByteArrayView bytes)
 {
     constexpr qsizetype smallText = 64 * 1024;
-    if (bytes.size() > smallText || std::any_of(bytes.begin(), bytes.end(), isSwappedControl))
+    if (bytes.size() > smallText)
         return std::nullopt;
     thread_local const ReaderPtr reader = [] {
         const iconv_t opened = iconv_open(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE",
@@ -178,12 +186,15 @@ QString decode(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return {};
+    const Bytes kind = classify(bytes);
     // Plain ASCII, like most addresses, dates and settings, needs no converter.
-    if (isPlainAscii(bytes))
+    if (kind == Bytes::PlainAscii)
         return QString::fromLatin1(bytes);
 #ifndef Q_OS_WIN
-    if (std::optional<QString> text = decodeWithCLibrary(bytes))
-        return *std::move(text);
+    if (kind == Bytes::Other) {
+        if (std::optional<QString> text = decodeWithCLibrary(bytes))
+            return *std::move(text);
+    }
 #endif
     UConverter *conv = converter();
     ucnv_resetToUnicode(conv);
