@@ -111,18 +111,27 @@ int surrogatePairs(QStringView text)
 // U+007F and 0x7F as U+001A.
 bool isSwappedControl(char byte) { return byte == 0x1A || byte == 0x1C || byte == 0x7F; }
 
-// What decoding a text needs, found in one pass over its bytes.
-enum class Bytes { PlainAscii, WithSwappedControl, Other };
+// Who reads a text: plain ASCII reads as itself; other small texts go to the
+// C library's converter, which loads in a tenth of the memory ICU's takes;
+// big ones, and any with a control the code page swaps, go to ICU. One pass
+// over the bytes, cut short as soon as the answer is ICU.
+enum class Reader { Latin1, CLibrary, Icu };
 
-Bytes classify(QByteArrayView bytes)
+Reader readerFor(QByteArrayView bytes)
 {
+    constexpr qsizetype smallText = 64 * 1024;
+    const bool small = bytes.size() <= smallText;
     bool ascii = true;
     for (const char byte : bytes) {
         if (isSwappedControl(byte))
-            return Bytes::WithSwappedControl;
-        ascii = ascii && byte >= 0;
+            return Reader::Icu;
+        if (byte < 0) {
+            if (!small)
+                return Reader::Icu;
+            ascii = false;
+        }
     }
-    return ascii ? Bytes::PlainAscii : Bytes::Other;
+    return ascii ? Reader::Latin1 : Reader::CLibrary;
 }
 
 #ifndef Q_OS_WIN
@@ -131,19 +140,14 @@ struct ReaderDeleter {
 };
 using ReaderPtr = std::unique_ptr<std::remove_pointer_t<iconv_t>, ReaderDeleter>;
 
-// Reads small texts with the C library's CP932 converter, which loads in a
-// tenth of the memory ICU's takes (about 120 KB against 1 MB). Start-up
-// reads only small files, so ICU stays unloaded until text is first weighed
-// or written. The converter reads every byte sequence it accepts as ICU
-// does, but for the three controls ICU swaps; a test compares the two over
-// every one- and two-byte sequence, and texts holding one of those controls
-// never come here. ICU reads big texts twice as fast. Nothing when the bytes
-// are big or refused.
+// Reads with the C library's CP932 converter (about 120 KB against ICU's
+// 1 MB): start-up reads only small files, so ICU stays unloaded until text is
+// first weighed or written. The converter reads every byte sequence it
+// accepts as ICU does, but for the three controls ICU swaps, which never come
+// here; a test compares the two over every one- and two-byte sequence. ICU
+// reads big texts twice as fast. Nothing when the bytes are refused.
 std::optional<QString> decodeWithCLibrary(QByteArrayView bytes)
 {
-    constexpr qsizetype smallText = 64 * 1024;
-    if (bytes.size() > smallText)
-        return std::nullopt;
     thread_local const ReaderPtr reader = [] {
         const iconv_t opened = iconv_open(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE",
                                           "CP932");
@@ -186,16 +190,18 @@ QString decode(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return {};
-    const Bytes kind = classify(bytes);
-    // Plain ASCII, like most addresses, dates and settings, needs no converter.
-    if (kind == Bytes::PlainAscii)
+    switch (readerFor(bytes)) {
+    case Reader::Latin1:
         return QString::fromLatin1(bytes);
+    case Reader::CLibrary:
 #ifndef Q_OS_WIN
-    if (kind == Bytes::Other) {
         if (std::optional<QString> text = decodeWithCLibrary(bytes))
             return *std::move(text);
-    }
 #endif
+        break;
+    case Reader::Icu:
+        break;
+    }
     UConverter *conv = converter();
     ucnv_resetToUnicode(conv);
     QString out(bytes.size() + 1, Qt::Uninitialized);
